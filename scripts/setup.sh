@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running the program need.
+# Idempotent, never prompts, and reads nothing from standard input.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ clang pkg-config libsqlite3-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6sql6-sqlite
+  qt6-qpa-plugins qt6-image-formats-plugins
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # running: sound, fonts, display
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
+  pulseaudio pulseaudio-utils fonts-noto-color-emoji fonts-dejavu-core
+  xvfb xauth x11-utils
+  # content generation and checks
+  espeak-ng sox imagemagick poppler-utils sqlite3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q </dev/null
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null

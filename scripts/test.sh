@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test. With --sanitize, the same in an ASan + UBSan build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=$(bash scripts/build.sh "$@" | tail -n 1)
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+ctest --test-dir "$build_dir" --output-on-failure -j 2

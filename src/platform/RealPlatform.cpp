@@ -1,0 +1,18 @@
+#include "platform/RealPlatform.h"
+
+#include "platform/QtFileDialog.h"
+#include "platform/QtMessageBox.h"
+#include "platform/QtQuitter.h"
+#include "platform/QtScreenInfo.h"
+
+Platform makeRealPlatform() {
+    Platform platform;
+    platform.messageBox = std::make_unique<QtMessageBox>();
+    platform.fileDialog = std::make_unique<QtFileDialog>();
+    platform.instanceDetector = std::make_unique<LockFileInstanceDetector>();
+    platform.screen = std::make_unique<QtScreenInfo>();
+    platform.clock = std::make_unique<SystemClock>();
+    platform.random = std::make_unique<SeededRandom>();
+    platform.quitter = std::make_unique<QtQuitter>();
+    return platform;
+}

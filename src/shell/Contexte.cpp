@@ -1,0 +1,16 @@
+#include "shell/Contexte.h"
+
+#include "platform/ProgramFolder.h"
+#include "shell/FormRegistry.h"
+
+Contexte::Contexte(Platform platform, SettingsStore settings, QString programFolder)
+    : platform_(std::move(platform)), settings_(std::move(settings)),
+      programFolder_(std::move(programFolder)), forms_(std::make_unique<FormRegistry>(*this)) {}
+
+Contexte::~Contexte() {
+    forms_.reset();
+}
+
+QString Contexte::media(const QString& windowsPath) const {
+    return ProgramFolder::resolve(programFolder_, windowsPath);
+}

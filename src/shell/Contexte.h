@@ -1,0 +1,41 @@
+#pragma once
+
+#include "data/SettingsStore.h"
+#include "platform/Platform.h"
+#include "shell/General.h"
+
+#include <QString>
+#include <memory>
+
+class FormRegistry;
+
+// Everything a window works with: the platform services, the settings store, the shared
+// variables, the program folder and the registry of loaded windows. The program builds one with
+// the real services; each test builds its own with fakes.
+class Contexte {
+public:
+    Contexte(Platform platform, SettingsStore settings, QString programFolder);
+    ~Contexte();
+    Contexte(const Contexte&) = delete;
+    Contexte& operator=(const Contexte&) = delete;
+
+    Platform& platform() { return platform_; }
+    MessageBox& messageBox() { return *platform_.messageBox; }
+    SettingsStore& settings() { return settings_; }
+    Général& general() { return general_; }
+    FormRegistry& forms() { return *forms_; }
+    const QString& programFolder() const { return programFolder_; }
+
+    // Real path of a media file given as "\Folder\file.ext" relative to the program folder.
+    QString media(const QString& windowsPath) const;
+
+    // Ends the program.
+    void quit(int exitCode = 0) { platform_.quitter->quit(exitCode); }
+
+private:
+    Platform platform_;
+    SettingsStore settings_;
+    Général general_;
+    QString programFolder_;
+    std::unique_ptr<FormRegistry> forms_;
+};

@@ -1,0 +1,119 @@
+#include "shell/FormRegistry.h"
+
+#include "shell/Form.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+FormRegistry::FormRegistry(Contexte& contexte) : contexte_(contexte) {}
+
+FormRegistry::~FormRegistry() {
+    // The program is ending: destroy what is left without asking anything.
+    const auto remaining = loaded_;
+    loaded_.clear();
+    for (const Loaded& entry : remaining)
+        delete entry.container.data();
+}
+
+void FormRegistry::registerForm(const QString& name, Placement placement, Factory factory) {
+    registrations_.insert(name, {placement, std::move(factory)});
+}
+
+void FormRegistry::setDocumentArea(QMdiArea* area) {
+    documentArea_ = area;
+    QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow* window) {
+        if (auto* form = window ? qobject_cast<Form*>(window->widget()) : nullptr)
+            form->onActivate();
+    });
+}
+
+bool FormRegistry::isLoaded(const QString& name) const {
+    return find(name) != nullptr;
+}
+
+Form* FormRegistry::find(const QString& name) const {
+    const auto it = loaded_.constFind(name);
+    return it == loaded_.cend() ? nullptr : it->form.data();
+}
+
+Form* FormRegistry::get(const QString& name) {
+    if (Form* form = find(name))
+        return form;
+    const auto registration = registrations_.constFind(name);
+    Q_ASSERT_X(registration != registrations_.cend(), "FormRegistry::get", qPrintable(name));
+    if (registration == registrations_.cend())
+        return nullptr;
+
+    Form* form = registration->factory(contexte_);
+    QWidget* container = form;
+    if (registration->placement == Placement::Child && documentArea_) {
+        auto* window = new QMdiSubWindow;
+        window->setWidget(form);
+        window->setObjectName(name + QStringLiteral("Fenetre"));
+        window->setWindowTitle(form->windowTitle());
+        documentArea_->addSubWindow(window);
+        container = window;
+    }
+    container->setAttribute(Qt::WA_DeleteOnClose);
+    loaded_.insert(name, {form, container});
+    form->onLoad();
+    return find(name);
+}
+
+Form* FormRegistry::show(const QString& name, ShowMode mode) {
+    Form* form = get(name);
+    if (!form)
+        return nullptr;
+    QWidget* container = loaded_.value(name).container;
+    const bool child = container != form;
+    switch (mode) {
+    case ShowMode::Maximised:
+        container->showMaximized();
+        break;
+    case ShowMode::Modal:
+        container->setWindowModality(Qt::ApplicationModal);
+        container->show();
+        break;
+    case ShowMode::Normal:
+        container->show();
+        break;
+    }
+    if (child) {
+        form->show();
+        documentArea_->setActiveSubWindow(static_cast<QMdiSubWindow*>(container));
+    } else {
+        container->raise();
+        container->activateWindow();
+        // A top-level window is activated once it is on screen.
+        QTimer::singleShot(0, form, [form] { form->onActivate(); });
+    }
+    return form;
+}
+
+bool FormRegistry::unload(const QString& name) {
+    const auto it = loaded_.constFind(name);
+    if (it == loaded_.cend())
+        return true;
+    QPointer<QWidget> container = it->container;
+    if (!container) {
+        loaded_.remove(name);
+        return true;
+    }
+    // A sub-window asks its form first; the form's closing step then forgets it.
+    return container->close();
+}
+
+void FormRegistry::forget(Form* form) {
+    const QString name = form->formName();
+    const auto it = loaded_.constFind(name);
+    if (it == loaded_.cend() || it->form != form)
+        return;
+    QWidget* container = it->container;
+    loaded_.remove(name);
+    if (container && container != form) {
+        // The form closed itself: its sub-window goes with it.
+        container->hide();
+        container->deleteLater();
+    }
+}

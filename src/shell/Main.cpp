@@ -1,0 +1,44 @@
+#include "shell/Main.h"
+
+#include "shell/Accueil.h"
+#include "shell/Contexte.h"
+#include "shell/FormRegistry.h"
+#include "shell/Principale.h"
+#include "shell/StartupChecks.h"
+
+#include <QPixmap>
+
+using Placement = FormRegistry::Placement;
+
+void registerForms(Contexte& contexte) {
+    FormRegistry& forms = contexte.forms();
+    forms.registerForm(QStringLiteral("Principale"), Placement::TopLevel,
+                       [](Contexte& c) { return new Principale(c); });
+}
+
+bool Main(Contexte& contexte) {
+    using namespace StartupChecks;
+    Platform& platform = contexte.platform();
+
+    if (platform.instanceDetector->anotherInstanceRunning() &&
+        contexte.messageBox().show(InstanceQuestion, InstanceQuestionFlags, ProductTitle) ==
+            MsgBox::No)
+        return false;
+
+    if (!PetitesPolices(*platform.screen)) {
+        contexte.messageBox().show(fontMessage(), FontMessageFlags, FontTitle);
+        return false;
+    }
+
+    const QString splashPath = contexte.media(QStringLiteral("\\Bitmap\\splash.jpg"));
+    const QPixmap splash(splashPath);
+    if (splash.isNull()) {
+        contexte.messageBox().show(missingSplashMessage(splashPath),
+                                   MsgBox::OkOnly | MsgBox::Critical, ProductTitle);
+        return false;
+    }
+    contexte.forms().registerForm(QStringLiteral("Accueil"), Placement::TopLevel,
+                                  [splash](Contexte& c) { return new Accueil(c, splash); });
+    contexte.forms().show(QStringLiteral("Accueil"));
+    return true;
+}

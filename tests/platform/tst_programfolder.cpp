@@ -1,0 +1,63 @@
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestProgramFolder : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    void touch(const QString& relative) {
+        const QString path = dir_.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+private slots:
+    void initTestCase() {
+        touch(QStringLiteral("Mcison/son9.wav"));
+        touch(QStringLiteral("Bitmap/Brin.Jpg"));
+        touch(QStringLiteral("MciLangue/Sport/k3.wav"));
+        touch(QStringLiteral("Élève/Été.txt"));
+    }
+
+    void mediaPathsInAnyCaseResolveToTheRealFile_data() {
+        QTest::addColumn<QString>("mediaPath");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("same case") << "\\Mcison\\son9.wav" << "Mcison/son9.wav";
+        QTest::newRow("lower folder") << "\\mcison\\son9.wav" << "Mcison/son9.wav";
+        QTest::newRow("upper file") << "\\MCISON\\SON9.WAV" << "Mcison/son9.wav";
+        QTest::newRow("picture") << "\\Bitmap\\brin.jpg" << "Bitmap/Brin.Jpg";
+        QTest::newRow("slashes") << "/bitmap/BRIN.jpg" << "Bitmap/Brin.Jpg";
+        QTest::newRow("nested") << "\\mcilangue\\SPORT\\K3.wav" << "MciLangue/Sport/k3.wav";
+        QTest::newRow("accents") << "\\élève\\ÉTÉ.TXT" << "Élève/Été.txt";
+        QTest::newRow("doubled separators") << "\\\\Bitmap\\\\Brin.Jpg" << "Bitmap/Brin.Jpg";
+    }
+    void mediaPathsInAnyCaseResolveToTheRealFile() {
+        QFETCH(QString, mediaPath);
+        QFETCH(QString, expected);
+        const QString resolved = ProgramFolder::resolve(dir_.path(), mediaPath);
+        QCOMPARE(resolved, dir_.filePath(expected));
+        QVERIFY(QFile::exists(resolved));
+    }
+
+    void missingFileKeepsItsNameInThePath() {
+        QCOMPARE(ProgramFolder::resolve(dir_.path(), QStringLiteral("\\bitmap\\absent.jpg")),
+                 dir_.filePath(QStringLiteral("Bitmap/absent.jpg")));
+        QCOMPARE(ProgramFolder::resolve(dir_.path() + u'/', QStringLiteral("\\Nulle\\Part.wav")),
+                 dir_.filePath(QStringLiteral("Nulle/Part.wav")));
+    }
+
+    void homeVariableOverridesTheExecutableFolder() {
+        qputenv("BRINDEL_HOME", dir_.path().toUtf8());
+        QCOMPARE(ProgramFolder::locate(), QDir::cleanPath(dir_.path()));
+        qunsetenv("BRINDEL_HOME");
+        QCOMPARE(ProgramFolder::locate(), QCoreApplication::applicationDirPath());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramFolder)
+#include "tst_programfolder.moc"

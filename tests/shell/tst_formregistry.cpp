@@ -1,0 +1,104 @@
+#include "shell/Form.h"
+#include "shell/FormRegistry.h"
+#include "support/TestContexte.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+namespace {
+// A window that counts its life steps and may refuse to close.
+class Probe : public Form {
+public:
+    Probe(Contexte& c, const QString& name) : Form(c, name) {}
+    void onLoad() override { ++loads; }
+    void onActivate() override { ++activations; }
+    bool onQueryUnload() override {
+        ++queries;
+        return allowClose;
+    }
+    void onUnload() override { ++unloads; }
+    int loads = 0, activations = 0, queries = 0, unloads = 0;
+    bool allowClose = true;
+};
+} // namespace
+
+class TestFormRegistry : public QObject {
+    Q_OBJECT
+
+    static void registerProbes(TestContexte& t, QMdiArea* area) {
+        t->forms().setDocumentArea(area);
+        for (const char* name : {"Un", "Deux"})
+            t->forms().registerForm(QString::fromLatin1(name), FormRegistry::Placement::Child,
+                                    [name](Contexte& c) { return new Probe(c, QString::fromLatin1(name)); });
+    }
+
+private slots:
+    void formIsLoadedOnFirstUseOnly() {
+        TestContexte t;
+        QMdiArea area;
+        registerProbes(t, &area);
+        QVERIFY(!t->forms().isLoaded(QStringLiteral("Un")));
+        auto* form = static_cast<Probe*>(t->forms().get(QStringLiteral("Un")));
+        QVERIFY(t->forms().isLoaded(QStringLiteral("Un")));
+        QCOMPARE(t->forms().get(QStringLiteral("Un")), form);
+        QCOMPARE(form->loads, 1);
+        QCOMPARE(form->objectName(), QStringLiteral("Un"));
+    }
+
+    void childWindowsLiveInTheDocumentAreaAndActivate() {
+        TestContexte t;
+        QMdiArea area;
+        area.show();
+        registerProbes(t, &area);
+        auto* un = static_cast<Probe*>(t->forms().show(QStringLiteral("Un"), FormRegistry::ShowMode::Maximised));
+        QVERIFY(un->parentWidget()->isMaximized());
+        auto* deux = static_cast<Probe*>(t->forms().show(QStringLiteral("Deux")));
+        QCOMPARE(area.subWindowList().size(), 2);
+        QCOMPARE(area.activeSubWindow()->widget(), deux);
+        const int before = un->activations;
+        t->forms().show(QStringLiteral("Un"));
+        QCOMPARE(un->activations, before + 1);
+    }
+
+    void unloadRunsTheQueryAndClosingStepsAndCanBeRefused() {
+        TestContexte t;
+        QMdiArea area;
+        area.show();
+        registerProbes(t, &area);
+        auto* form = static_cast<Probe*>(t->forms().show(QStringLiteral("Un")));
+        QPointer<Probe> watch(form);
+        form->allowClose = false;
+        QVERIFY(!t->forms().unload(QStringLiteral("Un")));
+        QVERIFY(t->forms().isLoaded(QStringLiteral("Un")));
+        QCOMPARE(form->queries, 1);
+        QCOMPARE(form->unloads, 0);
+
+        form->allowClose = true;
+        QVERIFY(t->forms().unload(QStringLiteral("Un")));
+        QVERIFY(!t->forms().isLoaded(QStringLiteral("Un")));
+        QCOMPARE(form->queries, 2); // asked once per unload, not again by its sub-window
+        QCOMPARE(form->unloads, 1);
+        QTRY_VERIFY(watch.isNull());
+        QTRY_COMPARE(area.subWindowList().size(), 0);
+
+        // Loading it again builds a new window.
+        auto* again = static_cast<Probe*>(t->forms().get(QStringLiteral("Un")));
+        QCOMPARE(again->loads, 1);
+    }
+
+    void windowClosingItselfTakesItsSubWindowAlong() {
+        TestContexte t;
+        QMdiArea area;
+        area.show();
+        registerProbes(t, &area);
+        Form* form = t->forms().show(QStringLiteral("Deux"));
+        QVERIFY(form->close());
+        QVERIFY(!t->forms().isLoaded(QStringLiteral("Deux")));
+        QTRY_COMPARE(area.subWindowList().size(), 0);
+        QVERIFY(t->forms().unload(QStringLiteral("Deux"))); // unloading an unloaded window is harmless
+    }
+};
+
+QTEST_MAIN(TestFormRegistry)
+#include "tst_formregistry.moc"

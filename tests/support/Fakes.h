@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+// Records every box shown and answers from a script. With no scripted answer left, a box is
+// answered with its default button.
+class FakeMessageBox : public MessageBox {
+public:
+    struct Shown {
+        QString text;
+        int flags;
+        QString title;
+    };
+    int show(const QString& text, int flags, const QString& title) override;
+
+    QList<Shown> shown;
+    QList<int> answers;
+};
+
+class FakeFileDialog : public FileDialog {
+public:
+    QString openFile(QWidget* owner, const OpenFileRequest& request) override;
+
+    QList<OpenFileRequest> requests;
+    QList<QString> answers; // an empty text answers "cancel"
+};
+
+class FakeInstanceDetector : public InstanceDetector {
+public:
+    bool anotherInstanceRunning() override { return running; }
+    bool running = false;
+};
+
+class FakeScreen : public ScreenInfo {
+public:
+    int logicalDpiX() override { return dpi; }
+    QSize screenSize() override { return size; }
+    int dpi = 96;
+    QSize size{1024, 768};
+};
+
+class FakeClock : public Clock {
+public:
+    double secondsOfDay() override { return seconds; }
+    qint64 monotonicMs() override { return ms; }
+    void advance(qint64 milliseconds) {
+        ms += milliseconds;
+        seconds += milliseconds / 1000.0;
+    }
+    double seconds = 36000.0;
+    qint64 ms = 0;
+};
+
+// Returns the scripted values in turn, starting again at the first when they run out.
+class FakeRandom : public Random {
+public:
+    void randomize() override { ++randomizeCalls; }
+    double rnd() override;
+    QList<double> values{0.5};
+    int next = 0;
+    int randomizeCalls = 0;
+};
+
+class FakeQuitter : public Quitter {
+public:
+    void quit(int exitCode) override {
+        quitCalled = true;
+        code = exitCode;
+    }
+    bool quitCalled = false;
+    int code = -1;
+};

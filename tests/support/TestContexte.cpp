@@ -1,0 +1,58 @@
+#include "support/TestContexte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+namespace {
+
+template <class Fake, class Interface> Fake* plug(std::unique_ptr<Interface>& slot) {
+    auto fake = std::make_unique<Fake>();
+    Fake* raw = fake.get();
+    slot = std::move(fake);
+    return raw;
+}
+} // namespace
+
+TestContexte::TestContexte() {
+    Platform platform;
+    messageBox = plug<FakeMessageBox>(platform.messageBox);
+    fileDialog = plug<FakeFileDialog>(platform.fileDialog);
+    instance = plug<FakeInstanceDetector>(platform.instanceDetector);
+    screen = plug<FakeScreen>(platform.screen);
+    clock = plug<FakeClock>(platform.clock);
+    random = plug<FakeRandom>(platform.random);
+    quitter = plug<FakeQuitter>(platform.quitter);
+    QDir().mkpath(programFolder());
+    contexte = std::make_unique<Contexte>(std::move(platform), SettingsStore(settingsFile()),
+                                          programFolder());
+}
+
+TestContexte::~TestContexte() = default;
+
+QString TestContexte::programFolder() const {
+    return folder.filePath(QStringLiteral("programme"));
+}
+
+QString TestContexte::settingsFile() const {
+    return folder.filePath(QStringLiteral("config/VALIMOR Brindel/Brindel.ini"));
+}
+
+QString TestContexte::writeFile(const QString& relativePath, const QByteArray& bytes) {
+    const QString path = programFolder() + u'/' + relativePath;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+QString TestContexte::writePicture(const QString& relativePath, QSize size) {
+    const QString path = programFolder() + u'/' + relativePath;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    image.save(path, "JPG");
+    return path;
+}
