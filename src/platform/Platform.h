@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/InstanceDetector.h"
@@ -24,4 +25,5 @@ struct Platform {
     std::unique_ptr<Clock> clock;
     std::unique_ptr<Random> random;
     std::unique_ptr<Quitter> quitter;
+    std::unique_ptr<AudioSystem> audio;
 };

@@ -24,6 +24,7 @@ TestContexte::TestContexte() {
     clock = plug<FakeClock>(platform.clock);
     random = plug<FakeRandom>(platform.random);
     quitter = plug<FakeQuitter>(platform.quitter);
+    audio = plug<FakeAudioSystem>(platform.audio);
     QDir().mkpath(programFolder());
     contexte = std::make_unique<Contexte>(std::move(platform), SettingsStore(settingsFile()),
                                           programFolder());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Contexte.h"
+#include "support/FakeAudio.h"
 #include "support/Fakes.h"
 
 #include <QTemporaryDir>
@@ -31,5 +32,6 @@ public:
     FakeClock* clock;
     FakeRandom* random;
     FakeQuitter* quitter;
+    FakeAudioSystem* audio;
     std::unique_ptr<Contexte> contexte;
 };
