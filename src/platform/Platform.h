@@ -3,6 +3,7 @@
 #include "platform/Audio.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
+#include "platform/Help.h"
 #include "platform/InstanceDetector.h"
 #include "platform/MessageBox.h"
 #include "platform/Quitter.h"
@@ -20,6 +21,7 @@ struct Platform {
 
     std::unique_ptr<MessageBox> messageBox;
     std::unique_ptr<FileDialog> fileDialog;
+    std::unique_ptr<Help> help;
     std::unique_ptr<InstanceDetector> instanceDetector;
     std::unique_ptr<ScreenInfo> screen;
     std::unique_ptr<Clock> clock;

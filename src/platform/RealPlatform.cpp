@@ -1,6 +1,7 @@
 #include "platform/RealPlatform.h"
 
 #include "platform/QtFileDialog.h"
+#include "platform/QtHelp.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtQuitter.h"
 #include "platform/QtScreenInfo.h"
@@ -9,6 +10,7 @@ Platform makeRealPlatform() {
     Platform platform;
     platform.messageBox = std::make_unique<QtMessageBox>();
     platform.fileDialog = std::make_unique<QtFileDialog>();
+    platform.help = std::make_unique<QtHelp>();
     platform.instanceDetector = std::make_unique<LockFileInstanceDetector>();
     platform.screen = std::make_unique<QtScreenInfo>();
     platform.clock = std::make_unique<SystemClock>();

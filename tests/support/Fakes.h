@@ -29,6 +29,24 @@ public:
     QList<QString> answers; // an empty text answers "cancel"
 };
 
+// Records the help topics and windows asked for.
+class FakeHelp : public Help {
+public:
+    void setHelpFile(const QString& path) override { helpFile = path; }
+    void showTopicPopup(int topic, QWidget* near) override { popups.append({topic, near}); }
+    void showContents(QWidget*) override { ++contentsShown; }
+    void showIndex(QWidget*) override { ++indexShown; }
+
+    struct Popup {
+        int topic;
+        QWidget* near;
+    };
+    QString helpFile;
+    QList<Popup> popups;
+    int contentsShown = 0;
+    int indexShown = 0;
+};
+
 class FakeInstanceDetector : public InstanceDetector {
 public:
     bool anotherInstanceRunning() override { return running; }

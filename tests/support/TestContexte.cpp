@@ -19,6 +19,7 @@ TestContexte::TestContexte() {
     Platform platform;
     messageBox = plug<FakeMessageBox>(platform.messageBox);
     fileDialog = plug<FakeFileDialog>(platform.fileDialog);
+    help = plug<FakeHelp>(platform.help);
     instance = plug<FakeInstanceDetector>(platform.instanceDetector);
     screen = plug<FakeScreen>(platform.screen);
     clock = plug<FakeClock>(platform.clock);

@@ -27,6 +27,7 @@ public:
     QTemporaryDir folder;
     FakeMessageBox* messageBox;
     FakeFileDialog* fileDialog;
+    FakeHelp* help;
     FakeInstanceDetector* instance;
     FakeScreen* screen;
     FakeClock* clock;
