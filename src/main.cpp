@@ -1,7 +1,7 @@
+#include "shell/Main.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RealPlatform.h"
 #include "shell/Contexte.h"
-#include "shell/Main.h"
 
 #include <QApplication>
 

@@ -31,9 +31,9 @@ QString table(const QString& name, const QString& columns) {
 
 const QStringList& scoreFields() {
     static const QStringList fields = [] {
-        QStringList list{"Activite", "Sport",   "Musique", "Metier",  "Aliment",  "Boisson",
-                         "Maison",   "Meuble",  "Famille", "Ecole",   "Heure",    "Corps",
-                         "Capitale", "Calend",  "Couleur", "Nombre",  "Opposit1", "Opposit2"};
+        QStringList list{"Activite", "Sport",  "Musique", "Metier", "Aliment",  "Boisson",
+                         "Maison",   "Meuble", "Famille", "Ecole",  "Heure",    "Corps",
+                         "Capitale", "Calend", "Couleur", "Nombre", "Opposit1", "Opposit2"};
         list << numbered(QStringLiteral("Son")) << numbered(QStringLiteral("Texte"))
              << numbered(QStringLiteral("Dictee")) << QStringLiteral("Quizz")
              << numbered(QStringLiteral("Comptine"));
@@ -49,10 +49,9 @@ const QStringList& tables() {
 }
 
 QStringList createStatements() {
-    const QString quizz = textColumns({Field::Question, Field::Reponse1, Field::Reponse2,
-                                       Field::Reponse3}) +
-                          QStringLiteral(", ") +
-                          numberColumns({Field::Valide1, Field::Valide2, Field::Valide3});
+    const QString quizz =
+        textColumns({Field::Question, Field::Reponse1, Field::Reponse2, Field::Reponse3}) +
+        QStringLiteral(", ") + numberColumns({Field::Valide1, Field::Valide2, Field::Valide3});
     const QString lexicon = textColumns({Field::Origine, Field::Traduction});
     return {
         table(Table::Gestion, textColumns({Field::Nom, Field::Groupe, Field::Motdepasse}) +

@@ -70,7 +70,8 @@ Document parse(const QString& text) {
         const qsizetype equals = line.indexOf(u'=');
         if (equals <= 0 || document.empty())
             continue;
-        document.back().entries.push_back({line.left(equals), unescape(QStringView(line).mid(equals + 1))});
+        document.back().entries.push_back(
+            {line.left(equals), unescape(QStringView(line).mid(equals + 1))});
     }
     return document;
 }
@@ -141,8 +142,9 @@ QString SettingsStore::read(const QString& section, const QString& key) const {
 
 bool SettingsStore::write(const QString& section, const QString& key, const QString& value) {
     Document document = load(filePath_);
-    auto s = std::find_if(document.begin(), document.end(),
-                          [&](const Section& candidate) { return sameName(candidate.name, section); });
+    auto s = std::find_if(document.begin(), document.end(), [&](const Section& candidate) {
+        return sameName(candidate.name, section);
+    });
     if (s == document.end()) {
         document.push_back({section, {}});
         s = std::prev(document.end());

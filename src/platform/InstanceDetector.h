@@ -13,7 +13,8 @@ public:
 };
 
 // Detects a running copy through a lock file held for the program's lifetime. The lock records
-// the holder's process id, so the lock of a copy that crashed is recognised as stale and taken over.
+// the holder's process id, so the lock of a copy that crashed is recognised as stale and taken
+// over.
 class LockFileInstanceDetector : public InstanceDetector {
 public:
     explicit LockFileInstanceDetector(const QString& lockPath = defaultLockPath());

@@ -19,9 +19,15 @@ constexpr int Ok = 1;
 constexpr int Yes = 6;
 constexpr int No = 7;
 
-inline int buttonSet(int flags) { return flags & 0x7; }
-inline int icon(int flags) { return flags & 0x70; }
-inline bool secondIsDefault(int flags) { return (flags & DefaultButton2) != 0; }
+inline int buttonSet(int flags) {
+    return flags & 0x7;
+}
+inline int icon(int flags) {
+    return flags & 0x70;
+}
+inline bool secondIsDefault(int flags) {
+    return (flags & DefaultButton2) != 0;
+}
 } // namespace MsgBox
 
 class MessageBox {

@@ -16,10 +16,10 @@ void QtHelp::setHelpFile(const QString& path) {
 void QtHelp::showTopicPopup(int topic, QWidget* near) {
     if (!file_.hasTopic(topic))
         return;
-    const QPoint where = near ? near->mapToGlobal(QPoint(near->width() / 2, near->height()))
-                              : QPoint(0, 0);
-    QWhatsThis::showText(where, file_.topic(topic).toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")),
-                         near);
+    const QPoint where =
+        near ? near->mapToGlobal(QPoint(near->width() / 2, near->height())) : QPoint(0, 0);
+    QWhatsThis::showText(
+        where, file_.topic(topic).toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")), near);
 }
 
 void QtHelp::showContents(QWidget* owner) {

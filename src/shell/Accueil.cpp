@@ -23,7 +23,8 @@ void Accueil::onActivate() {
         return;
     mainWindowRequested_ = true;
     // Leave the splash on screen long enough to be seen before the main window covers it.
-    QTimer::singleShot(MinimumShowMs, this, [this] { ctx().forms().show(QStringLiteral("Principale")); });
+    QTimer::singleShot(MinimumShowMs, this,
+                       [this] { ctx().forms().show(QStringLiteral("Principale")); });
 }
 
 void Accueil::paintEvent(QPaintEvent*) {

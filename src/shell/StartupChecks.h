@@ -12,7 +12,7 @@ inline const QString InstanceQuestion =
     QStringLiteral("Voulez-vous ouvrir une nouvelle instance de VALIMOR Brindel ?");
 constexpr int InstanceQuestionFlags = 36; // Yes/No with the question icon
 inline const QString FontTitle = QStringLiteral("CD Rom");
-constexpr int FontMessageFlags = 64;      // information, OK only
+constexpr int FontMessageFlags = 64; // information, OK only
 
 // The eight lines telling how to switch the screen to small fonts, joined by line feeds.
 QString fontMessage();

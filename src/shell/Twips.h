@@ -1,16 +1,24 @@
 #pragma once
 
 #include <QPoint>
-#include <QtGlobal>
 #include <QSize>
+#include <QtGlobal>
 
 // Window measures given in twips, at 15 twips per pixel.
 namespace Twips {
 constexpr int PerPixel = 15;
-constexpr int toPixels(int twips) { return twips / PerPixel; }
-constexpr int fromPixels(int pixels) { return pixels * PerPixel; }
-inline QPoint toPixels(QPoint twips) { return {toPixels(twips.x()), toPixels(twips.y())}; }
-inline QSize toPixels(QSize twips) { return {toPixels(twips.width()), toPixels(twips.height())}; }
+constexpr int toPixels(int twips) {
+    return twips / PerPixel;
+}
+constexpr int fromPixels(int pixels) {
+    return pixels * PerPixel;
+}
+inline QPoint toPixels(QPoint twips) {
+    return {toPixels(twips.x()), toPixels(twips.y())};
+}
+inline QSize toPixels(QSize twips) {
+    return {toPixels(twips.width()), toPixels(twips.height())};
+}
 } // namespace Twips
 
 // Colours written as &HBBGGRR (blue in the high byte, red in the low byte), as 0xAARRGGBB.

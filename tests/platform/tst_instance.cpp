@@ -27,8 +27,10 @@ private slots:
     }
 
     void lockIsFreedWhenTheCopyEnds() {
-        { LockFileInstanceDetector running(lockPath());
-          QVERIFY(!running.anotherInstanceRunning()); }
+        {
+            LockFileInstanceDetector running(lockPath());
+            QVERIFY(!running.anotherInstanceRunning());
+        }
         LockFileInstanceDetector next(lockPath());
         QVERIFY(!next.anotherInstanceRunning());
     }

@@ -29,8 +29,9 @@ class TestFormRegistry : public QObject {
     static void registerProbes(TestContexte& t, QMdiArea* area) {
         t->forms().setDocumentArea(area);
         for (const char* name : {"Un", "Deux"})
-            t->forms().registerForm(QString::fromLatin1(name), FormRegistry::Placement::Child,
-                                    [name](Contexte& c) { return new Probe(c, QString::fromLatin1(name)); });
+            t->forms().registerForm(
+                QString::fromLatin1(name), FormRegistry::Placement::Child,
+                [name](Contexte& c) { return new Probe(c, QString::fromLatin1(name)); });
     }
 
 private slots:
@@ -51,7 +52,8 @@ private slots:
         QMdiArea area;
         area.show();
         registerProbes(t, &area);
-        auto* un = static_cast<Probe*>(t->forms().show(QStringLiteral("Un"), FormRegistry::ShowMode::Maximised));
+        auto* un = static_cast<Probe*>(
+            t->forms().show(QStringLiteral("Un"), FormRegistry::ShowMode::Maximised));
         QVERIFY(un->parentWidget()->isMaximized());
         auto* deux = static_cast<Probe*>(t->forms().show(QStringLiteral("Deux")));
         QCOMPARE(area.subWindowList().size(), 2);
@@ -96,7 +98,8 @@ private slots:
         QVERIFY(form->close());
         QVERIFY(!t->forms().isLoaded(QStringLiteral("Deux")));
         QTRY_COMPARE(area.subWindowList().size(), 0);
-        QVERIFY(t->forms().unload(QStringLiteral("Deux"))); // unloading an unloaded window is harmless
+        QVERIFY(
+            t->forms().unload(QStringLiteral("Deux"))); // unloading an unloaded window is harmless
     }
 };
 

@@ -1,0 +1,150 @@
+#include "data/Options.h"
+#include "data/SettingsStore.h"
+#include "pupils/SignInRules.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace SignInRules;
+
+class TestSignInRules : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    int next_ = 0;
+    SettingsStore freshStore() {
+        return SettingsStore(dir_.filePath(QStringLiteral("s%1.ini").arg(++next_)));
+    }
+
+private slots:
+    void groupsKeepEachDistinctGroupAtItsLastIndex() {
+        const Groups groups = collectGroups({"CM2", "CE1", "CE1"});
+        QCOMPARE(groups.choices, (QStringList{"CE1", "CM2"}));
+        QCOMPARE(groups.groupes, (QStringList{"", "CE1", "CM2", ""}));
+        QCOMPARE(groups.nbGroupes, 3);
+    }
+
+    void groupsDifferingOnlyInCaseAreTwoChoices() {
+        const Groups groups = collectGroups({"ce1", "CE1", "CM1", "ce1", "CE1"});
+        QCOMPARE(groups.choices, (QStringList{"CE1", "ce1", "CM1"}));
+        QCOMPARE(groups.nbGroupes, 5);
+        QCOMPARE(groups.groupes.size(), 6);
+    }
+
+    void noGroupGivesNothing() {
+        const Groups groups = collectGroups({});
+        QVERIFY(groups.choices.isEmpty());
+        QVERIFY(groups.groupes.isEmpty());
+        QCOMPARE(groups.nbGroupes, 0);
+    }
+
+    void sortedListsIgnoreCaseFirst() {
+        QStringList names{"zoé", "Adam", "bob", "Bob", "Élodie", "alice"};
+        sortList(names);
+        QCOMPARE(names.first(), QStringLiteral("Adam"));
+        QCOMPARE(names.indexOf("alice"), 1);
+        QVERIFY(names.indexOf("Bob") + 1 == names.indexOf("bob") ||
+                names.indexOf("bob") + 1 == names.indexOf("Bob"));
+    }
+
+    void pupilPasswordIgnoresStoredSpacesButNotCase() {
+        QVERIFY(pupilPasswordMatches(QStringLiteral("ab "), QStringLiteral("ab")));
+        QVERIFY(pupilPasswordMatches(QStringLiteral(" ab"), QStringLiteral("ab")));
+        QVERIFY(!pupilPasswordMatches(QStringLiteral("abc"), QStringLiteral("ABC")));
+        QVERIFY(!pupilPasswordMatches(QStringLiteral("abcd"), QStringLiteral("abc")));
+        QVERIFY(!pupilPasswordMatches(QStringLiteral("ab"), QStringLiteral("ab ")));
+        QCOMPARE(trimSpaces(QStringLiteral("\t a b \n ")), QStringLiteral("\t a b \n"));
+    }
+
+    void defaultManagementPasswordIsOfferedThenAccepted() {
+        SettingsStore store = freshStore();
+        QCOMPARE(checkManagementPassword(store, QString()), ManagementAnswer::ShowDefaultPassword);
+        QCOMPARE(store.read(Options::Configuration, Options::MotDePasse),
+                 QStringLiteral("pivoine"));
+        // The window fills in "pivoine"; the second click opens the console.
+        QCOMPARE(checkManagementPassword(store, QStringLiteral("pivoine")),
+                 ManagementAnswer::OpenConsole);
+        // While the default is in force, anything else shows it again.
+        QCOMPARE(checkManagementPassword(store, QStringLiteral("xyz")),
+                 ManagementAnswer::ShowDefaultPassword);
+    }
+
+    void typingTheDefaultWithNothingStoredIsRefusedAndStoresNothing() {
+        SettingsStore store = freshStore();
+        QCOMPARE(checkManagementPassword(store, QStringLiteral("pivoine")),
+                 ManagementAnswer::WrongPassword);
+        QCOMPARE(store.read(Options::Configuration, Options::MotDePasse), QString());
+    }
+
+    void storedPasswordIsComparedExactly() {
+        SettingsStore store = freshStore();
+        store.write(Options::Configuration, Options::MotDePasse, QStringLiteral("Tulipe"));
+        QCOMPARE(checkManagementPassword(store, QStringLiteral("Tulipe")),
+                 ManagementAnswer::OpenConsole);
+        QCOMPARE(checkManagementPassword(store, QStringLiteral("tulipe")),
+                 ManagementAnswer::WrongPassword);
+        QCOMPARE(checkManagementPassword(store, QStringLiteral("pivoine")),
+                 ManagementAnswer::WrongPassword);
+        QCOMPARE(checkManagementPassword(store, QString()), ManagementAnswer::AskPassword);
+        QCOMPARE(store.read(Options::Configuration, Options::MotDePasse), QStringLiteral("Tulipe"));
+    }
+
+    void registrationChecksComeInOrder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("confirmation");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("no name") << "  "
+                                 << ""
+                                 << "a"
+                                 << "b"
+                                 << "Quel est ton nom ?";
+        QTest::newRow("no group") << "Léa"
+                                  << " "
+                                  << "a"
+                                  << "b"
+                                  << "Quel est ton groupe ?";
+        QTest::newRow("mismatch") << "Léa"
+                                  << "CE1"
+                                  << "abc"
+                                  << "abC"
+                                  << "Confirme ton mot de passe";
+        QTest::newRow("both empty") << "Léa"
+                                    << "CE1"
+                                    << ""
+                                    << ""
+                                    << "Et ton mot de passe ?";
+        QTest::newRow("blank password") << "Léa"
+                                        << "CE1"
+                                        << "  "
+                                        << "  "
+                                        << "Et ton mot de passe ?";
+        QTest::newRow("spaced name accepted") << " Léa "
+                                              << "CE1"
+                                              << "a1"
+                                              << "a1"
+                                              << "";
+    }
+    void registrationChecksComeInOrder() {
+        QFETCH(QString, name);
+        QFETCH(QString, group);
+        QFETCH(QString, password);
+        QFETCH(QString, confirmation);
+        QFETCH(QString, question);
+        QCOMPARE(registrationQuestion(name, group, password, confirmation), question);
+    }
+
+    void confirmationHasFiveLines() {
+        const QStringList lines =
+            registrationConfirmation(QStringLiteral(" Léo "), QStringLiteral("CM1")).split(u'\n');
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], QStringLiteral("Tu t'appelles :  Léo "));
+        QCOMPARE(lines[1], QStringLiteral("Ton groupe est : CM1"));
+        QCOMPARE(lines[3],
+                 QStringLiteral("Si tu acceptes ces conditions, clique sur le bouton \"Oui,\""));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSignInRules)
+#include "tst_signinrules.moc"
