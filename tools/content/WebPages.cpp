@@ -189,7 +189,7 @@ QImage banner() {
     p.fillRect(QRect(0, 0, 480, 120), sky);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xff, 0xd8, 0x3a));
-    p.drawEllipse(QPointF(420, 40), 24, 24);
+    p.drawEllipse(QPointF(452, 28), 18, 18);
     p.setBrush(QColor(0x6c, 0xc0, 0x4a));
     p.drawEllipse(QPointF(100, 150), 200, 60);
     p.drawEllipse(QPointF(380, 160), 200, 70);
