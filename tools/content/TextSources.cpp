@@ -68,11 +68,12 @@ std::optional<Word> parseWord(const QString& column, const QString& path, const 
                               QString* error) {
     static const QRegularExpression keyPattern(QStringLiteral("^k[0-9]{1,2}$"));
     const QStringList fields = line.text.split(u'\t');
-    if (fields.size() < 2 || fields.size() > 3)
+    // Further columns, if a list has any, belong to other steps of the generator.
+    if (fields.size() < 2)
         return fail<Word>(error, where(path, line.number) +
                                      QStringLiteral("expected key, English and French"));
     Word word{column, fields.at(0).trimmed(), fields.at(1).trimmed(),
-              fields.size() == 3 ? fields.at(2).trimmed() : QString()};
+              fields.size() >= 3 ? fields.at(2).trimmed() : QString()};
     if (!keyPattern.match(word.key).hasMatch() || word.english.isEmpty())
         return fail<Word>(error, where(path, line.number) +
                                      QStringLiteral("bad key or empty English label"));
