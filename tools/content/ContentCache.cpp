@@ -40,8 +40,11 @@ void ContentCache::save() {
     QSaveFile file(path(RecordName));
     if (!file.open(QIODevice::WriteOnly))
         return;
-    for (auto it = entries_.cbegin(); it != entries_.cend(); ++it)
-        file.write(it.value() + '\t' + it.key().toUtf8() + '\n');
+    // Sorted, so that the same content always leaves the same record.
+    QStringList names = entries_.keys();
+    names.sort();
+    for (const QString& name : names)
+        file.write(entries_.value(name) + '\t' + name.toUtf8() + '\n');
     if (file.commit())
         dirty_ = false;
 }

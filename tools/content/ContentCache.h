@@ -24,6 +24,10 @@ public:
     static QByteArray fingerprint(std::initializer_list<QByteArray> parts);
     static QByteArray fileFingerprint(const QString& path);
 
+    // The fingerprint last recorded under this name (empty when none), for outputs that are not
+    // whole files, such as the tables of a database.
+    QByteArray recorded(const QString& name) const { return entries_.value(name); }
+
 private:
     QString folder_;
     QHash<QString, QByteArray> entries_;

@@ -24,10 +24,12 @@ bool run(const QString& program, const QStringList& arguments, QString* error) {
 
 bool convert(const QString& inputPath, const QString& wavPath, QString* error) {
     QDir().mkpath(QFileInfo(wavPath).absolutePath());
+    // -R: repeatable dither, so that the same source always gives the same file.
     return run(QStringLiteral("sox"),
-               {inputPath, QStringLiteral("-r"), QStringLiteral("11025"), QStringLiteral("-c"),
-                QStringLiteral("1"), QStringLiteral("-b"), QStringLiteral("8"),
-                QStringLiteral("-e"), QStringLiteral("unsigned-integer"), wavPath},
+               {QStringLiteral("-R"), inputPath, QStringLiteral("-r"), QStringLiteral("11025"),
+                QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-b"),
+                QStringLiteral("8"), QStringLiteral("-e"), QStringLiteral("unsigned-integer"),
+                wavPath},
                error);
 }
 

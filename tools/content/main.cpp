@@ -1,6 +1,12 @@
 // Generates the sample classroom content of the program folder from the sources in content/.
 // Usage: brindel-content <content folder> <program folder>
+#include "ContentCache.h"
+#include "ContentDatabase.h"
+#include "Effects.h"
+#include "HelpFile.h"
 #include "Pictures.h"
+#include "SpokenTexts.h"
+#include "WebPages.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -13,9 +19,32 @@ int main(int argc, char* argv[]) {
         err << "usage: brindel-content <content folder> <program folder>\n";
         return 2;
     }
+    const QString contentFolder = arguments.at(1);
     const QString programFolder = arguments.at(2);
+    ContentCache cache(programFolder);
+    QString error;
     if (!Pictures::writeSplash(programFolder + QStringLiteral("/Bitmap/splash.jpg"))) {
         err << "cannot write the splash picture\n";
+        return 1;
+    }
+    if (!ContentDatabase::generate(contentFolder, programFolder, cache, &error)) {
+        err << "database: " << error << '\n';
+        return 1;
+    }
+    if (!SpokenTexts::generate(contentFolder, cache, &error)) {
+        err << "spoken texts: " << error << '\n';
+        return 1;
+    }
+    if (!Effects::generate(programFolder, &error)) {
+        err << "sound effects: " << error << '\n';
+        return 1;
+    }
+    if (!HelpFile::generate(contentFolder, programFolder, &error)) {
+        err << "help file: " << error << '\n';
+        return 1;
+    }
+    if (!WebPages::generate(contentFolder, programFolder, &error)) {
+        err << "web pages: " << error << '\n';
         return 1;
     }
     return 0;

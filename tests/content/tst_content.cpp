@@ -1,0 +1,305 @@
+// Checks the generated program folder (build/programme): everything the program reads from the
+// database, the spoken texts, the effects, the help file and the web visit is there and usable.
+#include "data/Schema.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+
+struct WaveFormat {
+    int tag = 0, channels = 0, rate = 0, bits = 0;
+    qint64 dataSize = -1;
+    bool valid = false;
+};
+
+quint32 le32(const QByteArray& bytes, qsizetype at) {
+    return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8 | quint8(bytes[at + 2]) << 16 |
+           quint32(quint8(bytes[at + 3])) << 24;
+}
+
+quint16 le16(const QByteArray& bytes, qsizetype at) {
+    return quint16(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8);
+}
+
+// Walks the RIFF chunks of a WAV file; sizes are checked against the file's real length.
+WaveFormat readWaveFormat(const QString& path) {
+    QFile file(path);
+    WaveFormat format;
+    if (!file.open(QIODevice::ReadOnly))
+        return format;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return format;
+    bool haveFormat = false;
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const QByteArray id = bytes.mid(at, 4);
+        const qint64 size = le32(bytes, at + 4);
+        if (at + 8 + size > bytes.size())
+            break;
+        if (id == "fmt " && size >= 16) {
+            format.tag = le16(bytes, at + 8);
+            format.channels = le16(bytes, at + 10);
+            format.rate = int(le32(bytes, at + 12));
+            format.bits = le16(bytes, at + 22);
+            haveFormat = true;
+        } else if (id == "data") {
+            format.dataSize = size;
+        }
+        at += 8 + size + (size % 2);
+    }
+    format.valid = haveFormat && format.dataSize > 0;
+    return format;
+}
+
+QString programFolder() {
+    return qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
+}
+
+QString contentFolder() {
+    return qEnvironmentVariable("BRINDEL_CONTENT_DIR");
+}
+
+// The data lines of a tab-separated source file, split into fields.
+QList<QStringList> sourceRows(const QString& path) {
+    QFile file(path);
+    QList<QStringList> rows;
+    if (!file.open(QIODevice::ReadOnly))
+        return rows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty() && !trimmed.startsWith(u'#'))
+            rows << trimmed.split(u'\t');
+    }
+    return rows;
+}
+
+} // namespace
+
+class ContentCheck : public QObject {
+    Q_OBJECT
+
+    QSqlDatabase db_;
+
+    QString text(const QString& sql, const QVariantList& values = {}) {
+        QSqlQuery query(db_);
+        query.prepare(sql);
+        for (qsizetype i = 0; i < values.size(); ++i)
+            query.bindValue(int(i), values.at(i));
+        if (!query.exec() || !query.next())
+            return QStringLiteral("<no row>");
+        return query.value(0).toString();
+    }
+
+    QString compte(const QString& numero, const QString& field) {
+        return text(QStringLiteral("SELECT %1 FROM Compte WHERE Numero = ?").arg(field), {numero});
+    }
+
+    QSet<QString> pairs(const QString& table, bool reversed) {
+        QSqlQuery query(QStringLiteral("SELECT Origine, Traduction FROM ") + table, db_);
+        QSet<QString> set;
+        while (query.next())
+            set << (reversed ? query.value(1).toString() + u'\t' + query.value(0).toString()
+                             : query.value(0).toString() + u'\t' + query.value(1).toString());
+        return set;
+    }
+
+    void expectWave(const QString& mediaPath) {
+        const QString path = programFolder() + u'/' + mediaPath;
+        const WaveFormat format = readWaveFormat(path);
+        QVERIFY2(format.valid, qPrintable(mediaPath + QStringLiteral(" is missing or no WAV")));
+        QVERIFY2(format.tag == 1 && format.channels == 1 && format.rate == 11025 &&
+                     format.bits == 8,
+                 qPrintable(mediaPath + QStringLiteral(" is not 8-bit mono 11025 Hz PCM")));
+    }
+
+    // The verse count of rhyme 1..10, read the way the rhyme window reads it.
+    int verseCount(int rhyme) {
+        return compte(QStringLiteral("1%1%2").arg(rhyme - 1).arg(1), Schema::Field::Indice).toInt();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(!programFolder().isEmpty(), "BRINDEL_PROGRAM_DIR is not set");
+        QVERIFY2(!contentFolder().isEmpty(), "BRINDEL_CONTENT_DIR is not set");
+        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db_.setDatabaseName(programFolder() + QStringLiteral("/DbBrin.mdb"));
+        db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QVERIFY(QFileInfo::exists(db_.databaseName()));
+        QVERIFY(db_.open());
+        for (const QString& table : Schema::tables())
+            QVERIFY2(db_.tables().contains(table), qPrintable(table));
+    }
+
+    void cleanupTestCase() {
+        db_.close();
+        db_ = {};
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    }
+
+    void guestIsTheOnlyPupilWithAnEmptyPassword() {
+        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Gestion")), QStringLiteral("1"));
+        QCOMPARE(text(QStringLiteral("SELECT Nom FROM Gestion")), QStringLiteral("Invité"));
+        QCOMPARE(text(QStringLiteral("SELECT Motdepasse FROM Gestion")), QString());
+        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Quizz2")), QStringLiteral("0"));
+    }
+
+    void everySentenceButtonFindsAJudgeableSentence() {
+        for (int family = 0; family <= 1; ++family) {
+            for (int exercise = 0; exercise < 10; ++exercise) {
+                for (int button = 0; button < 10; ++button) {
+                    const QString key =
+                        QStringLiteral("%1%2%3").arg(family).arg(exercise).arg(button);
+                    const QString sentence = compte(key, Schema::Field::Textanglais);
+                    QVERIFY2(
+                        sentence.endsWith(QLatin1String(" ?")) ||
+                            sentence.endsWith(QLatin1String(" !")) ||
+                            (sentence.endsWith(u'.') && !sentence.endsWith(QLatin1String(" ."))),
+                        qPrintable(key + u' ' + sentence));
+                    QVERIFY2(!sentence.contains(u'"'), qPrintable(key));
+                }
+            }
+        }
+    }
+
+    void everyRhymeHasTheVersesItsCountAnnounces() {
+        int tenVerseRhymes = 0;
+        for (int rhyme = 1; rhyme <= 10; ++rhyme) {
+            const int count = verseCount(rhyme);
+            QVERIFY2(count >= 2 && count <= 10, qPrintable(QString::number(rhyme)));
+            for (int verse = 1; verse <= count; ++verse) {
+                const QString key = verse == 10 ? QStringLiteral("160")
+                                                : QStringLiteral("1%1%2").arg(rhyme - 1).arg(verse);
+                const QString text = compte(key, Schema::Field::Vers);
+                QVERIFY2(!text.isEmpty() && text != QLatin1String("<no row>"), qPrintable(key));
+            }
+            tenVerseRhymes += count == 10;
+        }
+        QVERIFY2(tenVerseRhymes <= 1, "row 160 holds the tenth verse of one rhyme only");
+        if (tenVerseRhymes == 0)
+            QVERIFY(compte(QStringLiteral("160"), Schema::Field::Vers).isEmpty());
+    }
+
+    void everyRepereSentenceAndRhymeIsSpoken() {
+        for (int n = 1; n <= 10; ++n) {
+            for (int i = 0; i <= 10; ++i)
+                expectWave(QStringLiteral("MciLangue/Son%1k%2.wav").arg(n).arg(i));
+            for (int i = 0; i < 10; ++i) {
+                expectWave(QStringLiteral("MciLangue/Texte%1k%2.wav").arg(n).arg(i));
+                expectWave(QStringLiteral("MciLangue/Dictee%1k%2.wav").arg(n).arg(i));
+            }
+            const QString exercise = QString::number(48 + n);
+            expectWave(QStringLiteral("MciLangue/1") + exercise + exercise +
+                       QStringLiteral("0.wav"));
+            for (int verse = 1; verse <= verseCount(n); ++verse)
+                expectWave(QStringLiteral("MciLangue/1%1%2.wav").arg(exercise).arg(verse));
+        }
+    }
+
+    void repereListsHaveAReferenceAndTenWords() {
+        for (int n = 1; n <= 10; ++n) {
+            for (int i = 0; i <= 10; ++i) {
+                const QString key = QStringLiteral("Son%1\\k%2").arg(n).arg(i);
+                QVERIFY2(
+                    !text(QStringLiteral("SELECT Langue FROM Imagier WHERE Intituler = ?"), {key})
+                         .startsWith(u'<'),
+                    qPrintable(key));
+            }
+        }
+    }
+
+    void effectsArePlayableAndSurviveTrimming() {
+        for (int effect = 1; effect <= 9; ++effect) {
+            const QString media = QStringLiteral("Mcison/son%1.wav").arg(effect);
+            expectWave(media);
+            QFile file(programFolder() + u'/' + media);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY2(bytes.back() != ' ', "the in-memory copy trims trailing spaces");
+            QVERIFY2(readWaveFormat(file.fileName()).dataSize % 2 == 0, qPrintable(media));
+            QVERIFY2(bytes.size() < 11025 * 3, "an effect is short");
+        }
+    }
+
+    void quizHasThirtyQuestionsEachWithARightAnswer() {
+        QVERIFY(text(QStringLiteral("SELECT COUNT(*) FROM Quizz1")).toInt() >= 30);
+        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Quizz1 WHERE Valide1 = 0 AND "
+                                     "Valide2 = 0 AND Valide3 = 0")),
+                 QStringLiteral("0"));
+        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT Question) FROM Quizz1")),
+                 QStringLiteral("0"));
+        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Quizz1 WHERE instr(Question, '\"') > 0 "
+                                     "OR Reponse1 = '' OR Reponse2 = '' OR Reponse3 = ''")),
+                 QStringLiteral("0"));
+    }
+
+    void lexiconHasAThousandPairsBothWays() {
+        const QSet<QString> english = pairs(Schema::Table::Angfr, false);
+        QVERIFY(english.size() >= 1000);
+        QCOMPARE(pairs(Schema::Table::Frang, true), english);
+    }
+
+    void everyWordListIsInThePictureDictionaryAndTheLexicon() {
+        const QSet<QString> english = pairs(Schema::Table::Angfr, false);
+        const QDir words(contentFolder() + QStringLiteral("/words"));
+        for (const QString& name : words.entryList({QStringLiteral("*.tsv")}, QDir::Files)) {
+            const QString column = QFileInfo(name).completeBaseName();
+            for (const QStringList& row : sourceRows(words.filePath(name))) {
+                const QString key = column + u'\\' + row.value(0);
+                QCOMPARE(
+                    text(QStringLiteral("SELECT Langue FROM Imagier WHERE Intituler = ?"), {key}),
+                    row.value(1).trimmed());
+                if (!row.value(2).trimmed().isEmpty())
+                    QVERIFY2(
+                        english.contains(row.value(1).trimmed() + u'\t' + row.value(2).trimmed()),
+                        qPrintable(key));
+            }
+        }
+    }
+
+    void helpFileHasEveryScreenTopic() {
+        QFile file(programFolder() + QStringLiteral("/Brin.hlp"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString help = QString::fromUtf8(file.readAll());
+        static const QRegularExpression topic(QStringLiteral("^\\[(\\d+)\\]\\s*\\n([^\\[]*)"),
+                                              QRegularExpression::MultilineOption);
+        QSet<int> found;
+        for (auto it = topic.globalMatch(help); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            QVERIFY2(!match.captured(2).trimmed().isEmpty(), qPrintable(match.captured(1)));
+            found << match.captured(1).toInt();
+        }
+        for (int required : {66, 84, 97, 109, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120})
+            QVERIFY2(found.contains(required), qPrintable(QString::number(required)));
+    }
+
+    void webPagesLinkOnlyToLocalFiles() {
+        const QDir web(programFolder() + QStringLiteral("/webdoc"));
+        QVERIFY(QFileInfo::exists(web.filePath(QStringLiteral("Index.htm"))));
+        static const QRegularExpression link(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
+                                             QRegularExpression::CaseInsensitiveOption);
+        int links = 0;
+        for (const QString& page : web.entryList({QStringLiteral("*.htm")}, QDir::Files)) {
+            QFile file(web.filePath(page));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            QVERIFY2(!html.contains(QLatin1String("://")), qPrintable(page));
+            for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
+                const QString target = it.next().captured(1).section(u'#', 0, 0);
+                QVERIFY2(QFileInfo(web.filePath(target)).isFile(),
+                         qPrintable(page + QStringLiteral(" -> ") + target));
+            }
+        }
+        QVERIFY(links > 10);
+    }
+};
+
+QTEST_GUILESS_MAIN(ContentCheck)
+#include "tst_content.moc"

@@ -1,0 +1,206 @@
+// The content generator's database step: a new database holds the content and the guest only;
+// regenerating an existing one never loses classroom data.
+#include "ContentCache.h"
+#include "ContentDatabase.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void copyFolder(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + u'/' + QDir(from).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(source, target);
+    }
+}
+
+void appendLine(const QString& path, const QString& line) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write('\n' + line.toUtf8() + '\n');
+}
+
+void replaceInFile(const QString& path, const QString& before, const QString& after) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    QVERIFY(text.contains(before));
+    text.replace(before, after);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+} // namespace
+
+class ContentDatabaseTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> content_;
+    std::unique_ptr<QTemporaryDir> program_;
+    QString error_;
+
+    QString contentPath(const QString& relative) const { return content_->filePath(relative); }
+    QString databasePath() const { return program_->filePath(ContentDatabase::FileName); }
+
+    // One run of the database step, as a new generator process would do it.
+    bool generate() {
+        ContentCache cache(program_->path());
+        error_.clear();
+        return ContentDatabase::generate(content_->path(), program_->path(), cache, &error_);
+    }
+
+    // Runs statements or reads one value on the generated database, as the program would.
+    QString sql(const QString& statement, const QVariantList& values = {}) {
+        QString result = QStringLiteral("<no row>");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "probe");
+            db.setDatabaseName(databasePath());
+            if (!db.open())
+                return QStringLiteral("<cannot open>");
+            QSqlQuery query(db);
+            query.prepare(statement);
+            for (qsizetype i = 0; i < values.size(); ++i)
+                query.bindValue(int(i), values.at(i));
+            if (!query.exec())
+                result = QStringLiteral("<error>");
+            else if (query.next())
+                result = query.value(0).toString();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("probe"));
+        return result;
+    }
+
+    void addClassroomData() {
+        QCOMPARE(sql("INSERT INTO Gestion (Nom, Groupe, Motdepasse, Son1, Comptine2) "
+                     "VALUES ('Léa', 'CM1', 'abc', 7, 1)"),
+                 QStringLiteral("<no row>"));
+        QCOMPARE(sql("INSERT INTO Quizz2 (Question, Reponse1, Reponse2, Reponse3, Valide2) "
+                     "VALUES ('Ma question ?', 'a', 'b', 'c', 1)"),
+                 QStringLiteral("<no row>"));
+        QCOMPARE(sql("INSERT INTO Angfr (Origine, Traduction) VALUES ('gnome', 'lutin')"),
+                 QStringLiteral("<no row>"));
+        QCOMPARE(sql("INSERT INTO Frang (Origine, Traduction) VALUES ('lutin', 'gnome')"),
+                 QStringLiteral("<no row>"));
+    }
+
+    void expectClassroomData() {
+        QCOMPARE(sql("SELECT Groupe || '/' || Motdepasse || '/' || Son1 || '/' || Comptine2 "
+                     "FROM Gestion WHERE Nom = 'Léa'"),
+                 QStringLiteral("CM1/abc/7/1"));
+        QCOMPARE(sql("SELECT COUNT(*) FROM Gestion WHERE Nom = 'Invité'"), QStringLiteral("1"));
+        QCOMPARE(sql("SELECT Reponse2 FROM Quizz2 WHERE Question = 'Ma question ?'"),
+                 QStringLiteral("b"));
+        QCOMPARE(sql("SELECT Traduction FROM Angfr WHERE Origine = 'gnome'"),
+                 QStringLiteral("lutin"));
+        QCOMPARE(sql("SELECT Traduction FROM Frang WHERE Origine = 'lutin'"),
+                 QStringLiteral("gnome"));
+    }
+
+private slots:
+    void init() {
+        content_ = std::make_unique<QTemporaryDir>();
+        program_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(content_->isValid() && program_->isValid());
+        const QString sources = qEnvironmentVariable("BRINDEL_CONTENT_DIR");
+        QVERIFY2(!sources.isEmpty(), "BRINDEL_CONTENT_DIR is not set");
+        copyFolder(sources, content_->path());
+    }
+
+    void newDatabaseHoldsTheGuestAndTheContentOnly() {
+        QVERIFY2(generate(), qPrintable(error_));
+        QCOMPARE(sql("SELECT COUNT(*) FROM Gestion"), QStringLiteral("1"));
+        QCOMPARE(sql("SELECT Nom || '/' || Groupe || '/' || Motdepasse FROM Gestion"),
+                 QStringLiteral("Invité//"));
+        QCOMPARE(sql("SELECT COUNT(*) FROM Quizz2"), QStringLiteral("0"));
+        QCOMPARE(sql("SELECT Textanglais FROM Compte WHERE Numero = '124'"),
+                 QStringLiteral("I like rabbits."));
+        QCOMPARE(sql("SELECT Indice || '/' || Vers FROM Compte WHERE Numero = '131'"),
+                 QStringLiteral("10/One, two,"));
+        QCOMPARE(sql("SELECT Vers FROM Compte WHERE Numero = '160'"),
+                 QStringLiteral("A big fat hen."));
+        QCOMPARE(sql("SELECT Langue FROM Imagier WHERE Intituler = 'Son3\\k10'"),
+                 QStringLiteral("sun"));
+        QCOMPARE(sql("SELECT COUNT(*) FROM Angfr a WHERE NOT EXISTS (SELECT 1 FROM Frang f "
+                     "WHERE f.Origine = a.Traduction AND f.Traduction = a.Origine)"),
+                 QStringLiteral("0"));
+        QCOMPARE(sql("SELECT COUNT(*) FROM Angfr"), sql("SELECT COUNT(*) FROM Frang"));
+        QVERIFY(!QFile::exists(databasePath() + QStringLiteral(".new")));
+    }
+
+    void regenerationAfterSourceChangesKeepsClassroomData() {
+        QVERIFY2(generate(), qPrintable(error_));
+        addClassroomData();
+        replaceInFile(contentPath("sentences/Dictee1.txt"), "Good morning.", "Good afternoon.");
+        appendLine(contentPath("quiz.tsv"),
+                   QStringLiteral("Que veut dire « owl » ?\thibou\tchouette\taigle\t1"));
+        appendLine(contentPath("lexicon.tsv"), QStringLiteral("unicorn\tlicorne"));
+        appendLine(contentPath("words/Son1.tsv"), QStringLiteral("k11\tpeas\tpetits pois"));
+
+        QVERIFY2(generate(), qPrintable(error_));
+        expectClassroomData();
+        QCOMPARE(sql("SELECT Textanglais FROM Compte WHERE Numero = '101'"),
+                 QStringLiteral("Good afternoon."));
+        QCOMPARE(sql("SELECT Reponse1 FROM Quizz1 WHERE Question = ?",
+                     {QStringLiteral("Que veut dire « owl » ?")}),
+                 QStringLiteral("hibou"));
+        QCOMPARE(sql("SELECT Traduction FROM Frang WHERE Origine = 'licorne'"),
+                 QStringLiteral("unicorn"));
+        QCOMPARE(sql("SELECT Traduction FROM Angfr WHERE Origine = 'peas'"),
+                 QStringLiteral("petits pois"));
+        QCOMPARE(sql("SELECT Langue FROM Imagier WHERE Intituler = 'Son1\\k11'"),
+                 QStringLiteral("peas"));
+        QCOMPARE(sql("SELECT COUNT(*) FROM Angfr WHERE Origine = 'cat' AND Traduction = 'chat'"),
+                 QStringLiteral("1"));
+    }
+
+    void unchangedSourcesLeaveTheTeachersChangesAlone() {
+        QVERIFY2(generate(), qPrintable(error_));
+        sql("UPDATE Quizz1 SET Reponse3 = 'cheval' WHERE Reponse1 = 'dog' AND Reponse2 = 'cat'");
+        sql("DELETE FROM Angfr WHERE Origine = 'zebra'");
+        QVERIFY2(generate(), qPrintable(error_));
+        QCOMPARE(sql("SELECT Reponse3 FROM Quizz1 WHERE Reponse1 = 'dog' AND Reponse2 = 'cat'"),
+                 QStringLiteral("cheval"));
+        QCOMPARE(sql("SELECT COUNT(*) FROM Angfr WHERE Origine = 'zebra'"), QStringLiteral("0"));
+    }
+
+    void failedUpdateChangesNothing() {
+        QVERIFY2(generate(), qPrintable(error_));
+        addClassroomData();
+        // A table the generator cannot fill: the whole update must roll back.
+        sql("DROP TABLE Quizz1");
+        sql("CREATE TABLE Quizz1 (Question TEXT NOT NULL)");
+        replaceInFile(contentPath("sentences/Dictee1.txt"), "Good morning.", "Good afternoon.");
+        appendLine(contentPath("quiz.tsv"), QStringLiteral("Nouvelle question ?\ta\tb\tc\t2"));
+
+        QVERIFY(!generate());
+        QVERIFY(!error_.isEmpty());
+        QCOMPARE(sql("SELECT Textanglais FROM Compte WHERE Numero = '101'"),
+                 QStringLiteral("Good morning."));
+        expectClassroomData();
+    }
+
+    void unreadableDatabaseIsNeverReplaced() {
+        QFile file(databasePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray garbage(4096, 'x');
+        file.write(garbage);
+        file.close();
+        QVERIFY(!generate());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), garbage);
+    }
+};
+
+QTEST_GUILESS_MAIN(ContentDatabaseTest)
+#include "tst_contentdatabase.moc"

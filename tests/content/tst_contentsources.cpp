@@ -1,0 +1,226 @@
+// The content generator refuses sources the program could not use, names the rows and files the
+// program asks for, and makes effects, help and web pages the program can read.
+#include "Effects.h"
+#include "HelpFile.h"
+#include "SpokenTexts.h"
+#include "TextSources.h"
+#include "WebPages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void writeFile(const QString& path, const QString& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+// Ten valid sentence files per family, and ten short rhymes.
+void writeValidSentencesAndRhymes(const QString& folder) {
+    QString sentences;
+    for (int i = 0; i < 10; ++i)
+        sentences += QStringLiteral("I am happy number %1.\n").arg(i);
+    for (int n = 1; n <= 10; ++n) {
+        writeFile(folder + QStringLiteral("/sentences/Texte%1.txt").arg(n), sentences);
+        writeFile(folder + QStringLiteral("/sentences/Dictee%1.txt").arg(n), sentences);
+        writeFile(folder + QStringLiteral("/rhymes/Comptine%1.txt").arg(n),
+                  QStringLiteral("# Rhyme %1\nVerse one,\nverse two.\n").arg(n));
+    }
+}
+
+} // namespace
+
+class ContentSourcesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keysFollowTheRowsTheProgramAsksFor() {
+        QCOMPARE(TextSources::sentenceKey(QStringLiteral("Texte1"), 0), QStringLiteral("000"));
+        QCOMPARE(TextSources::sentenceKey(QStringLiteral("Texte10"), 9), QStringLiteral("099"));
+        QCOMPARE(TextSources::sentenceKey(QStringLiteral("Dictee3"), 4), QStringLiteral("124"));
+        QCOMPARE(TextSources::verseKey(1, 1), QStringLiteral("101"));
+        QCOMPARE(TextSources::verseKey(10, 9), QStringLiteral("199"));
+        QCOMPARE(TextSources::verseKey(4, 10), QStringLiteral("160"));
+    }
+
+    void spokenFilesAreNamedAsTheExercisesPlayThem() {
+        const QList<TextSources::Word> words{{"Son2", "k10", "cat", "chat"},
+                                             {"Sport", "k0", "football", "football"}};
+        const QList<TextSources::Sentence> sentences{{"Dictee3", 4, "124", "Hello !"}};
+        const QList<TextSources::Rhyme> rhymes{{1, "Twinkle", {"Twinkle,", "little star"}}};
+        QStringList paths;
+        for (const auto& recording : SpokenTexts::recordings(words, sentences, rhymes))
+            paths << recording.relativePath;
+        QCOMPARE(paths,
+                 QStringList({"MciLangue/Son2k10.wav", "MciLangue/Dictee3k4.wav",
+                              "MciLangue/1491.wav", "MciLangue/1492.wav", "MciLangue/149490.wav"}));
+    }
+
+    void sentencesTheDictationCannotJudgeAreRefused_data() {
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("question mark without space") << "How are you?";
+        QTest::newRow("no final mark") << "I am ten";
+        QTest::newRow("spaced full stop") << "I am ten .";
+        QTest::newRow("double quote") << "He says \"hello\" .";
+    }
+
+    void sentencesTheDictationCannotJudgeAreRefused() {
+        QFETCH(QString, sentence);
+        QTemporaryDir folder;
+        writeValidSentencesAndRhymes(folder.path());
+        QString texts;
+        for (int i = 0; i < 9; ++i)
+            texts += QStringLiteral("Good morning.\n");
+        writeFile(folder.filePath("sentences/Dictee2.txt"), texts + sentence + u'\n');
+        QString error;
+        QVERIFY(!TextSources::readSentences(folder.path(), &error));
+        QVERIFY2(error.contains(QLatin1String("Dictee2.txt:10")), qPrintable(error));
+    }
+
+    void validSentencesAndRhymesAreRead() {
+        QTemporaryDir folder;
+        writeValidSentencesAndRhymes(folder.path());
+        QString error;
+        const auto sentences = TextSources::readSentences(folder.path(), &error);
+        QVERIFY2(sentences, qPrintable(error));
+        QCOMPARE(sentences->size(), 200);
+        QCOMPARE(sentences->at(199).numero, QStringLiteral("199"));
+        const auto rhymes = TextSources::readRhymes(folder.path(), &error);
+        QVERIFY2(rhymes, qPrintable(error));
+        QCOMPARE(rhymes->at(2).title, QStringLiteral("Rhyme 3"));
+        QCOMPARE(rhymes->at(2).verses, QStringList({"Verse one,", "verse two."}));
+    }
+
+    void onlyOneRhymeMayHaveTenVerses() {
+        QTemporaryDir folder;
+        writeValidSentencesAndRhymes(folder.path());
+        QString ten;
+        for (int i = 1; i <= 10; ++i)
+            ten += QStringLiteral("Verse %1\n").arg(i);
+        writeFile(folder.filePath("rhymes/Comptine2.txt"), ten);
+        QString error;
+        QVERIFY2(TextSources::readRhymes(folder.path(), &error), qPrintable(error));
+        writeFile(folder.filePath("rhymes/Comptine5.txt"), ten);
+        QVERIFY(!TextSources::readRhymes(folder.path(), &error));
+        writeFile(folder.filePath("rhymes/Comptine5.txt"), ten + QStringLiteral("Verse 11\n"));
+        QVERIFY(!TextSources::readRhymes(folder.path(), &error));
+    }
+
+    void quizQuestionsTheQuizCannotUseAreRefused_data() {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("no right answer") << "Question ?\ta\tb\tc\t";
+        QTest::newRow("right answer out of range") << "Question ?\ta\tb\tc\t4";
+        QTest::newRow("double quote") << "Que veut dire \"cat\" ?\tchat\tchien\tvache\t1";
+        QTest::newRow("two answers only") << "Question ?\ta\tb\t1";
+        QTest::newRow("same question twice") << "Quel jour ?\tlundi\tmardi\tjeudi\t1";
+    }
+
+    void quizQuestionsTheQuizCannotUseAreRefused() {
+        QFETCH(QString, line);
+        QTemporaryDir folder;
+        writeFile(folder.filePath("quiz.tsv"),
+                  QStringLiteral("# comment\nQuel jour ?\tlundi\tmardi\tjeudi\t13\n") + line);
+        QString error;
+        QVERIFY(!TextSources::readQuiz(folder.path(), &error));
+        QVERIFY2(error.contains(QLatin1String("quiz.tsv:3")), qPrintable(error));
+    }
+
+    void quizRightAnswersAreRead() {
+        QTemporaryDir folder;
+        writeFile(folder.filePath("quiz.tsv"),
+                  QStringLiteral("Quel jour ?\tlundi\tmardi\tjeudi\t13\n"));
+        QString error;
+        const auto quiz = TextSources::readQuiz(folder.path(), &error);
+        QVERIFY2(quiz && quiz->size() == 1, qPrintable(error));
+        QCOMPARE(quiz->first().right, (std::array<bool, 3>{true, false, true}));
+    }
+
+    void lexiconTakesEveryWordListPairOnce() {
+        QTemporaryDir folder;
+        writeFile(folder.filePath("lexicon.tsv"),
+                  QStringLiteral("cat\tchat\ndog\tchien\ncat\tchat\n"));
+        const QList<TextSources::Word> words{{"Son2", "k10", "cat", "chat"},
+                                             {"Son2", "k0", "hat", "chapeau"},
+                                             {"Son2", "k1", "bag", ""}};
+        QString error;
+        const auto pairs = TextSources::readLexicon(folder.path(), words, &error);
+        QVERIFY2(pairs, qPrintable(error));
+        QCOMPARE(pairs->size(), 3);
+        QCOMPARE(pairs->last(), (TextSources::LexiconPair{"hat", "chapeau"}));
+    }
+
+    void effectsAreShortEightBitMonoWavesThatEndInSilence() {
+        for (int effect = 1; effect <= Effects::Count; ++effect) {
+            const QList<float> samples = Effects::samples(effect);
+            QVERIFY(samples.size() > Effects::SampleRate / 100);
+            QVERIFY(samples.size() < Effects::SampleRate * 2);
+            const float loudest = *std::max_element(samples.begin(), samples.end());
+            QVERIFY2(loudest > 0.1f && loudest <= 1.0f, qPrintable(QString::number(effect)));
+            const QByteArray file = Effects::waveFile(samples);
+            QVERIFY(file.startsWith("RIFF"));
+            QCOMPARE(file.mid(8, 8), QByteArray("WAVEfmt "));
+            QCOMPARE(file.mid(22, 2), QByteArray("\x01\x00", 2));         // mono
+            QCOMPARE(file.mid(24, 4), QByteArray("\x11\x2b\x00\x00", 4)); // 11025 Hz
+            QCOMPARE(file.mid(34, 2), QByteArray("\x08\x00", 2));         // 8 bits
+            QCOMPARE((file.size() - 44) % 2, 0);
+            QCOMPARE(quint8(file.back()), quint8(128));
+        }
+        QCOMPARE(Effects::waveFile({}).size(), 46);
+    }
+
+    void helpTextsAreReadTopicByTopic() {
+        QString error;
+        const auto topics = HelpFile::parse(
+            QStringLiteral("# comment\n\n[66]\n\nLe Quizz\nClique.\n\n[84]\r\nChoisis.\n"), &error);
+        QVERIFY2(topics, qPrintable(error));
+        QCOMPARE(topics->value(66), QStringLiteral("Le Quizz\nClique."));
+        QCOMPARE(topics->value(84), QStringLiteral("Choisis."));
+        QVERIFY(!HelpFile::parse(QStringLiteral("[66]\nA\n[66]\nB\n"), &error));
+        QVERIFY(!HelpFile::parse(QStringLiteral("[66]\n\n[84]\nB\n"), &error));
+        QVERIFY(!HelpFile::parse(QStringLiteral("stray text\n[66]\nA\n"), &error));
+    }
+
+    void helpFileWithoutAScreenTopicIsRefused() {
+        QTemporaryDir content, program;
+        QString text;
+        for (int topic : HelpFile::screenTopics())
+            text += QStringLiteral("[%1]\nConsigne %1.\n").arg(topic);
+        writeFile(content.filePath("help/Brin.txt"), text);
+        QString error;
+        QVERIFY2(HelpFile::generate(content.path(), program.path(), &error), qPrintable(error));
+        QVERIFY(QFile::exists(program.filePath("Brin.hlp")));
+        writeFile(content.filePath("help/Brin.txt"), text.remove(QStringLiteral("[118]\n")));
+        QVERIFY(!HelpFile::generate(content.path(), program.path(), &error));
+        QVERIFY2(error.contains(QLatin1String("118")), qPrintable(error));
+    }
+
+    void webPagesWithOutsideOrMissingLinksAreRefused_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("local page") << "<a href=\"Index.htm#top\">x</a>" << true;
+        QTest::newRow("drawn picture") << "<img src='images/cat.png'>" << true;
+        QTest::newRow("outside address") << "<a href=\"https://example.org/\">x</a>" << false;
+        QTest::newRow("missing page") << "<a href=\"lost.htm\">x</a>" << false;
+        QTest::newRow("outside the visit") << "<img src=\"../Brin.hlp\">" << false;
+    }
+
+    void webPagesWithOutsideOrMissingLinksAreRefused() {
+        QFETCH(QString, link);
+        QFETCH(bool, accepted);
+        QTemporaryDir content, program;
+        writeFile(content.filePath("webdoc/Index.htm"), QStringLiteral("<p>") + link);
+        writeFile(program.filePath("Brin.hlp"), QStringLiteral("[66]\nx\n"));
+        QString error;
+        QCOMPARE(WebPages::generate(content.path(), program.path(), &error), accepted);
+        for (const QString& name : WebPages::pictureNames())
+            QVERIFY(QFile::exists(program.filePath("webdoc/images/" + name + ".png")));
+    }
+};
+
+QTEST_MAIN(ContentSourcesTest)
+#include "tst_contentsources.moc"
