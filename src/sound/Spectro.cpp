@@ -123,9 +123,11 @@ void Spectro::PlaybackTick(StudioView& view) {
     mci_.send(QStringLiteral("status sound position"), &reply);
     const float fraction = static_cast<float>(leadingNumber(reply)) / static_cast<float>(length);
     const int box = CurrentWave == 2 ? 2 : 1;
-    double x = CursorScale * fraction;
+    // The cursor line keeps its ends in single precision, as the fraction is.
+    float x = static_cast<float>(CursorScale) * fraction;
     if (SelStartX[box] != SelEndX[box])
-        x = (x - SelStartX[box]) * CursorScale / (SelEndX[box] - SelStartX[box]);
+        x = static_cast<float>((double(x) - SelStartX[box]) * CursorScale /
+                               (SelEndX[box] - SelStartX[box]));
     view.setCursorX(box, x);
     if (x > CursorEnd)
         endPlayback(view, box);
