@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -21,13 +22,8 @@ constexpr int IdleState = 2;
 
 // The number at the start of a reply ("1000" → 1000); 0 when it starts with none.
 double leadingNumber(const QString& reply) {
-    const QString text = reply.trimmed();
-    qsizetype end = 0;
-    while (end < text.size() && (text[end].isDigit() || text[end] == u'.' || text[end] == u'-'))
-        ++end;
-    bool ok = false;
-    const double value = text.left(end).toDouble(&ok);
-    return ok ? value : 0.0;
+    static const QRegularExpression number(QStringLiteral(R"(^\s*[-+]?(\d+\.?\d*|\.\d+))"));
+    return number.match(reply).captured(0).trimmed().toDouble();
 }
 
 } // namespace

@@ -225,6 +225,14 @@ private slots:
         QCOMPARE(view_.calls, QStringList{"Line1(1) 2000"});
     }
 
+    void repliesAreReadForTheirLeadingNumber() {
+        spectro_->CurrentWave = 1;
+        mci_.replies["status sound length"] = " 1000 ms";
+        mci_.replies["status sound position"] = "250.0x";
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(view_.calls, QStringList{"Line1(1) 1562.5"});
+    }
+
     void aReplyWithoutANumberCountsAsNothingOpen() {
         mci_.replies["status sound length"] = "abc";
         spectro_->PlaybackTick(view_);
