@@ -15,6 +15,8 @@ packages=(
   xvfb xauth x11-utils
   # content generation and checks
   espeak-ng sox imagemagick poppler-utils sqlite3
+  # fuzzing (scripts/fuzz-wave.sh)
+  libclang-rt-14-dev
 )
 
 missing=()

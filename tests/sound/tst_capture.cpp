@@ -1,0 +1,87 @@
+#include "platform/NullAudioCapture.h"
+#include "sound/PcmConverter.h"
+
+#include <QtEndian>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+
+class StepClock : public Clock {
+public:
+    double secondsOfDay() override { return ms / 1000.0; }
+    qint64 monotonicMs() override { return ms; }
+    qint64 ms = 5000;
+};
+
+QByteArray int16Frames(std::initializer_list<qint16> values) {
+    QByteArray bytes;
+    for (qint16 v : values) {
+        char le[2];
+        qToLittleEndian(v, le);
+        bytes.append(le, 2);
+    }
+    return bytes;
+}
+
+} // namespace
+
+// The silent stand-in input and the conversion of captured sound to 8-bit mono 11 025 Hz.
+class TestCapture : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theSilentInputYieldsSilenceForAsLongAsItRecords() {
+        StepClock clock;
+        NullAudioCapture input(clock);
+        QVERIFY(!input.isCapturing());
+        QVERIFY(input.samples().isEmpty());
+        QVERIFY(input.start());
+        QVERIFY(input.isCapturing());
+        clock.ms += 2000;
+        QCOMPARE(input.samples(), QByteArray(22050, char(128)));
+        input.stop();
+        clock.ms += 5000;
+        QCOMPARE(input.samples().size(), 22050);
+        QVERIFY(input.start());
+        QVERIFY(input.samples().isEmpty());
+    }
+
+    void matchingFormatPassesThrough() {
+        PcmConverter converter(PcmConverter::SampleFormat::UInt8, 1, 11025);
+        QCOMPARE(converter.convert(QByteArray("\x00\x80\xff", 3)), QByteArray("\x00\x80\xff", 3));
+    }
+
+    void stereoChannelsAreAveraged() {
+        PcmConverter converter(PcmConverter::SampleFormat::Int16, 2, 11025);
+        // (16384 + 0) / 2 → 0.25 → 160; (−32768 + −32768) / 2 → −1 → 0.
+        QCOMPARE(converter.convert(int16Frames({16384, 0, -32768, -32768})),
+                 QByteArray("\xa0\x00", 2));
+    }
+
+    void fasterRatesAreAveragedDownAndSplitFramesWait() {
+        PcmConverter converter(PcmConverter::SampleFormat::Int16, 1, 44100);
+        const QByteArray frames = int16Frames({8192, 8192, 8192, 8192, -8192, -8192, -8192, -8192});
+        // Half a frame first: nothing comes out until it is whole.
+        QCOMPARE(converter.convert(frames.left(3)), QByteArray());
+        QCOMPARE(converter.convert(frames.mid(3)), QByteArray("\xa0\x60", 2));
+    }
+
+    void slowerRatesRepeatSamples() {
+        PcmConverter converter(PcmConverter::SampleFormat::Float, 1, 5512);
+        float half = 0.5f;
+        QByteArray bytes(4, '\0');
+        qToLittleEndian(half, bytes.data());
+        const QByteArray out = converter.convert(bytes + bytes);
+        QVERIFY(out.size() >= 3 && out.size() <= 5);
+        QCOMPARE(out, QByteArray(out.size(), char(192)));
+    }
+
+    void oneSecondAt48kHzGivesOneSecondAt11025Hz() {
+        PcmConverter converter(PcmConverter::SampleFormat::Int32, 1, 48000);
+        QCOMPARE(converter.convert(QByteArray(48000 * 4, '\0')).size(), 11025);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCapture)
+#include "tst_capture.moc"

@@ -1,0 +1,151 @@
+#include "platform/QtAudioCapture.h"
+#include "sound/MciInterpreter.h"
+#include "sound/Spectro.h"
+#include "support/FakeAudio.h"
+#include "support/Fakes.h"
+
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+
+// Power of one frequency in a stretch of 8-bit samples (Goertzel filter).
+double powerAt(const Spectro& wave, qint32 from, qint32 count, double hertz) {
+    const double coefficient = 2.0 * std::cos(2.0 * Pi * hertz / 11025.0);
+    double previous = 0.0, beforePrevious = 0.0;
+    for (qint32 i = from; i < from + count; ++i) {
+        const double current = wave.GetSample(i) + coefficient * previous - beforePrevious;
+        beforePrevious = previous;
+        previous = current;
+    }
+    return previous * previous + beforePrevious * beforePrevious -
+           coefficient * previous * beforePrevious;
+}
+
+// Seconds of a sine tone as 16-bit mono PCM.
+QByteArray tone(double hertz, int rate, double seconds) {
+    QByteArray pcm(qsizetype(rate * seconds) * 2, '\0');
+    for (qsizetype i = 0; i < pcm.size() / 2; ++i) {
+        const auto value = qint16(12000 * std::sin(2.0 * Pi * hertz * double(i) / rate));
+        qToLittleEndian(value, pcm.data() + 2 * i);
+    }
+    return pcm;
+}
+
+template <typename List> auto named(const List& devices, const QByteArray& id) {
+    for (const auto& device : devices)
+        if (device.id() == id)
+            return device;
+    return typename List::value_type();
+}
+
+// Real sound input; the output side is not needed here.
+class RealInputSystem : public AudioSystem {
+public:
+    explicit RealInputSystem(QAudioDevice input) : input_(std::move(input)) {}
+    std::unique_ptr<AudioChannel> createChannel() override {
+        return std::make_unique<FakeAudioChannel>();
+    }
+    std::unique_ptr<AudioCapture> createCapture() override {
+        auto capture = std::make_unique<QtAudioCapture>(input_);
+        last = capture.get();
+        return capture;
+    }
+    AudioCapture* last = nullptr;
+
+private:
+    QAudioDevice input_;
+};
+
+} // namespace
+
+// Recording through the audio server: a tone played on the silent output is heard on the
+// input that listens to it (scripts/start-audio.sh sets both up).
+class TestRealSound : public QObject {
+    Q_OBJECT
+
+    QAudioDevice input_;
+    QAudioDevice output_;
+
+private slots:
+    void initTestCase() {
+        const auto inputs = QMediaDevices::audioInputs();
+        const auto outputs = QMediaDevices::audioOutputs();
+        for (const auto& device : inputs)
+            qInfo() << "input" << device.id() << device.description();
+        for (const auto& device : outputs)
+            qInfo() << "output" << device.id() << device.description();
+        if (inputs.isEmpty() || outputs.isEmpty())
+            QSKIP("no audio server is reachable");
+        input_ = named(inputs, "brindel_mic");
+        output_ = named(outputs, "brindel_null");
+        QAudioFormat wanted;
+        wanted.setSampleFormat(QAudioFormat::UInt8);
+        wanted.setChannelCount(1);
+        wanted.setSampleRate(11025);
+        qInfo() << "8-bit mono 11025 Hz input without conversion:"
+                << input_.isFormatSupported(wanted);
+        QVERIFY2(!input_.isNull() && !output_.isNull(),
+                 "the audio server lacks brindel_mic or brindel_null: run scripts/start-audio.sh");
+    }
+
+    void theProgramRecordsFromTheServersInput() {
+        const auto capture = makeAudioCapture();
+        QVERIFY(dynamic_cast<QtAudioCapture*>(capture.get()));
+    }
+
+    void aTonePlayedOnTheOutputIsFoundInTheSavedRecording() {
+        QAudioFormat format;
+        format.setSampleFormat(QAudioFormat::Int16);
+        format.setChannelCount(1);
+        format.setSampleRate(44100);
+        QByteArray pcm = tone(1000.0, 44100, 6.0);
+        QBuffer buffer(&pcm);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QAudioSink player(output_, format);
+        player.start(&buffer);
+        QCOMPARE(player.error(), QAudio::NoError);
+
+        RealInputSystem audio(input_);
+        MciInterpreter mci(audio);
+        QCOMPARE(mci.send("open new type waveaudio alias capture"), 0);
+        QCOMPARE(mci.send("record capture"), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(audio.last->samples().size() >= 2 * 11025, 10000);
+        QCOMPARE(mci.send("stop capture"), 0);
+        player.stop();
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("enregist.tmp");
+        QCOMPARE(mci.send("save capture " + path), 0);
+        QCOMPARE(mci.send("close capture"), 0);
+
+        FakeClock clock;
+        Spectro wave(mci, clock);
+        wave.LoadWave(path);
+        QVERIFY(wave.WaveLoaded);
+        QCOMPARE(wave.WaveFormat.samplesPerSec, quint32(11025));
+        QCOMPARE(wave.WaveFormat.channels, quint16(1));
+        QCOMPARE(wave.WaveFormat.bitsPerSample, quint16(8));
+        QVERIFY(wave.SampleCount >= 2 * 11025);
+
+        // The last 4096 samples, well after the server's start-up latency.
+        const qint32 from = wave.SampleCount - 4096;
+        const double at1000 = powerAt(wave, from, 4096, 1000.0);
+        const double at1500 = powerAt(wave, from, 4096, 1500.0);
+        const double at3000 = powerAt(wave, from, 4096, 3000.0);
+        qInfo() << "power at 1000, 1500, 3000 Hz:" << at1000 << at1500 << at3000;
+        QVERIFY(at1000 > 1000.0); // a tone, not silence
+        QVERIFY(at1000 > 50 * at1500);
+        QVERIFY(at1000 > 50 * at3000);
+    }
+};
+
+QTEST_MAIN(TestRealSound)
+#include "tst_realsound.moc"

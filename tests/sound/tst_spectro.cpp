@@ -1,0 +1,244 @@
+#include "sound/Spectro.h"
+#include "sound/StudioView.h"
+#include "support/Fakes.h"
+
+#include <QMap>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Records every command and answers from a script: return codes by command, replies by
+// command (the status ones).
+class RecordingSender : public MciSender {
+public:
+    int send(const QString& command, QString* reply) override {
+        sent.append(command);
+        if (reply)
+            *reply = replies.value(command);
+        return codes.value(command, 0);
+    }
+    QStringList sent;
+    QMap<QString, int> codes;
+    QMap<QString, QString> replies;
+};
+
+// Records what the engine does to the studio's controls, in order.
+class FakeStudioView : public StudioView {
+public:
+    void setPlaybackTimerEnabled(bool on) override { log(QString("Timer1 %1").arg(on)); }
+    void setRecordingTimerEnabled(bool on) override { log(QString("Timer2 %1").arg(on)); }
+    void setCursorX(int box, double x) override {
+        cursor[box] = x;
+        log(QString("Line1(%1) %2").arg(box).arg(x));
+    }
+    void clearOverlay(int box) override { log(QString("Cls %1").arg(box)); }
+    void setButtonLook(int button, quint32 colour, int state) override {
+        log(QString("Command1(%1) &H%2 %3").arg(button).arg(colour, 0, 16).arg(state));
+    }
+    void setButtonEnabled(int button, bool on) override {
+        log(QString("Command1(%1) enabled %2").arg(button).arg(on));
+    }
+    void setFrameEnabled(int frame, bool on) override {
+        log(QString("Frame1(%1) %2").arg(frame).arg(on));
+    }
+    void setBoxEnabled(int box, bool on) override {
+        log(QString("Picture1(%1) %2").arg(box).arg(on));
+    }
+    void log(const QString& entry) { calls.append(entry); }
+
+    QStringList calls;
+    QMap<int, double> cursor;
+};
+
+const QStringList EndOfPlayback{"Timer1 0",
+                                "Cls 1",
+                                "Command1(1) &H4000 2",
+                                "Command1(2) enabled 1",
+                                "Command1(4) &H404000 2",
+                                "Frame1(0) 1",
+                                "Frame1(1) 1",
+                                "Frame1(2) 1",
+                                "Picture1(1) 1",
+                                "Picture1(2) 1"};
+
+} // namespace
+
+// The engine's routines: which command strings they send, in which order, and what the
+// playback tick does to the studio.
+class TestSpectro : public QObject {
+    Q_OBJECT
+
+    RecordingSender mci_;
+    FakeClock clock_;
+    FakeStudioView view_;
+    std::unique_ptr<Spectro> spectro_;
+
+    void playing(qint64 position, qint64 length) {
+        mci_.replies["status sound length"] = QString::number(length);
+        mci_.replies["status sound position"] = QString::number(position);
+    }
+
+private slots:
+    void init() {
+        mci_ = RecordingSender();
+        view_ = FakeStudioView();
+        clock_ = FakeClock();
+        spectro_ = std::make_unique<Spectro>(mci_, clock_);
+        spectro_->shortPath = [](const QString& path) { return "short:" + path; };
+    }
+
+    void oneSecondPlayedWholeIsPlayedFrom0To992() {
+        spectro_->FileToPlay = "/p/word.wav";
+        spectro_->StretchFrom = 0;
+        spectro_->StretchTo = 11025;
+        spectro_->PlayStretch(view_);
+        QCOMPARE(mci_.sent, QStringList({"stop sound", "close sound",
+                                         "open waveaudio!short:/p/word.wav alias sound",
+                                         "play sound from 0 to 992"}));
+        QCOMPARE(view_.calls, QStringList{"Timer1 1"});
+        QCOMPARE(spectro_->StretchFrom, 0);
+        QCOMPARE(spectro_->StretchTo, 992);
+    }
+
+    void stretchBoundsBecomeMillisecondsRoundedHalfToEven_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("play");
+        QTest::newRow("empty") << 0 << 0 << "play sound from 0 to 0";
+        QTest::newRow("4.5 and 5.4") << 50 << 60 << "play sound from 4 to 5";
+        QTest::newRow("49.5 and 50.49") << 550 << 561 << "play sound from 50 to 50";
+        QTest::newRow("selection") << 2205 << 8820 << "play sound from 198 to 794";
+    }
+    void stretchBoundsBecomeMillisecondsRoundedHalfToEven() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, play);
+        spectro_->StretchFrom = from;
+        spectro_->StretchTo = to;
+        spectro_->PlayStretch(view_);
+        QCOMPARE(mci_.sent.last(), play);
+    }
+
+    void aSoundThatCannotBeOpenedIsNotPlayed() {
+        spectro_->shortPath = [](const QString&) { return QString(); };
+        mci_.codes["open waveaudio! alias sound"] = MciFileNotFound;
+        spectro_->StretchTo = 11025;
+        spectro_->PlayStretch(view_);
+        QCOMPARE(mci_.sent,
+                 QStringList({"stop sound", "close sound", "open waveaudio! alias sound"}));
+        QVERIFY(view_.calls.isEmpty());
+    }
+
+    void stopRecordingStopsSavesAndClosesEverythingInOrder() {
+        spectro_->SaveCommand = "save capture /p/enregist.tmp";
+        spectro_->StopRecording();
+        QCOMPARE(mci_.sent, QStringList({"stop capture", "save capture /p/enregist.tmp",
+                                         "close capture", "stop sound", "close sound"}));
+    }
+
+    void closeAllSoundClosesPlaybackThenCapture() {
+        spectro_->CloseAllSound();
+        QCOMPARE(mci_.sent,
+                 QStringList({"stop sound", "close sound", "stop capture", "close capture"}));
+    }
+
+    void startRecordingArmsTheLimitOpensRecordsAndWaitsASecondWithEventsRunning() {
+        int ticks = 0;
+        QTimer advancer;
+        connect(&advancer, &QTimer::timeout, this, [&] {
+            ++ticks;
+            clock_.advance(300);
+        });
+        advancer.start(0);
+        spectro_->StartRecording(view_);
+        QCOMPARE(view_.calls, QStringList{"Timer2 1"});
+        QCOMPARE(mci_.sent,
+                 QStringList({"open new type waveaudio alias capture", "record capture"}));
+        // 300 ms a tick: 0.3, 0.6, 0.9 and 1.2 s; the wait ends once the mark is passed.
+        QCOMPARE(ticks, 4);
+        QVERIFY(clock_.seconds > 36001.0);
+    }
+
+    void theWaitEndsWhenTheTimeOfDayWrapsAtMidnight() {
+        clock_.seconds = 86399.5;
+        int turns = 0;
+        spectro_->processEvents = [&] {
+            ++turns;
+            clock_.seconds = turns < 3 ? clock_.seconds + 0.2 : 0.1;
+        };
+        spectro_->StartRecording(view_);
+        QCOMPARE(turns, 3);
+    }
+
+    void theTickDoesNothingWhileNoSoundIsOpen() {
+        spectro_->CurrentWave = 1;
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(mci_.sent, QStringList{"status sound length"});
+        QVERIFY(view_.calls.isEmpty());
+    }
+
+    void theCursorCrossesTheBoxWithThePosition() {
+        spectro_->CurrentWave = 2;
+        playing(500, 1000);
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(mci_.sent, QStringList({"status sound length", "status sound position"}));
+        QCOMPARE(view_.calls, QStringList{"Line1(2) 3125"});
+    }
+
+    void theTickPast6080EndsPlaybackAndRestoresTheStudio() {
+        spectro_->CurrentWave = 1;
+        playing(30403, 31250); // 97.29 %: x = 6080.6
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(view_.calls.first(), QString("Line1(1) 6080.6"));
+        QCOMPARE(view_.calls.mid(1, 1), QStringList{"Line1(1) -15"});
+        QCOMPARE(view_.calls.mid(2), EndOfPlayback);
+    }
+
+    void theTickAtExactly6080KeepsPlaying() {
+        spectro_->CurrentWave = 1;
+        playing(30400, 31250);
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(view_.calls, QStringList{"Line1(1) 6080"});
+    }
+
+    void aSelectedStretchIsCrossedAsIfItFilledTheBox() {
+        spectro_->CurrentWave = 2;
+        spectro_->SelStartX[2] = 1000;
+        spectro_->SelEndX[2] = 3000;
+        playing(320, 1000); // 6250 × 0.32 = 2000, half-way through the selection
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(view_.calls, QStringList{"Line1(2) 3125"});
+        playing(500, 1000); // 3125 → (3125 − 1000) × 6250 ÷ 2000 = 6640.625: the end
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(view_.cursor[2], -15.0);
+        QVERIFY(view_.calls.contains("Line1(2) 6640.62") ||
+                view_.calls.contains("Line1(2) 6640.63"));
+    }
+
+    void theSelectionOfTheOtherBoxIsIgnored() {
+        spectro_->CurrentWave = 1;
+        spectro_->SelStartX[2] = 1000;
+        spectro_->SelEndX[2] = 3000;
+        playing(320, 1000);
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(view_.calls, QStringList{"Line1(1) 2000"});
+    }
+
+    void repliesAreReadForTheirLeadingNumber() {
+        spectro_->CurrentWave = 1;
+        mci_.replies["status sound length"] = " 1000 ms";
+        mci_.replies["status sound position"] = "250.0x";
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(view_.calls, QStringList{"Line1(1) 1562.5"});
+    }
+
+    void aReplyWithoutANumberCountsAsNothingOpen() {
+        mci_.replies["status sound length"] = "abc";
+        spectro_->PlaybackTick(view_);
+        QCOMPARE(mci_.sent.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestSpectro)
+#include "tst_spectro.moc"
