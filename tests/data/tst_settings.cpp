@@ -9,9 +9,7 @@ class TestSettings : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QString path() const {
-        return dir_.filePath(QStringLiteral("cfg/VALIMOR Brindel/Brindel.ini"));
-    }
+    QString path() const { return dir_.filePath(QStringLiteral("cfg/VALIMOR Brindel/Brindel.ini")); }
 
 private slots:
     void init() { QFile::remove(path()); }
@@ -27,10 +25,8 @@ private slots:
     void sectionAndKeyNamesIgnoreLetterCase() {
         SettingsStore store(path());
         store.write(Options::Configuration, Options::Quizz, Options::Faux);
-        QCOMPARE(store.read(QStringLiteral("configuration"), QStringLiteral("quizz")),
-                 Options::Faux);
-        QCOMPARE(store.read(QStringLiteral("CONFIGURATION"), QStringLiteral("QUIZZ")),
-                 Options::Faux);
+        QCOMPARE(store.read(QStringLiteral("configuration"), QStringLiteral("quizz")), Options::Faux);
+        QCOMPARE(store.read(QStringLiteral("CONFIGURATION"), QStringLiteral("QUIZZ")), Options::Faux);
         // Writing under another spelling replaces the same key instead of adding a second one.
         store.write(QStringLiteral("configuration"), QStringLiteral("quizz"), Options::Vrai);
         QCOMPARE(store.read(Options::Configuration, Options::Quizz), Options::Vrai);
@@ -47,8 +43,7 @@ private slots:
 
         const QString awkward = QStringLiteral(" pivoine = «é»\\n\n[x]\r\\ ");
         store.write(Options::Configuration, Options::MotDePasse, awkward);
-        store.write(Options::Database, Options::Path,
-                    QStringLiteral("/home/élève/Mes documents/DbBrin.mdb"));
+        store.write(Options::Database, Options::Path, QStringLiteral("/home/élève/Mes documents/DbBrin.mdb"));
         SettingsStore other(path());
         QCOMPARE(other.read(Options::Configuration, Options::MotDePasse), awkward);
         QCOMPARE(other.read(Options::Database, Options::Path),
