@@ -131,7 +131,7 @@ bool RecordSet::checkFields(const QStringList& names) {
 void RecordSet::placeAt(int position) {
     position_ = position;
     place_ = Place::OnPosition;
-    currentLoaded_ = false;
+    cachedRowId_.reset();
     emit currentChanged();
 }
 
@@ -199,6 +199,16 @@ bool RecordSet::movePrevious() {
     return true;
 }
 
+bool RecordSet::moveTo(int position) {
+    if (!checkOpen())
+        return false;
+    if (position < 0 || position >= rowIds_.size())
+        return fail(DbError::NoCurrentRow, noCurrentRowText);
+    cancelUpdate();
+    placeAt(position);
+    return true;
+}
+
 bool RecordSet::moveToRowId(qint64 rowId) {
     if (!checkOpen())
         return false;
@@ -250,16 +260,17 @@ bool RecordSet::find(const Criterion& criterion, int from) {
     }
     noMatch_ = true;
     place_ = Place::NoCurrent;
-    currentLoaded_ = false;
+    cachedRowId_.reset();
     emit currentChanged();
     return true;
 }
 
 // ---- fields ----
 
-bool RecordSet::readCurrentRow() const {
-    if (currentLoaded_)
+bool RecordSet::readRow(qint64 rowId) const {
+    if (cachedRowId_ == rowId)
         return true;
+    cachedRowId_.reset();
     if (!rowStatement_.isValid()) {
         DbError error;
         rowStatement_ = connection_->prepare(
@@ -270,14 +281,14 @@ bool RecordSet::readCurrentRow() const {
     }
     // The statement is reset before returning, so that it holds no lock on the file.
     const bool found =
-        rowStatement_.bindAll({currentRowId()}) && rowStatement_.step() == DbStatement::Step::Row;
+        rowStatement_.bindAll({rowId}) && rowStatement_.step() == DbStatement::Step::Row;
     if (found) {
-        currentValues_.clear();
+        cachedValues_.clear();
         for (int i = 0; i < rowStatement_.columnCount(); ++i)
-            currentValues_ << rowStatement_.value(i);
+            cachedValues_ << rowStatement_.value(i);
+        cachedRowId_ = rowId;
     }
     rowStatement_.reset();
-    currentLoaded_ = found;
     return found; // not found: deleted by another program, or the file is unreadable
 }
 
@@ -287,9 +298,16 @@ QVariant RecordSet::field(const QString& name) const {
         return {};
     if (editMode_ != EditMode::None && pending_.contains(*column))
         return pending_.value(*column);
-    if (editMode_ == EditMode::Adding || !hasCurrent() || !readCurrentRow())
+    if (editMode_ == EditMode::Adding || !hasCurrent() || !readRow(currentRowId()))
         return {};
-    return currentValues_.value(int(columns_.indexOf(*column)));
+    return cachedValues_.value(int(columns_.indexOf(*column)));
+}
+
+QVariant RecordSet::fieldAt(int position, const QString& name) const {
+    const std::optional<QString> column = canonicalField(name);
+    if (!column || position < 0 || position >= rowIds_.size() || !readRow(rowIds_.at(position)))
+        return {};
+    return cachedValues_.value(int(columns_.indexOf(*column)));
 }
 
 // ---- changes ----
@@ -348,7 +366,7 @@ bool RecordSet::update() {
         break;
     }
     endEdit();
-    currentLoaded_ = false;
+    cachedRowId_.reset();
     return written;
 }
 
@@ -437,7 +455,7 @@ bool RecordSet::deleteCurrent() {
     if (!ok)
         return failWith(error);
     rowIds_.removeAt(position_);
-    currentLoaded_ = false;
+    cachedRowId_.reset();
     place_ =
         rowIds_.isEmpty() || position_ >= rowIds_.size() ? Place::OnPosition : Place::AfterDeletion;
     if (rowIds_.isEmpty())

@@ -52,6 +52,7 @@ public:
     // 0-based position of the current row, -1 when there is none.
     int absolutePosition() const;
     qint64 currentRowId() const;
+    bool moveTo(int position);
     bool moveToRowId(qint64 rowId);
 
     // ---- searches, from the first row or from the row after the current one ----
@@ -63,6 +64,8 @@ public:
     // An unknown field or no current row reads as an invalid QVariant. During edit() or
     // addNew() a field reads the value given to setField().
     QVariant field(const QString& name) const;
+    // A field of the row at position (0-based) without moving the cursor (for grids).
+    QVariant fieldAt(int position, const QString& name) const;
 
     // ---- changes ----
     bool edit();
@@ -102,7 +105,7 @@ private:
     bool checkFields(const QStringList& names);
     bool readColumns();
     bool loadRowIds();
-    bool readCurrentRow() const;
+    bool readRow(qint64 rowId) const;
     bool find(const Criterion& criterion, int from);
     void placeAt(int position);
     bool writeEdit();
@@ -117,9 +120,9 @@ private:
     Place place_ = Place::OnPosition;
     bool noMatch_ = false;
 
-    mutable DbStatement rowStatement_; // reads the current row's fields
-    mutable QVariantList currentValues_;
-    mutable bool currentLoaded_ = false;
+    mutable DbStatement rowStatement_; // reads one row's fields
+    mutable std::optional<qint64> cachedRowId_;
+    mutable QVariantList cachedValues_;
 
     EditMode editMode_ = EditMode::None;
     QHash<QString, QVariant> pending_; // canonical field name -> value to write

@@ -2,6 +2,7 @@
 
 #include "data/Criterion.h"
 #include "data/DataControl.h"
+#include "data/RecordSetModel.h"
 #include "data/Schema.h"
 
 #include <QProcess>
@@ -374,6 +375,37 @@ private slots:
         data_->setRecordSource(Table::Gestion);
         QVERIFY(data_->refresh());
         QCOMPARE(data_->recordSet().recordCount(), 3);
+    }
+
+    void gridModelFollowsTheSetAndWritesOnlyConfirmedCells() {
+        RecordSet& rs = data_->recordSet();
+        RecordSetModel model(rs, {Field::Nom, Field::Groupe, Field::Motdepasse});
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(model.columnCount(), 3);
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), Field::Groupe);
+        QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("Élodie"));
+        QCOMPARE(rs.absolutePosition(), 0); // reading a cell does not move the cursor
+        QVERIFY(!model.setData(model.index(2, 1), QStringLiteral("CM2"))); // not editable
+
+        model.setEditable(true);
+        bool agree = false;
+        model.setConfirmation([&](int row, const QString& field, const QVariant&) {
+            return row == 2 && field == Field::Groupe && agree;
+        });
+        QVERIFY(!model.setData(model.index(2, 1), QStringLiteral("CM2")));
+        QCOMPARE(storedField(QStringLiteral("Marc"), Field::Groupe).toString(), "CE2");
+        agree = true;
+        QVERIFY(model.setData(model.index(2, 1), QStringLiteral("CM2")));
+        QCOMPARE(storedField(QStringLiteral("Marc"), Field::Groupe).toString(), "CM2");
+        QCOMPARE(rs.absolutePosition(), 2);
+
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        rs.setSort(Field::Nom);
+        QVERIFY(rs.requery());
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("Élodie"));
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Zora")));
+        QCOMPARE(model.rowCount(), 4);
     }
 
     void createdFileOpensInTheSqliteShellWithRollbackJournal() {
