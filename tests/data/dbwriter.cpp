@@ -1,0 +1,56 @@
+// Helper program of tst_dbconcurrency: writes scores into a learning database from its own
+// process and connection, as a second copy of the program would.
+//     dbwriter <database> <tag> <count> <column>
+// Makes <count> score writes, each one committed on its own: write i adds the pupil "<tag>-<i>"
+// with the score i % 11 in Sport when i is even, and writes i % 11 into <column> of the shared
+// pupil "Commun" when i is odd. Exits with 1 at the first write reported as failed.
+#include "data/Criterion.h"
+#include "data/DataControl.h"
+#include "data/Schema.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+int failed(const RecordSet& rs, int i) {
+    QTextStream(stderr) << "write " << i << " failed: " << rs.lastError().message << '\n';
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5)
+        return 2;
+    const QString tag = args.at(2);
+    const int count = args.at(3).toInt();
+    const QString column = args.at(4);
+
+    DataControl data;
+    data.setDatabaseName(args.at(1));
+    data.setRecordSource(Schema::Table::Gestion);
+    if (!data.refresh())
+        return 3;
+    RecordSet& rs = data.recordSet();
+    const Criterion shared = Criterion::equals(Schema::Field::Nom, QStringLiteral("Commun"));
+    for (int i = 0; i < count; ++i) {
+        if (i % 2 == 1) {
+            const bool scored = rs.findFirst(shared) && !rs.noMatch() && rs.edit() &&
+                                rs.setField(column, i % 11) && rs.update();
+            if (!scored)
+                return failed(rs, i);
+            continue;
+        }
+        const bool added =
+            rs.addNew() &&
+            rs.setField(Schema::Field::Nom, QStringLiteral("%1-%2").arg(tag).arg(i)) &&
+            rs.setField(Schema::Field::Groupe, tag) &&
+            rs.setField(QStringLiteral("Sport"), i % 11) && rs.update();
+        if (!added)
+            return failed(rs, i);
+    }
+    return 0;
+}

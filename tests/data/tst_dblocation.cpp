@@ -1,0 +1,156 @@
+#include "LearningDbFixture.h"
+
+#include "data/DataControl.h"
+#include "data/DatabaseLocation.h"
+#include "data/Options.h"
+#include "data/SettingsStore.h"
+#include "support/Fakes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace Loc = DatabaseLocation;
+
+class TestDbLocation : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString programFolder_;
+    QString dbPath_;
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<FakeFileDialog> fileDialog_;
+    std::unique_ptr<FakeMessageBox> messageBox_;
+    std::unique_ptr<FakeQuitter> fakeQuitter_;
+    std::unique_ptr<DataControl> data_;
+
+    Loc::Outcome locate() {
+        return Loc::locate(*settings_, *fileDialog_, *messageBox_, *fakeQuitter_, programFolder_,
+                           *data_, nullptr);
+    }
+    QString storedPath() const { return settings_->read(Options::Database, Options::Path); }
+    QString textFile() {
+        const QString path = dir_.filePath(QStringLiteral("prog/Notes.mdb"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QByteArray(4096, 'x'));
+        return path;
+    }
+
+private slots:
+    void init() {
+        QDir(dir_.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(dir_.filePath(QStringLiteral("prog"))));
+        programFolder_ = dir_.filePath(QStringLiteral("prog"));
+        dbPath_ = dir_.filePath(QStringLiteral("prog/DbBrin.mdb"));
+        QVERIFY(LearningDbFixture::create(dbPath_));
+        settings_ = std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("Brindel.ini")));
+        fileDialog_ = std::make_unique<FakeFileDialog>();
+        messageBox_ = std::make_unique<FakeMessageBox>();
+        fakeQuitter_ = std::make_unique<FakeQuitter>();
+        data_ = std::make_unique<DataControl>();
+        data_->setRecordSource(Schema::Table::Gestion);
+    }
+
+    void storedPathWithOneFinalSeparatorOpensTheSameFile_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("none") << QString();
+        QTest::newRow("backslash") << QStringLiteral("\\");
+        QTest::newRow("slash") << QStringLiteral("/");
+    }
+    void storedPathWithOneFinalSeparatorOpensTheSameFile() {
+        QFETCH(QString, suffix);
+        settings_->write(Options::Database, Options::Path, dbPath_ + suffix);
+        const Loc::Outcome outcome = locate();
+        QVERIFY(outcome.opened);
+        QCOMPARE(outcome.path, dbPath_);
+        QCOMPARE(data_->databaseName(), dbPath_);
+        QVERIFY(data_->recordSet().isOpen());
+        QVERIFY(fileDialog_->requests.isEmpty());
+        QVERIFY(messageBox_->shown.isEmpty());
+    }
+
+    void firstRunAsksForTheFileStoresItAndNextRunAsksNothing() {
+        fileDialog_->answers << QStringLiteral("  ") + dbPath_ + QChar(u'\0') + QStringLiteral(" ");
+        const Loc::Outcome outcome = locate();
+        QVERIFY(outcome.opened);
+        QCOMPARE(outcome.path, dbPath_);
+        QCOMPARE(storedPath(), dbPath_);
+        QCOMPARE(data_->databaseName(), dbPath_);
+        QVERIFY(data_->isConnected());
+        QCOMPARE(fileDialog_->requests.size(), 1);
+        const OpenFileRequest& request = fileDialog_->requests.first();
+        QCOMPARE(request.title, QStringLiteral("Veuillez sélectionner DbBrin.mdb"));
+        QCOMPARE(request.filterText, QStringLiteral("Base de donnée VALIMOR Brindel (DbBrin.mdb)"));
+        QCOMPARE(request.filterPattern, QStringLiteral("DbBrin.mdb"));
+        QCOMPARE(request.initialFolder, programFolder_);
+
+        DataControl again;
+        QVERIFY(Loc::locate(*settings_, *fileDialog_, *messageBox_, *fakeQuitter_, programFolder_,
+                            again, nullptr)
+                    .opened);
+        QCOMPARE(fileDialog_->requests.size(), 1);
+        QVERIFY(messageBox_->shown.isEmpty());
+        QVERIFY(!fakeQuitter_->quitCalled);
+    }
+
+    void unusableStoredPathLeadsToTheDialogWithoutMessage() {
+        const QString missing = dir_.filePath(QStringLiteral("partage/DbBrin.mdb"));
+        settings_->write(Options::Database, Options::Path, missing);
+        fileDialog_->answers << dbPath_;
+        const Loc::Outcome outcome = locate();
+        QVERIFY(outcome.opened);
+        QCOMPARE(fileDialog_->requests.size(), 1);
+        QVERIFY(messageBox_->shown.isEmpty());
+        QVERIFY(!QFile::exists(missing));
+        QCOMPARE(storedPath(), dbPath_);
+    }
+
+    void cancelEndsTheProgramWithTheMessage() {
+        settings_->write(Options::Database, Options::Path, textFile());
+        const Loc::Outcome outcome = locate();
+        QVERIFY(!outcome.opened);
+        QCOMPARE(fileDialog_->requests.size(), 1);
+        QCOMPARE(messageBox_->shown.size(), 1);
+        QCOMPARE(messageBox_->shown.first().text,
+                 QStringLiteral("VALIMOR Brindel ne peut pas fonctionner sans ce fichier. "
+                                "L'application est dans l'obligation de s'interrompre."));
+        QCOMPARE(messageBox_->shown.first().flags, 0);
+        QCOMPARE(messageBox_->shown.first().title, QString());
+        QVERIFY(fakeQuitter_->quitCalled);
+    }
+
+    void fileThatIsNoLearningDatabaseIsNamedAndTheDialogComesBack() {
+        const QString partial = dir_.filePath(QStringLiteral("prog/Partielle.mdb"));
+        QVERIFY(LearningDbFixture::create(partial));
+        QVERIFY(LearningDbFixture::execute(partial, QStringLiteral("DROP TABLE Compte")));
+        const QString text = textFile();
+        fileDialog_->answers << text << partial << dbPath_;
+        const Loc::Outcome outcome = locate();
+        QVERIFY(outcome.opened);
+        QCOMPARE(outcome.path, dbPath_);
+        QCOMPARE(fileDialog_->requests.size(), 3);
+        QCOMPARE(messageBox_->shown.size(), 2);
+        QCOMPARE(messageBox_->shown.at(0).text,
+                 QStringLiteral("Le fichier « %1 » n'est pas une base de données VALIMOR "
+                                "Brindel valide.")
+                     .arg(text));
+        QCOMPARE(messageBox_->shown.at(0).flags, 48);
+        QCOMPARE(messageBox_->shown.at(0).title, QStringLiteral("VALIMOR Brindel"));
+        QVERIFY(messageBox_->shown.at(1).text.contains(partial));
+        QCOMPARE(storedPath(), dbPath_);
+        QVERIFY(!fakeQuitter_->quitCalled);
+    }
+
+    void refusedFileThenCancelStoresNothing() {
+        fileDialog_->answers << textFile();
+        QVERIFY(!locate().opened);
+        QCOMPARE(messageBox_->shown.size(), 2);
+        QCOMPARE(messageBox_->shown.last().text, Loc::CannotRunText);
+        QCOMPARE(storedPath(), QString());
+        QVERIFY(fakeQuitter_->quitCalled);
+    }
+};
+
+QTEST_MAIN(TestDbLocation)
+#include "tst_dblocation.moc"

@@ -1,0 +1,431 @@
+#include "LearningDbFixture.h"
+
+#include "data/Criterion.h"
+#include "data/DataControl.h"
+#include "data/RecordSetModel.h"
+#include "data/Schema.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Schema;
+namespace Fx = LearningDbFixture;
+
+class TestRecordSet : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString path_;
+    int run_ = 0;
+    std::unique_ptr<DataControl> data_;
+
+    RecordSet& open(const QString& table) {
+        data_->setRecordSource(table);
+        if (!data_->refresh())
+            qFatal("refresh failed: %s", qPrintable(data_->lastError().message));
+        return data_->recordSet();
+    }
+
+    // A second control on the same file, as another window or another program has.
+    std::unique_ptr<DataControl> otherControl(const QString& table) {
+        auto other = std::make_unique<DataControl>();
+        other->setDatabaseName(path_);
+        other->setRecordSource(table);
+        if (!other->refresh())
+            qFatal("refresh failed: %s", qPrintable(other->lastError().message));
+        return other;
+    }
+
+    QVariant storedField(const QString& name, const QString& field) {
+        auto other = otherControl(Table::Gestion);
+        RecordSet& rs = other->recordSet();
+        if (!rs.findFirst(Criterion::equals(Field::Nom, name)) || rs.noMatch())
+            return QVariant();
+        return rs.field(field);
+    }
+
+    QStringList column(RecordSet& rs, const QString& field) {
+        QStringList values;
+        for (bool more = rs.moveFirst(); more && !rs.eof(); rs.moveNext())
+            values << rs.field(field).toString();
+        return values;
+    }
+
+private slots:
+    void init() {
+        path_ = dir_.filePath(QStringLiteral("DbBrin%1.mdb").arg(++run_));
+        QVERIFY(Fx::create(path_));
+        data_ = std::make_unique<DataControl>();
+        data_->setDatabaseName(path_);
+        RecordSet& rs = open(Table::Gestion);
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Invité")));
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Élodie"), QStringLiteral("CE1")));
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Marc"), QStringLiteral("CE2")));
+        QVERIFY(data_->refresh());
+    }
+
+    void cleanup() { data_.reset(); }
+
+    void textEqualityIgnoresLetterCaseForAllOfUnicode_data() {
+        QTest::addColumn<QString>("searched");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("capitals with accent")
+            << QStringLiteral("INVITÉ") << QStringLiteral("Invité");
+        QTest::newRow("small accented initial")
+            << QStringLiteral("élodie") << QStringLiteral("Élodie");
+        QTest::newRow("decomposed accent")
+            << QStringLiteral("E\u0301LODIE") << QStringLiteral("Élodie");
+        QTest::newRow("ascii") << QStringLiteral("mARC") << QStringLiteral("Marc");
+    }
+    void textEqualityIgnoresLetterCaseForAllOfUnicode() {
+        QFETCH(QString, searched);
+        QFETCH(QString, found);
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, searched)));
+        QVERIFY(!rs.noMatch());
+        QCOMPARE(rs.field(Field::Nom).toString(), found);
+    }
+
+    void accentsAndOtherNamesDoNotMatch() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("Elodie"))));
+        QVERIFY(rs.noMatch());
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("Mar"))));
+        QVERIFY(rs.noMatch());
+    }
+
+    void namesWithQuotesAndPatternCharactersAreStoredAndFound() {
+        const QStringList names{QStringLiteral("O'Brien"), QStringLiteral("Le \"Grand\" Jean"),
+                                QStringLiteral("a%b_c*"),
+                                QStringLiteral("x'); DROP TABLE Gestion; --")};
+        RecordSet& rs = data_->recordSet();
+        for (const QString& name : names)
+            QVERIFY2(Fx::addPupil(rs, name, name), qPrintable(rs.lastError().message));
+        QVERIFY(data_->refresh());
+        for (const QString& name : names) {
+            QVERIFY2(rs.findFirst(Criterion::equals(Field::Nom, name)),
+                     qPrintable(rs.lastError().message));
+            QVERIFY2(!rs.noMatch(), qPrintable(name));
+            QCOMPARE(rs.field(Field::Groupe).toString(), name);
+        }
+        QCOMPARE(rs.recordCount(), 3 + names.size());
+        // A pattern character matches only itself.
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("a_b%c*"))));
+        QVERIFY(rs.noMatch());
+    }
+
+    void groupFilterKeepsOnlyThatGroupAndAcceptsQuotes() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Zoé"), QStringLiteral("CM1 'B'")));
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Anne"), QStringLiteral("cm1 'b'")));
+        rs.setFilter(Criterion::equals(Field::Groupe, QStringLiteral("CM1 'B'")));
+        rs.setSort(Field::Nom);
+        QVERIFY2(rs.requery(), qPrintable(rs.lastError().message));
+        QCOMPARE(column(rs, Field::Nom), QStringList({"Anne", "Zoé"}));
+        // refresh() gives back the whole table in row order.
+        QVERIFY(data_->refresh());
+        QCOMPARE(rs.recordCount(), 5);
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Invité"));
+    }
+
+    void cursorWalksToEndAndCountsRows() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(!rs.bof() && !rs.eof());
+        QCOMPARE(rs.absolutePosition(), 0);
+        QVERIFY(rs.moveLast());
+        QCOMPARE(rs.recordCount(), 3);
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Marc"));
+        QVERIFY(rs.moveNext());
+        QVERIFY(rs.eof() && !rs.hasCurrent());
+        QVERIFY(!rs.field(Field::Nom).isValid());
+        QVERIFY(!rs.moveNext());
+        QVERIFY(rs.movePrevious());
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Marc"));
+        QVERIFY(rs.moveFirst());
+        QVERIFY(rs.movePrevious());
+        QVERIFY(rs.bof() && !rs.eof());
+        QVERIFY(!rs.movePrevious());
+    }
+
+    void emptyTableIsAtBothEnds() {
+        RecordSet& rs = open(Table::Quizz2);
+        QVERIFY(rs.bof() && rs.eof());
+        QCOMPARE(rs.recordCount(), 0);
+        QVERIFY(!rs.moveFirst());
+        QVERIFY(!rs.moveLast());
+        QVERIFY(!rs.edit());
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Question, QStringLiteral("Q"))));
+        QVERIFY(rs.noMatch());
+    }
+
+    void searchWithoutMatchLeavesNoRowToWriteInto() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(rs.moveLast());
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("Personne"))));
+        QVERIFY(rs.noMatch());
+        QVERIFY(!rs.hasCurrent());
+        QVERIFY(!rs.field(Field::Nom).isValid());
+        QVERIFY(!rs.edit());
+        QCOMPARE(rs.lastError().code, DbError::NoCurrentRow);
+        QVERIFY(!rs.deleteCurrent());
+        QCOMPARE(rs.recordCount(), 3);
+        // A later successful search clears the flag.
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("marc"))));
+        QVERIFY(!rs.noMatch() && rs.hasCurrent());
+    }
+
+    void findNextVisitsEveryMatchInSetOrder() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Paul"), QStringLiteral("ce1")));
+        const Criterion ce1 = Criterion::equals(Field::Groupe, QStringLiteral("CE1"));
+        QStringList found;
+        for (rs.findFirst(ce1); !rs.noMatch(); rs.findNext(ce1))
+            found << rs.field(Field::Nom).toString();
+        QCOMPARE(found, QStringList({"Élodie", "Paul"}));
+        const Criterion both = ce1 && Criterion::equals(Field::Nom, QStringLiteral("paul"));
+        QVERIFY(rs.findFirst(both) && !rs.noMatch());
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Paul"));
+    }
+
+    void lexiconStartsWithIgnoresCaseAndTakesPatternCharactersLiterally() {
+        RecordSet& rs = open(Table::Angfr);
+        const QStringList words{"banana", "Apricot", "apple", "ÉCOLE", "fish", "dog",
+                                "5x",     "50% off", "a_b",   "axb",   "it's", ""};
+        for (const QString& word : words)
+            QVERIFY(Fx::addRow(rs, {{Field::Origine, word}, {Field::Traduction, "t"}}));
+        const auto search = [&](const QString& text) {
+            rs.setFilter(Criterion::startsWith(Field::Origine, text));
+            rs.setSort(Field::Origine);
+            if (!rs.requery())
+                return QStringList{QStringLiteral("error")};
+            return column(rs, Field::Origine);
+        };
+        QCOMPARE(search("AP"), QStringList({"apple", "Apricot"}));
+        QCOMPARE(search("éc"), QStringList({"ÉCOLE"}));
+        QCOMPARE(search("5%"), QStringList());
+        QCOMPARE(search("a_"), QStringList({"a_b"}));
+        QCOMPARE(search("it'"), QStringList({"it's"}));
+        QCOMPARE(search("'"), QStringList());
+        // The empty text lists every word, sorted in French order whatever the case.
+        const QStringList all = search("");
+        QCOMPARE(all.size(), words.size());
+        const QStringList letters{"apple", "Apricot", "banana", "dog", "ÉCOLE", "fish"};
+        QStringList inOrder;
+        for (const QString& word : all) {
+            if (letters.contains(word))
+                inOrder << word;
+        }
+        QCOMPARE(inOrder, letters);
+    }
+
+    void unknownFieldsAreRefused() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(!rs.findFirst(Criterion::equals(QStringLiteral("Nom\" OR 1=1 --"), "x")));
+        QCOMPARE(rs.lastError().code, DbError::UnknownField);
+        rs.setSort(QStringLiteral("Inconnu"));
+        QVERIFY(!rs.requery());
+        QVERIFY(rs.edit());
+        QVERIFY(!rs.setField(QStringLiteral("Inconnu"), 1));
+        QVERIFY(!rs.field(QStringLiteral("Inconnu")).isValid());
+        // Field names ignore letter case.
+        QVERIFY(rs.setField(QStringLiteral("sport"), 4));
+        QVERIFY(rs.update());
+        QCOMPARE(rs.field(QStringLiteral("SPORT")).toInt(), 4);
+    }
+
+    void editWritesOnlyTheFieldsSetSoConcurrentEditsKeepEachOther() {
+        RecordSet& rs = data_->recordSet();
+        auto other = otherControl(Table::Gestion);
+        RecordSet& stale = other->recordSet();
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("Marc"))));
+        QVERIFY(stale.findFirst(Criterion::equals(Field::Nom, QStringLiteral("Marc"))));
+        QCOMPARE(stale.field(QStringLiteral("Musique")).toInt(), 0);
+
+        QVERIFY(rs.edit());
+        QVERIFY(rs.setField(QStringLiteral("Sport"), 7));
+        QCOMPARE(rs.field(QStringLiteral("Sport")).toInt(), 7);
+        QVERIFY(rs.update());
+        QVERIFY(stale.edit());
+        QVERIFY(stale.setField(QStringLiteral("Musique"), 5));
+        QVERIFY(stale.update());
+
+        QCOMPARE(storedField(QStringLiteral("Marc"), QStringLiteral("Sport")).toInt(), 7);
+        QCOMPARE(storedField(QStringLiteral("Marc"), QStringLiteral("Musique")).toInt(), 5);
+        QCOMPARE(rs.field(QStringLiteral("Musique")).toInt(), 5); // rows are read afresh
+        QCOMPARE(rs.lastModified(), rs.currentRowId());
+    }
+
+    void cancelledEditWritesNothing() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(rs.edit());
+        QVERIFY(rs.setField(Field::Motdepasse, QStringLiteral("zzz")));
+        QVERIFY(rs.moveNext()); // moving away abandons the edit
+        QCOMPARE(rs.editMode(), RecordSet::EditMode::None);
+        QVERIFY(!rs.update());
+        QCOMPARE(storedField(QStringLiteral("Invité"), Field::Motdepasse).toString(),
+                 QStringLiteral("abc"));
+    }
+
+    void addedRowJoinsTheEndAndCursorStays() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(rs.moveNext());
+        QSignalSpy rows(&rs, &RecordSet::rowsChanged);
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Nouveau")));
+        QCOMPARE(rows.count(), 1);
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Élodie"));
+        QCOMPARE(rs.recordCount(), 4);
+        QVERIFY(rs.moveToRowId(rs.lastModified()));
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Nouveau"));
+        QCOMPARE(rs.field(QStringLiteral("Comptine10")).toInt(), 0); // scores start at 0
+        QCOMPARE(rs.absolutePosition(), 3);
+    }
+
+    void deletionRemovesRowAndNextMoveReachesTheFollowingOne() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(rs.moveNext());
+        QVERIFY(rs.deleteCurrent());
+        QVERIFY(!rs.hasCurrent() && !rs.eof());
+        QVERIFY(!rs.edit());
+        QVERIFY(rs.moveNext());
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Marc"));
+        QVERIFY(rs.deleteCurrent());
+        QVERIFY(rs.eof());
+        QCOMPARE(rs.recordCount(), 1);
+        QVERIFY(data_->refresh());
+        QCOMPARE(column(rs, Field::Nom), QStringList({"Invité"}));
+    }
+
+    void scoreUpdateFailingHalfWayLeavesTheRowAsItWas() {
+        // The trigger fails after the row has been changed, inside the same statement.
+        QVERIFY(Fx::execute(path_, "CREATE TRIGGER refus AFTER UPDATE ON Gestion "
+                                   "WHEN NEW.Sport = 9 BEGIN SELECT RAISE(ABORT, 'refus'); END"));
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("Marc"))));
+        QVERIFY(rs.edit());
+        QVERIFY(rs.setField(Field::Motdepasse, QStringLiteral("new")));
+        QVERIFY(rs.setField(QStringLiteral("Sport"), 9));
+        QVERIFY(!rs.update());
+        QVERIFY(rs.lastError().isError());
+        QVERIFY(rs.lastError().message.contains(QStringLiteral("refus")));
+        QCOMPARE(storedField(QStringLiteral("Marc"), Field::Motdepasse).toString(),
+                 QStringLiteral("abc"));
+        QCOMPARE(storedField(QStringLiteral("Marc"), QStringLiteral("Sport")).toInt(), 0);
+        // The connection is usable again at once.
+        QVERIFY(rs.edit());
+        QVERIFY(rs.setField(QStringLiteral("Sport"), 8));
+        QVERIFY(rs.update());
+        QCOMPARE(storedField(QStringLiteral("Marc"), QStringLiteral("Sport")).toInt(), 8);
+    }
+
+    void failedAdditionIsReportedAndLeavesNoRow() {
+        QVERIFY(Fx::execute(path_, "CREATE TRIGGER refus AFTER INSERT ON Gestion "
+                                   "WHEN NEW.Nom = 'Refusé' BEGIN SELECT RAISE(ABORT, 'x'); END"));
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(!Fx::addPupil(rs, QStringLiteral("Refusé")));
+        QCOMPARE(rs.recordCount(), 3);
+        QVERIFY(data_->refresh());
+        QCOMPARE(rs.recordCount(), 3);
+    }
+
+    void updateOfARowDeletedElsewhereIsReported() {
+        RecordSet& rs = data_->recordSet();
+        QVERIFY(rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("Marc"))));
+        auto other = otherControl(Table::Gestion);
+        QVERIFY(other->recordSet().findFirst(Criterion::equals(Field::Nom, "Marc")));
+        QVERIFY(other->recordSet().deleteCurrent());
+        QVERIFY(rs.edit());
+        QVERIFY(rs.setField(QStringLiteral("Sport"), 3));
+        QVERIFY(!rs.update());
+        QCOMPARE(rs.lastError().code, DbError::RowGone);
+    }
+
+    void refreshNeverCreatesAFileAndRefusesOtherFiles() {
+        QSignalSpy errors(data_.get(), &DataControl::errorOccurred);
+        const QString missing = dir_.filePath(QStringLiteral("absent/DbBrin.mdb"));
+        data_->setDatabaseName(missing);
+        QVERIFY(!data_->refresh());
+        QVERIFY(!QFile::exists(missing));
+        QVERIFY(!data_->recordSet().isOpen());
+        QCOMPARE(errors.count(), 1);
+
+        const QString text = dir_.filePath(QStringLiteral("texte.mdb"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Ceci n'est pas une base de données, mais un texte assez long.\n");
+        file.close();
+        data_->setSuppressErrors(true);
+        data_->setDatabaseName(text);
+        QVERIFY(!data_->refresh());
+        QVERIFY(data_->lastError().isError());
+        QCOMPARE(errors.count(), 1);
+
+        const QString partial = dir_.filePath(QStringLiteral("partielle.mdb"));
+        QVERIFY(Fx::create(partial));
+        QVERIFY(Fx::execute(partial, QStringLiteral("DROP TABLE Frang")));
+        data_->setDatabaseName(partial);
+        QVERIFY(!data_->refresh());
+        QCOMPARE(data_->lastError().code, DbError::NotLearningDatabase);
+
+        data_->setDatabaseName(path_);
+        data_->setRecordSource(QStringLiteral("Absente"));
+        QVERIFY(!data_->refresh());
+        data_->setRecordSource(Table::Gestion);
+        QVERIFY(data_->refresh());
+        QCOMPARE(data_->recordSet().recordCount(), 3);
+    }
+
+    void gridModelFollowsTheSetAndWritesOnlyConfirmedCells() {
+        RecordSet& rs = data_->recordSet();
+        RecordSetModel model(rs, {Field::Nom, Field::Groupe, Field::Motdepasse});
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(model.columnCount(), 3);
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), Field::Groupe);
+        QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("Élodie"));
+        QCOMPARE(rs.absolutePosition(), 0); // reading a cell does not move the cursor
+        QVERIFY(!model.setData(model.index(2, 1), QStringLiteral("CM2"))); // not editable
+
+        model.setEditable(true);
+        bool agree = false;
+        model.setConfirmation([&](int row, const QString& field, const QVariant&) {
+            return row == 2 && field == Field::Groupe && agree;
+        });
+        QVERIFY(!model.setData(model.index(2, 1), QStringLiteral("CM2")));
+        QCOMPARE(storedField(QStringLiteral("Marc"), Field::Groupe).toString(), "CE2");
+        agree = true;
+        QVERIFY(model.setData(model.index(2, 1), QStringLiteral("CM2")));
+        QCOMPARE(storedField(QStringLiteral("Marc"), Field::Groupe).toString(), "CM2");
+        QCOMPARE(rs.absolutePosition(), 2);
+
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        rs.setSort(Field::Nom);
+        QVERIFY(rs.requery());
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("Élodie"));
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Zora")));
+        QCOMPARE(model.rowCount(), 4);
+    }
+
+    void createdFileOpensInTheSqliteShellWithRollbackJournal() {
+        const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        QVERIFY2(!shell.isEmpty(), "the sqlite3 shell is installed by scripts/setup.sh");
+        QProcess process;
+        process.start(shell, {path_, QStringLiteral("PRAGMA integrity_check;"),
+                              QStringLiteral("PRAGMA journal_mode;"),
+                              QStringLiteral("SELECT Nom FROM Gestion ORDER BY rowid;"),
+                              QStringLiteral(".tables")});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(out.startsWith(QStringLiteral("ok\ndelete\nInvité\nÉlodie\nMarc\n")),
+                 qPrintable(out));
+        for (const QString& table : Schema::tables())
+            QVERIFY2(out.contains(table), qPrintable(table));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordSet)
+#include "tst_recordset.moc"
