@@ -1,5 +1,7 @@
 // Generates the sample classroom content of the program folder from the sources in content/.
 // Usage: brindel-content <content folder> <program folder>
+#include "ContentCache.h"
+#include "PictureSteps.h"
 #include "Pictures.h"
 
 #include <QGuiApplication>
@@ -18,5 +20,10 @@ int main(int argc, char* argv[]) {
         err << "cannot write the splash picture\n";
         return 1;
     }
-    return 0;
+    const QString contentFolder = arguments.at(1);
+    ContentCache cache(programFolder);
+    bool ok = true;
+    ok &= PictureSteps::spokenWords(contentFolder, programFolder, cache, err);
+    ok &= PictureSteps::exercisePictures(programFolder, cache, err);
+    return ok ? 0 : 1;
 }
