@@ -25,5 +25,9 @@ int main(int argc, char* argv[]) {
     bool ok = true;
     ok &= PictureSteps::spokenWords(contentFolder, programFolder, cache, err);
     ok &= PictureSteps::exercisePictures(programFolder, cache, err);
+    ok &= PictureSteps::menuPictures(programFolder, cache, err);
+    ok &= PictureSteps::resultPictures(programFolder, cache, err);
+    ok &= PictureSteps::puzzlePictures(programFolder, cache, err);
+    ok &= PictureSteps::teacherVideo(programFolder, cache, err);
     return ok ? 0 : 1;
 }
