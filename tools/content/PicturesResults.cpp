@@ -78,7 +78,8 @@ void drawGroup(QPainter& p, const BarGroup& group) {
     p.setFont(Drawings::font(13, true));
     p.setPen(Ink);
     const int top = group.tops.front() / TwipsPerPixel - 22;
-    p.drawText(QRect(left - 150, top, 170, 18), Qt::AlignRight | Qt::AlignVCenter, group.heading);
+    p.drawText(QRect(std::max(4, left - 140), top, 180, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               group.heading);
 }
 
 void drawRhymeRow(QPainter& p) {
@@ -92,13 +93,10 @@ void drawRhymeRow(QPainter& p) {
         p.setPen(QColor(0x20, 0x20, 0x30));
         p.drawText(QRect(left - 3, top - 14, 16, 12), Qt::AlignCenter, QString::number(i + 1));
     }
-    p.setFont(Drawings::font(11));
-    p.drawText(QRect(6420 / TwipsPerPixel - 150, top - 1, 145, 16),
-               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Comptines"));
     p.setFont(Drawings::font(13, true));
     p.setPen(Ink);
-    p.drawText(QRect(6420 / TwipsPerPixel - 150, top - 36, 290, 18),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ecoute et ordonne"));
+    p.drawText(QRect(6420 / TwipsPerPixel - 160, top - 1, 155, 16),
+               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Comptines"));
 }
 
 void drawLegend(QPainter& p) {

@@ -24,6 +24,7 @@ struct Pose {
     bool leftEyeOpen = true;
     bool rightEyeOpen = true;
     bool stars = false;
+    bool thumbUp = false;
     QString bubble;
 };
 
@@ -51,6 +52,7 @@ Pose poseAt(int frame) {
         } else {
             pose.smile = 0.5;
             pose.rightArm = 95;
+            pose.thumbUp = true;
             pose.bubble = QStringLiteral("Essaie encore !");
         }
     } else if (frame < 94) { // nods and blinks
@@ -150,6 +152,8 @@ QImage teacherFrame(int frame) {
         Emoji::draw(p, QRectF(8 + 4 * std::sin(t), 60, 24, 24), QStringLiteral("⭐"));
         Emoji::draw(p, QRectF(128, 70 + 4 * std::cos(t), 24, 24), QStringLiteral("⭐"));
     }
+    if (pose.thumbUp)
+        Emoji::draw(p, QRectF(118, 70, 34, 34), QStringLiteral("👍"));
     bubble(p, pose.bubble);
     return image;
 }
