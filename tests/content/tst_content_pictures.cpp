@@ -13,8 +13,8 @@ namespace {
 const QString ProgramDir = QStringLiteral(BRINDEL_PROGRAM_DIR);
 const QString ContentDir = QStringLiteral(BRINDEL_CONTENT_DIR);
 
-const QStringList Themes = {"Activite", "Sport",   "Musique", "Metier", "Aliment", "Boisson",
-                            "Maison",   "Meuble",  "Famille", "Ecole",  "Heure",   "Corps"};
+const QStringList Themes = {"Activite", "Sport",  "Musique", "Metier", "Aliment", "Boisson",
+                            "Maison",   "Meuble", "Famille", "Ecole",  "Heure",   "Corps"};
 const QStringList Listes = {"Capitale", "Calend", "Couleur", "Nombre"};
 const QStringList Opposites = {"Opposit1", "Opposit2"};
 
@@ -206,8 +206,8 @@ private slots:
         const QList<QString> listed = words.keys();
         QCOMPARE(QSet<QString>(listed.begin(), listed.end()), expected);
         for (const QString& key : expected) {
-            const WavFormat wav = readWav(media(QStringLiteral("MciLangue/") + colonne + key +
-                                                QStringLiteral(".wav")));
+            const WavFormat wav = readWav(
+                media(QStringLiteral("MciLangue/") + colonne + key + QStringLiteral(".wav")));
             QVERIFY2(wav.dataBytes > 1000, qPrintable(colonne + key));
             QCOMPARE(wav.channels, 1);
             QCOMPARE(wav.rate, 11025);
@@ -228,8 +228,10 @@ private slots:
             QTest::newRow(qPrintable(c)) << c << c << false;
         for (const QString& c : Listes)
             QTest::newRow(qPrintable(c)) << c << c << true;
-        QTest::newRow("Opposh1") << QStringLiteral("Opposit1") << QStringLiteral("Opposh1") << false;
-        QTest::newRow("Opposh2") << QStringLiteral("Opposit2") << QStringLiteral("Opposh2") << false;
+        QTest::newRow("Opposh1") << QStringLiteral("Opposit1") << QStringLiteral("Opposh1")
+                                 << false;
+        QTest::newRow("Opposh2") << QStringLiteral("Opposit2") << QStringLiteral("Opposh2")
+                                 << false;
     }
     void exercisePicturesHotspotsFollowTheWordButtons() {
         QFETCH(QString, colonne);
@@ -258,10 +260,10 @@ private slots:
     }
 
     void windowPicturesLoad() {
-        QStringList names = {"Brin.Jpg",     "fond.jpg",      "Brinobse.Jpg", "Brincomp.Jpg",
-                             "Brinrepe.Jpg", "Brindist.Jpg",  "Brinecris.Jpg", "Brincompt.Jpg",
-                             "dictee.jpg",   "dictee1.jpg",   "Comptefd.jpg", "recompen.jpg",
-                             "trophee.jpg",  "Coupe.jpg",     "medaille.jpg", "diplome.jpg"};
+        QStringList names = {"Brin.Jpg",     "fond.jpg",     "Brinobse.Jpg",  "Brincomp.Jpg",
+                             "Brinrepe.Jpg", "Brindist.Jpg", "Brinecris.Jpg", "Brincompt.Jpg",
+                             "dictee.jpg",   "dictee1.jpg",  "Comptefd.jpg",  "recompen.jpg",
+                             "trophee.jpg",  "Coupe.jpg",    "medaille.jpg",  "diplome.jpg"};
         for (int n = 49; n <= 58; ++n)
             names << QStringLiteral("compt1%1.Bmp").arg(n);
         for (const QString& name : names)
@@ -312,7 +314,8 @@ private slots:
         }
         QVERIFY(frames.size() >= 136);
         QCOMPARE(quint32(frames.size()), declared);
-        QCOMPARE(qFromLittleEndian<quint32>(avi.constData() + idx1 + 4), quint32(16 * frames.size()));
+        QCOMPARE(qFromLittleEndian<quint32>(avi.constData() + idx1 + 4),
+                 quint32(16 * frames.size()));
         for (const QByteArray& frame : {frames.first(), frames.at(135), frames.last()}) {
             const QImage image = QImage::fromData(frame, "JPG");
             QVERIFY(!image.isNull());

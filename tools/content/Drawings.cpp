@@ -82,8 +82,9 @@ ObjectPainter clock(int hour, int minute) {
 ObjectPainter glass(const QColor& liquid, qreal level, const QString& accent) {
     return [liquid, level, accent](QPainter& p, const QRectF& box) {
         const QRectF g = part(box, 0.22, 0.08, 0.5, 0.88);
-        const QPolygonF shape({g.topLeft(), g.topRight(), QPointF(g.right() - g.width() * 0.12,
-                               g.bottom()), QPointF(g.left() + g.width() * 0.12, g.bottom())});
+        const QPolygonF shape({g.topLeft(), g.topRight(),
+                               QPointF(g.right() - g.width() * 0.12, g.bottom()),
+                               QPointF(g.left() + g.width() * 0.12, g.bottom())});
         if (level > 0) {
             const qreal top = g.bottom() - g.height() * level;
             QPainterPath glassPath;
@@ -150,7 +151,8 @@ ObjectPainter wardrobe() {
         outlined(p, Wood);
         const QRectF body = part(box, 0.1, 0.02, 0.8, 0.94);
         p.drawRect(body);
-        p.drawLine(QPointF(body.center().x(), body.top()), QPointF(body.center().x(), body.bottom()));
+        p.drawLine(QPointF(body.center().x(), body.top()),
+                   QPointF(body.center().x(), body.bottom()));
         p.drawRect(part(box, 0.16, 0.08, 0.3, 0.82));
         p.drawRect(part(box, 0.54, 0.08, 0.3, 0.82));
         knob(p, QPointF(body.center().x() - 9, body.center().y()), 5);
@@ -179,7 +181,8 @@ ObjectPainter desk() {
         p.drawRect(part(box, 0.04, 0.42, 0.92, 0.1));
         p.drawRect(part(box, 0.06, 0.52, 0.1, 0.44));
         p.drawRect(part(box, 0.58, 0.52, 0.36, 0.44));
-        p.drawLine(part(box, 0.58, 0.74, 0.36, 0).topLeft(), part(box, 0.58, 0.74, 0.36, 0).topRight());
+        p.drawLine(part(box, 0.58, 0.74, 0.36, 0).topLeft(),
+                   part(box, 0.58, 0.74, 0.36, 0).topRight());
         knob(p, part(box, 0.76, 0.63, 0, 0).topLeft(), 4);
         knob(p, part(box, 0.76, 0.85, 0, 0).topLeft(), 4);
         Emoji::draw(p, part(box, 0.1, 0.06, 0.36, 0.36), QStringLiteral("💻"));
@@ -227,8 +230,8 @@ ObjectPainter pencil(qreal length) {
         p.setBrush(QColor(0xf0, 0x90, 0xa0));
         p.drawRect(QRectF(body.left() - h * 0.5, body.top(), h * 0.5, h));
         p.setBrush(QColor(0xf2, 0xd6, 0xa8));
-        const QPolygonF tip({body.topRight(), QPointF(body.right() + h, body.center().y()),
-                             body.bottomRight()});
+        const QPolygonF tip(
+            {body.topRight(), QPointF(body.right() + h, body.center().y()), body.bottomRight()});
         p.drawPolygon(tip);
         p.setBrush(Outline);
         p.drawPolygon(QPolygonF({QPointF(body.right() + h * 0.7, body.center().y() - h * 0.15),

@@ -9,9 +9,8 @@ namespace Hotspots {
 std::vector<Entry> ofScene(const Scene& scene, bool questionPhase) {
     std::vector<Entry> entries;
     for (const SceneItem& item : scene.items) {
-        const std::vector<HotShape> shapes = questionPhase && !item.questionHotspot.empty()
-                                                 ? item.questionHotspot
-                                                 : item.shapes();
+        const std::vector<HotShape> shapes =
+            questionPhase && !item.questionHotspot.empty() ? item.questionHotspot : item.shapes();
         for (const HotShape& shape : shapes)
             entries.push_back({item.index, shape});
     }

@@ -109,9 +109,9 @@ bool spokenWords(const QString& contentFolder, const QString& programFolder, Con
     std::vector<SpokenFile> toSpeak;
     for (const Scene& scene : Scenes::all()) {
         QString error;
-        const auto words = WordLists::read(
-            contentFolder + QStringLiteral("/words/") + scene.colonne + QStringLiteral(".tsv"),
-            &error);
+        const auto words = WordLists::read(contentFolder + QStringLiteral("/words/") +
+                                               scene.colonne + QStringLiteral(".tsv"),
+                                           &error);
         if (!words) {
             err << error << '\n';
             return false;
@@ -133,22 +133,29 @@ bool exercisePictures(const QString& programFolder, ContentCache& cache, QTextSt
     bool ok = true;
     for (const Scene& scene : Scenes::all()) {
         const QString& name = scene.colonne;
-        ok &= producePicture(cache, QStringLiteral("Bitmap/%1.Jpg").arg(name), name,
-                             [&] { return SceneRender::picture(scene); }, err);
-        ok &= producePicture(cache, QStringLiteral("Bitmap/H%1.Jpg").arg(name), name,
-                             [&] { return SceneRender::highlight(scene); }, err);
+        ok &= producePicture(
+            cache, QStringLiteral("Bitmap/%1.Jpg").arg(name), name,
+            [&] { return SceneRender::picture(scene); }, err);
+        ok &= producePicture(
+            cache, QStringLiteral("Bitmap/H%1.Jpg").arg(name), name,
+            [&] { return SceneRender::highlight(scene); }, err);
         const QString comment = scene.title + QStringLiteral(": hotspots follow the word buttons");
-        ok &= produceFile(cache, QStringLiteral("Hotspot/%1.hsp").arg(name), name, [&] {
-            return Hotspots::format(Scenes::PictureSize, Hotspots::ofScene(scene), comment);
-        }, err);
+        ok &= produceFile(
+            cache, QStringLiteral("Hotspot/%1.hsp").arg(name), name,
+            [&] {
+                return Hotspots::format(Scenes::PictureSize, Hotspots::ofScene(scene), comment);
+            },
+            err);
         if (scene.questionHotspotFile.isEmpty())
             continue;
         ok &= produceFile(
-            cache, QStringLiteral("Hotspot/%1.hsp").arg(scene.questionHotspotFile), name, [&] {
+            cache, QStringLiteral("Hotspot/%1.hsp").arg(scene.questionHotspotFile), name,
+            [&] {
                 return Hotspots::format(Scenes::PictureSize, Hotspots::ofScene(scene, true),
                                         scene.title +
                                             QStringLiteral(": question phase, drawings only"));
-            }, err);
+            },
+            err);
     }
     return ok;
 }

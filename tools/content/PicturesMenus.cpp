@@ -41,8 +41,11 @@ std::vector<ListEntry> numbered(const QString& stem, const QString& glyph) {
 
 std::vector<Family> families() {
     return {
-        {QStringLiteral("Brinobse"), QStringLiteral("observe"), QStringLiteral("Ecoute et observe"),
-         QColor(0x3a, 0x8a, 0xe0), QStringLiteral("👀"),
+        {QStringLiteral("Brinobse"),
+         QStringLiteral("observe"),
+         QStringLiteral("Ecoute et observe"),
+         QColor(0x3a, 0x8a, 0xe0),
+         QStringLiteral("👀"),
          {{0, QStringLiteral("Mes activités"), QStringLiteral("🏃")},
           {1, QStringLiteral("Le sport"), QStringLiteral("⚽")},
           {2, QStringLiteral("La musique"), QStringLiteral("🎸")},
@@ -55,8 +58,11 @@ std::vector<Family> families() {
           {9, QStringLiteral("L'école"), QStringLiteral("🎒")},
           {11, QStringLiteral("Le corps humain"), QStringLiteral("✋")},
           {12, QStringLiteral("L'heure"), QStringLiteral("🕒")}}},
-        {QStringLiteral("Brincomp"), QStringLiteral("comprend"),
-         QStringLiteral("Ecoute et comprends"), QColor(0x3a, 0xa8, 0x5a), QStringLiteral("💡"),
+        {QStringLiteral("Brincomp"),
+         QStringLiteral("comprend"),
+         QStringLiteral("Ecoute et comprends"),
+         QColor(0x3a, 0xa8, 0x5a),
+         QStringLiteral("💡"),
          {{0, QStringLiteral("Le calendrier"), QStringLiteral("📅")},
           {1, QStringLiteral("L'Europe"), QStringLiteral("🇪🇺")},
           {2, QStringLiteral("Les couleurs"), QStringLiteral("🎨")},
@@ -116,9 +122,9 @@ QImage listPicture(const Family& family) {
             font.setPixelSize(font.pixelSize() - 1);
         p.setFont(font);
         p.setPen(QColor(0x20, 0x20, 0x40));
-        p.drawText(QRect(r.left(), r.top() + int(r.height() * 0.66), r.width(),
-                         int(r.height() * 0.3)),
-                   Qt::AlignCenter, entry.title);
+        p.drawText(
+            QRect(r.left(), r.top() + int(r.height() * 0.66), r.width(), int(r.height() * 0.3)),
+            Qt::AlignCenter, entry.title);
     }
     return image;
 }
@@ -214,9 +220,8 @@ bool menuPictures(const QString& programFolder, ContentCache& cache, QTextStream
         ok &= producePicture(cache, QStringLiteral("Bitmap/") + name, name, paint, err);
     };
     picture(QStringLiteral("Brin.Jpg"), startPicture);
-    picture(QStringLiteral("fond.jpg"), [] {
-        return background(QColor(0xee, 0xf6, 0xff), QColor(0xd8, 0xe8, 0xf8), {}, {});
-    });
+    picture(QStringLiteral("fond.jpg"),
+            [] { return background(QColor(0xee, 0xf6, 0xff), QColor(0xd8, 0xe8, 0xf8), {}, {}); });
     picture(QStringLiteral("dictee.jpg"),
             [] { return notebook(QColor(0xf2, 0xf8, 0xff), false, QStringLiteral("💬")); });
     picture(QStringLiteral("dictee1.jpg"),
@@ -237,12 +242,13 @@ bool menuPictures(const QString& programFolder, ContentCache& cache, QTextStream
         const std::vector<HotShape> shapes = listShapes(family);
         for (std::size_t i = 0; i < shapes.size(); ++i)
             entries.push_back({family.entries[i].index, shapes[i]});
-        ok &= produceFile(cache, QStringLiteral("Hotspot/") + family.list + QStringLiteral(".hsp"),
-                          family.list, [&] {
-                              return Hotspots::format(ListSize, entries,
-                                                      family.title +
-                                                          QStringLiteral(": one card per exercise"));
-                          }, err);
+        ok &= produceFile(
+            cache, QStringLiteral("Hotspot/") + family.list + QStringLiteral(".hsp"), family.list,
+            [&] {
+                return Hotspots::format(ListSize, entries,
+                                        family.title + QStringLiteral(": one card per exercise"));
+            },
+            err);
     }
     return ok;
 }

@@ -66,9 +66,9 @@ QImage puzzle(const Puzzle& puzzle, int number) {
     const int cell = PuzzleSize.width() / 3;
     const QPoint cells[8] = {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 1}};
     for (int i = 0; i < 8; ++i)
-        Emoji::draw(p, QRectF(cells[i].x() * cell + 14, cells[i].y() * cell + 14, cell - 28,
-                              cell - 28),
-                    puzzle.around[i]);
+        Emoji::draw(
+            p, QRectF(cells[i].x() * cell + 14, cells[i].y() * cell + 14, cell - 28, cell - 28),
+            puzzle.around[i]);
     Emoji::draw(p, QRectF(cell - 30, cell - 30, cell + 60, cell + 60), puzzle.main);
     p.setPen(QPen(QColor(255, 255, 255, 200), 6));
     p.setBrush(Qt::NoBrush);
@@ -115,14 +115,16 @@ bool puzzlePictures(const QString& programFolder, ContentCache& cache, QTextStre
     for (int i = 0; i < int(list.size()); ++i) {
         // The dictation window opens "puzz" + "1" + the exercise number (19..28) + ".Bmp".
         const QString name = QStringLiteral("puzz1%1.Bmp").arg(19 + i);
-        ok &= producePicture(cache, QStringLiteral("Bitmap/") + name, name,
-                             [&] { return puzzle(list[i], i + 1); }, err);
+        ok &= producePicture(
+            cache, QStringLiteral("Bitmap/") + name, name, [&] { return puzzle(list[i], i + 1); },
+            err);
     }
     for (int i = 0; i < 10; ++i) {
         // The rhyme window opens "compt" + "1" + the exercise number (49..58) + ".Bmp".
         const QString name = QStringLiteral("compt1%1.Bmp").arg(49 + i);
-        ok &= producePicture(cache, QStringLiteral("Bitmap/") + name, name,
-                             [&] { return rhymeIllustration(i); }, err);
+        ok &= producePicture(
+            cache, QStringLiteral("Bitmap/") + name, name, [&] { return rhymeIllustration(i); },
+            err);
     }
     return ok;
 }

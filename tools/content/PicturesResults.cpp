@@ -19,7 +19,7 @@ const QColor Ink(0x1d, 0x3c, 0x8c);
 
 struct BarGroup {
     QString heading;
-    int left; // twips
+    int left;              // twips
     std::vector<int> tops; // twips
     QStringList captions;
 };
@@ -33,25 +33,31 @@ QStringList numberedCaptions(const QString& stem) {
 
 std::vector<BarGroup> barGroups() {
     return {
-        {QStringLiteral("Ecoute et observe"), 2160,
+        {QStringLiteral("Ecoute et observe"),
+         2160,
          {1110, 1335, 1545, 1755, 1980, 2205, 2430, 2655, 2880, 3090, 3300, 3510},
          {QStringLiteral("Mes activités"), QStringLiteral("Le sport"), QStringLiteral("La musique"),
           QStringLiteral("Les métiers"), QStringLiteral("L'alimentation"),
-          QStringLiteral("Les boissons"), QStringLiteral("La maison"), QStringLiteral("Les meubles"),
-          QStringLiteral("La famille"), QStringLiteral("L'école"), QStringLiteral("L'heure"),
-          QStringLiteral("Le corps humain")}},
-        {QStringLiteral("Ecoute et comprends"), 6420, {1140, 1365, 1575, 1800, 2025, 2235},
-         {QStringLiteral("L'Europe"), QStringLiteral("Le calendrier"), QStringLiteral("Les couleurs"),
-          QStringLiteral("Les nombres"), QStringLiteral("Opposition 1"),
-          QStringLiteral("Opposition 2")}},
+          QStringLiteral("Les boissons"), QStringLiteral("La maison"),
+          QStringLiteral("Les meubles"), QStringLiteral("La famille"), QStringLiteral("L'école"),
+          QStringLiteral("L'heure"), QStringLiteral("Le corps humain")}},
+        {QStringLiteral("Ecoute et comprends"),
+         6420,
+         {1140, 1365, 1575, 1800, 2025, 2235},
+         {QStringLiteral("L'Europe"), QStringLiteral("Le calendrier"),
+          QStringLiteral("Les couleurs"), QStringLiteral("Les nombres"),
+          QStringLiteral("Opposition 1"), QStringLiteral("Opposition 2")}},
         {QString(), 6420, {2895}, {QStringLiteral("Quizz")}},
-        {QStringLiteral("Ecoute et repère"), 1200,
+        {QStringLiteral("Ecoute et repère"),
+         1200,
          {4500, 4740, 4950, 5160, 5385, 5610, 5820, 6045, 6270, 6480},
          numberedCaptions(QStringLiteral("Repère"))},
-        {QStringLiteral("Ecoute et écris"), 4140,
+        {QStringLiteral("Ecoute et écris"),
+         4140,
          {4500, 4725, 4950, 5175, 5400, 5610, 5835, 6045, 6255, 6480},
          numberedCaptions(QStringLiteral("Ecris"))},
-        {QStringLiteral("Ecoute et distingue"), 6975,
+        {QStringLiteral("Ecoute et distingue"),
+         6975,
          {4515, 4740, 4965, 5175, 5385, 5610, 5835, 6060, 6285, 6510},
          numberedCaptions(QStringLiteral("Distingue"))},
     };
@@ -104,9 +110,10 @@ void drawLegend(QPainter& p) {
     p.setPen(QPen(Ink, 1));
     p.setBrush(QColor(255, 255, 255, 200));
     p.drawRoundedRect(box, 8, 8);
-    const std::pair<QColor, QString> rows[] = {{QColor(0, 192, 0), QStringLiteral("8 à 10 : bravo !")},
-                                               {QColor(255, 128, 0), QStringLiteral("6 ou 7 : bien")},
-                                               {QColor(255, 0, 0), QStringLiteral("0 à 5 : à revoir")}};
+    const std::pair<QColor, QString> rows[] = {
+        {QColor(0, 192, 0), QStringLiteral("8 à 10 : bravo !")},
+        {QColor(255, 128, 0), QStringLiteral("6 ou 7 : bien")},
+        {QColor(255, 0, 0), QStringLiteral("0 à 5 : à revoir")}};
     p.setFont(Drawings::font(11));
     for (int i = 0; i < 3; ++i) {
         p.setPen(Qt::NoPen);
@@ -176,8 +183,8 @@ QImage award(QSize size, const QString& glyph, const QString& label, const QColo
 
 // The cup of the tens: the trophy glyph in silver, to tell it from the gold trophy.
 QImage silverCup() {
-    QImage image = award(QSize(60, 80), QStringLiteral("🏆"), QStringLiteral("10"),
-                         QColor(0x60, 0x60, 0x70));
+    QImage image =
+        award(QSize(60, 80), QStringLiteral("🏆"), QStringLiteral("10"), QColor(0x60, 0x60, 0x70));
     for (int y = 0; y < image.height() - 16; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -203,9 +210,9 @@ QImage diploma() {
     p.setPen(QColor(0x1d, 0x3c, 0x8c));
     p.drawText(QRect(0, 60, 640, 60), Qt::AlignCenter, QStringLiteral("Diplôme"));
     p.setFont(Drawings::font(18));
-    p.drawText(QRect(0, 130, 640, 28), Qt::AlignCenter, QStringLiteral("d'anglais VALIMOR Brindel"));
-    p.drawText(QRect(0, 200, 640, 28), Qt::AlignCenter,
-               QStringLiteral("Ce diplôme est décerné à"));
+    p.drawText(QRect(0, 130, 640, 28), Qt::AlignCenter,
+               QStringLiteral("d'anglais VALIMOR Brindel"));
+    p.drawText(QRect(0, 200, 640, 28), Qt::AlignCenter, QStringLiteral("Ce diplôme est décerné à"));
     p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1, Qt::DotLine));
     p.drawLine(220, 296, 560, 296); // the pupil's name is written above this line
     p.setPen(QColor(0x1d, 0x3c, 0x8c));

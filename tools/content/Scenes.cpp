@@ -26,7 +26,8 @@ std::vector<HotShape> SceneItem::shapes() const {
         return hotspot;
     if (!caption.isEmpty()) {
         const int height = Drawings::captionHeight(caption);
-        const qreal halfWidth = std::max(box.width() + 12, Drawings::captionWidth(caption) + 4.0) / 2;
+        const qreal halfWidth =
+            std::max(box.width() + 12, Drawings::captionWidth(caption) + 4.0) / 2;
         const QRectF area(box.center().x() - halfWidth, box.top() - 6, 2 * halfWidth,
                           box.height() + 14 + height);
         return {HotShape::rectangle(area.toRect())};

@@ -32,11 +32,11 @@ struct HotShape {
 using ObjectPainter = std::function<void(QPainter&, const QRectF&)>;
 
 struct SceneItem {
-    int index = 0;           // hotspot index, the same as the word button's
-    QRectF box;              // where the object is drawn
-    ObjectPainter draw;      // paints the object into its box
-    QString caption;         // optional French caption under the object
-    QColor patch;            // optional coloured ground painted under the object
+    int index = 0;                         // hotspot index, the same as the word button's
+    QRectF box;                            // where the object is drawn
+    ObjectPainter draw;                    // paints the object into its box
+    QString caption;                       // optional French caption under the object
+    QColor patch;                          // optional coloured ground painted under the object
     std::vector<HotShape> hotspot;         // explicit shapes; empty: an ellipse around the box
     std::vector<HotShape> questionHotspot; // shapes used while questions are asked, if different
 

@@ -32,16 +32,15 @@ Scene europe() {
         const char* caption;
     };
     // Rows run roughly from the north-west to the south-east of Europe.
-    const Country countries[17] = {
-        {"🇫🇷", "France\nParis"},          {"🇪🇸", "Espagne\nMadrid"},
-        {"🇩🇪", "Allemagne\nBerlin"},      {"🇮🇹", "Italie\nRome"},
-        {"🇬🇧", "Royaume-Uni\nLondres"},   {"🇵🇹", "Portugal\nLisbonne"},
-        {"🇧🇪", "Belgique\nBruxelles"},    {"🇳🇱", "Pays-Bas\nAmsterdam"},
-        {"🇨🇭", "Suisse\nBerne"},          {"🇮🇪", "Irlande\nDublin"},
-        {"🇬🇷", "Grèce\nAthènes"},         {"🇵🇱", "Pologne\nVarsovie"},
-        {"🇦🇹", "Autriche\nVienne"},       {"🇸🇪", "Suède\nStockholm"},
-        {"🇳🇴", "Norvège\nOslo"},          {"🇩🇰", "Danemark\nCopenhague"},
-        {"🇫🇮", "Finlande\nHelsinki"}};
+    const Country countries[17] = {{"🇫🇷", "France\nParis"},        {"🇪🇸", "Espagne\nMadrid"},
+                                   {"🇩🇪", "Allemagne\nBerlin"},    {"🇮🇹", "Italie\nRome"},
+                                   {"🇬🇧", "Royaume-Uni\nLondres"}, {"🇵🇹", "Portugal\nLisbonne"},
+                                   {"🇧🇪", "Belgique\nBruxelles"},  {"🇳🇱", "Pays-Bas\nAmsterdam"},
+                                   {"🇨🇭", "Suisse\nBerne"},        {"🇮🇪", "Irlande\nDublin"},
+                                   {"🇬🇷", "Grèce\nAthènes"},       {"🇵🇱", "Pologne\nVarsovie"},
+                                   {"🇦🇹", "Autriche\nVienne"},     {"🇸🇪", "Suède\nStockholm"},
+                                   {"🇳🇴", "Norvège\nOslo"},        {"🇩🇰", "Danemark\nCopenhague"},
+                                   {"🇫🇮", "Finlande\nHelsinki"}};
     // Where each country sits (index into the centres below), north-west first.
     const int place[17] = {6, 13, 9, 15, 1, 12, 7, 8, 14, 0, 16, 10, 11, 4, 3, 2, 5};
     const std::vector<QPointF> centres = SceneLayout::rows({{6, 112}, {6, 262}, {5, 412}});
@@ -52,8 +51,7 @@ Scene europe() {
         item.caption = QString::fromUtf8(countries[i].caption);
         items.push_back(item);
     }
-    return {QStringLiteral("Capitale"), QStringLiteral("L'Europe"), {}, europeBackdrop, items,
-            {}};
+    return {QStringLiteral("Capitale"), QStringLiteral("L'Europe"), {}, europeBackdrop, items, {}};
 }
 
 Scene calendar() {
@@ -65,25 +63,29 @@ Scene calendar() {
     const QColor winter(0xcf, 0xe6, 0xff), spring(0xd8, 0xf5, 0xc8), summer(0xff, 0xf0, 0xa8),
         autumn(0xff, 0xd8, 0xb0), special(0xf8, 0xd0, 0xf0);
     const Tile tiles[17] = {
-        {"⛄", "janvier", winter},    {"🎭", "février", winter},  {"🌱", "mars", spring},
-        {"🐣", "avril", spring},      {"🌷", "mai", spring},      {"🍓", "juin", summer},
-        {"🏖️", "juillet", summer},    {"🌻", "août", summer},     {"🎒", "septembre", autumn},
-        {"🎃", "octobre", autumn},    {"🍂", "novembre", autumn}, {"🎄", "décembre", winter},
-        {"🌸", "printemps", spring}, {"☀️", "été", summer},   {"🍁", "automne", autumn},
+        {"⛄", "janvier", winter},       {"🎭", "février", winter},      {"🌱", "mars", spring},
+        {"🐣", "avril", spring},         {"🌷", "mai", spring},          {"🍓", "juin", summer},
+        {"🏖️", "juillet", summer}, {"🌻", "août", summer},         {"🎒", "septembre", autumn},
+        {"🎃", "octobre", autumn},       {"🍂", "novembre", autumn},     {"🎄", "décembre", winter},
+        {"🌸", "printemps", spring},     {"☀️", "été", summer},     {"🍁", "automne", autumn},
         {"❄️", "hiver", winter},    {"🎂", "anniversaire", special}};
     const std::vector<QPointF> centres = SceneLayout::rows(SixSixFive, 20);
     std::vector<SceneItem> items;
     for (int i = 0; i < 17; ++i) {
         const qreal side = i < 12 ? 116 : 122;
-        SceneItem item = Scenes::painted(
-            ListIndexes[i], square(centres[i], side),
-            Drawings::tile(tiles[i].colour, QString::fromUtf8(tiles[i].glyph),
-                           QString::fromUtf8(tiles[i].name)));
+        SceneItem item =
+            Scenes::painted(ListIndexes[i], square(centres[i], side),
+                            Drawings::tile(tiles[i].colour, QString::fromUtf8(tiles[i].glyph),
+                                           QString::fromUtf8(tiles[i].name)));
         item.hotspot = {HotShape::rectangle(item.box.toRect())};
         items.push_back(item);
     }
-    return {QStringLiteral("Calend"), QStringLiteral("Le calendrier"), {},
-            Drawings::plain(QColor(0xff, 0xfd, 0xf4), QColor(0xf0, 0xe8, 0xd8)), items, {}};
+    return {QStringLiteral("Calend"),
+            QStringLiteral("Le calendrier"),
+            {},
+            Drawings::plain(QColor(0xff, 0xfd, 0xf4), QColor(0xf0, 0xe8, 0xd8)),
+            items,
+            {}};
 }
 
 Scene colours() {
@@ -91,23 +93,28 @@ Scene colours() {
         QColor colour;
         const char* glyph;
     };
-    const Blob blobs[17] = {{QColor(0xe5, 0x25, 0x25), "🍎"}, {QColor(0xff, 0xe0, 0x20), "🍌"},
-                            {QColor(0x38, 0xb0, 0x38), "🐸"}, {QColor(0x28, 0x68, 0xe0), "🐳"},
-                            {QColor(0xff, 0x8c, 0x10), "🍊"}, {QColor(0x8a, 0x3c, 0xc8), "🍇"},
-                            {QColor(0xff, 0x9c, 0xc8), "🐷"}, {QColor(0x8a, 0x56, 0x2c), "🐻"},
-                            {QColor(0x18, 0x18, 0x18), "🎩"}, {QColor(0xff, 0xff, 0xff), "⛄"},
-                            {QColor(0x9a, 0x9a, 0x9a), "🐘"}, {QColor(0xe0, 0xb0, 0x30), "👑"},
-                            {QColor(0xc8, 0xcc, 0xd4), "🥄"}, {QColor(0xff, 0xff, 0xff), "🌈"},
-                            {QColor(0xff, 0xff, 0xff), "🖌️"}, {QColor(0xff, 0xff, 0xff), "🖍️"},
-                            {QColor(0xff, 0xff, 0xff), "🎨"}};
+    const Blob blobs[17] = {
+        {QColor(0xe5, 0x25, 0x25), "🍎"},       {QColor(0xff, 0xe0, 0x20), "🍌"},
+        {QColor(0x38, 0xb0, 0x38), "🐸"},       {QColor(0x28, 0x68, 0xe0), "🐳"},
+        {QColor(0xff, 0x8c, 0x10), "🍊"},       {QColor(0x8a, 0x3c, 0xc8), "🍇"},
+        {QColor(0xff, 0x9c, 0xc8), "🐷"},       {QColor(0x8a, 0x56, 0x2c), "🐻"},
+        {QColor(0x18, 0x18, 0x18), "🎩"},       {QColor(0xff, 0xff, 0xff), "⛄"},
+        {QColor(0x9a, 0x9a, 0x9a), "🐘"},       {QColor(0xe0, 0xb0, 0x30), "👑"},
+        {QColor(0xc8, 0xcc, 0xd4), "🥄"},    {QColor(0xff, 0xff, 0xff), "🌈"},
+        {QColor(0xff, 0xff, 0xff), "🖌️"}, {QColor(0xff, 0xff, 0xff), "🖍️"},
+        {QColor(0xff, 0xff, 0xff), "🎨"}};
     const std::vector<QPointF> centres = SceneLayout::rows(SixSixFive, 20);
     std::vector<SceneItem> items;
     for (int i = 0; i < 17; ++i)
-        items.push_back(
-            Scenes::painted(ListIndexes[i], square(centres[i], 118),
-                            Drawings::colourBlob(blobs[i].colour, QString::fromUtf8(blobs[i].glyph))));
-    return {QStringLiteral("Couleur"), QStringLiteral("Les couleurs"), {},
-            Drawings::plain(QColor(0xfa, 0xf6, 0xee), QColor(0xe8, 0xe4, 0xf4)), items, {}};
+        items.push_back(Scenes::painted(
+            ListIndexes[i], square(centres[i], 118),
+            Drawings::colourBlob(blobs[i].colour, QString::fromUtf8(blobs[i].glyph))));
+    return {QStringLiteral("Couleur"),
+            QStringLiteral("Les couleurs"),
+            {},
+            Drawings::plain(QColor(0xfa, 0xf6, 0xee), QColor(0xe8, 0xe4, 0xf4)),
+            items,
+            {}};
 }
 
 Scene numbers() {
@@ -123,8 +130,12 @@ Scene numbers() {
         item.hotspot = {HotShape::rectangle(item.box.toRect())};
         items.push_back(item);
     }
-    return {QStringLiteral("Nombre"), QStringLiteral("Les nombres"), {},
-            Drawings::plain(QColor(0xf6, 0xfa, 0xff), QColor(0xe4, 0xee, 0xfa)), items, {}};
+    return {QStringLiteral("Nombre"),
+            QStringLiteral("Les nombres"),
+            {},
+            Drawings::plain(QColor(0xf6, 0xfa, 0xff), QColor(0xe4, 0xee, 0xfa)),
+            items,
+            {}};
 }
 
 // Opposites come in pairs: the word on the top row, its opposite under it. While exploring,
@@ -142,13 +153,13 @@ SceneItem oppositeCard(int index, const Opposite& opposite) {
     const QRectF drawing = square(card.center(), side);
     const ObjectPainter inner = opposite.draw;
     const QColor colour = opposite.card;
-    SceneItem item = Scenes::painted(index, card, [colour, inner, drawing](QPainter& p,
-                                                                           const QRectF& box) {
-        p.setPen(QPen(QColor(0x3a, 0x2a, 0x1a), 3));
-        p.setBrush(colour);
-        p.drawRoundedRect(box.adjusted(2, 2, -2, -2), 16, 16);
-        inner(p, drawing);
-    });
+    SceneItem item =
+        Scenes::painted(index, card, [colour, inner, drawing](QPainter& p, const QRectF& box) {
+            p.setPen(QPen(QColor(0x3a, 0x2a, 0x1a), 3));
+            p.setBrush(colour);
+            p.drawRoundedRect(box.adjusted(2, 2, -2, -2), 16, 16);
+            inner(p, drawing);
+        });
     item.hotspot = {HotShape::rectangle(card.toRect())};
     item.questionHotspot = {HotShape::ellipse(drawing.adjusted(-6, -6, 6, 6).toRect())};
     return item;

@@ -6,8 +6,8 @@
 
 #include <QPainter>
 
-using SceneLayout::Row;
 using SceneLayout::emojiRows;
+using SceneLayout::Row;
 using SceneLayout::square;
 
 namespace {
@@ -46,13 +46,18 @@ Scene activities() {
     withPatch(items, 1, QColor(0x4a, 0xa8, 0xe8));
     withPatch(items, 8, QColor(0x9a, 0x92, 0x88));
     items[4].draw = Drawings::emoji(QStringLiteral("🧒"), QStringLiteral("📖"));
-    return {QStringLiteral("Activite"), QStringLiteral("Mes activités"), {},
-            Drawings::outdoor(QColor(0x7e, 0xc8, 0xf0), QColor(0x86, 0xc8, 0x5e), 240), items,
+    return {QStringLiteral("Activite"),
+            QStringLiteral("Mes activités"),
+            {},
+            Drawings::outdoor(QColor(0x7e, 0xc8, 0xf0), QColor(0x86, 0xc8, 0x5e), 240),
+            items,
             {}};
 }
 
 Scene sports() {
-    return {QStringLiteral("Sport"), QStringLiteral("Le sport"), {},
+    return {QStringLiteral("Sport"),
+            QStringLiteral("Le sport"),
+            {},
             Drawings::outdoor(QColor(0x8c, 0xd0, 0xf8), QColor(0x5e, 0xb8, 0x4e), 210),
             emojiRows({{0, QStringLiteral("⚽")},
                        {1, QStringLiteral("🎾")},
@@ -71,7 +76,8 @@ Scene sports() {
 // Real instruments (0, 2, 3, 4, 8) and music things that are not instruments (1, 5, 6, 7, 9):
 // the teacher is pleased with the first and shakes her head at the others.
 Scene music() {
-    return {QStringLiteral("Musique"), QStringLiteral("La musique"),
+    return {QStringLiteral("Musique"),
+            QStringLiteral("La musique"),
             QStringLiteral("Instrument ou pas ?"),
             Drawings::room(QColor(0xf1, 0xe2, 0xfb), QColor(0xd9, 0xa0, 0x66), 300),
             emojiRows({{0, QStringLiteral("🎸")},
@@ -89,7 +95,9 @@ Scene music() {
 }
 
 Scene jobs() {
-    return {QStringLiteral("Metier"), QStringLiteral("Les métiers"), {},
+    return {QStringLiteral("Metier"),
+            QStringLiteral("Les métiers"),
+            {},
             Drawings::plain(QColor(0xff, 0xf4, 0xd8), QColor(0xff, 0xd8, 0xb8)),
             emojiRows({{0, QStringLiteral("🧑‍🍳")},
                        {1, QStringLiteral("🧑‍⚕️")},
@@ -119,34 +127,38 @@ Scene food() {
                                              FourThreeThree, 96);
     for (SceneItem& item : items)
         item.patch = Qt::white;
-    return {QStringLiteral("Aliment"), QStringLiteral("L'alimentation"), {},
-            Drawings::room(QColor(0xff, 0xf1, 0xd0), QColor(0xe0, 0xc8, 0xa8), 250), items, {}};
+    return {QStringLiteral("Aliment"),
+            QStringLiteral("L'alimentation"),
+            {},
+            Drawings::room(QColor(0xff, 0xf1, 0xd0), QColor(0xe0, 0xc8, 0xa8), 250),
+            items,
+            {}};
 }
 
 Scene drinks() {
     const std::vector<QPointF> at = SceneLayout::rows(FiveFive);
     auto box = [&](int i) { return QRectF(at[i].x() - 60, at[i].y() - 70, 120, 140); };
-    return {QStringLiteral("Boisson"),
-            QStringLiteral("Les boissons"),
-            {},
-            Drawings::room(QColor(0xe6, 0xf4, 0xff), QColor(0xc8, 0xa0, 0x7a), 300),
-            {Scenes::painted(0, box(0), Drawings::glass(QColor(0x9f, 0xd8, 0xff), 0.75,
-                                                        QStringLiteral("💧"))),
-             Scenes::painted(1, box(1), Drawings::emoji(QStringLiteral("🥛"))),
-             Scenes::painted(2, box(2), Drawings::emoji(QStringLiteral("🍵"))),
-             Scenes::painted(3, box(3), Drawings::emoji(QStringLiteral("☕"))),
-             Scenes::painted(4, box(4), Drawings::glass(QColor(0xff, 0xa0, 0x24), 0.8,
-                                                        QStringLiteral("🍊"))),
-             Scenes::painted(5, box(5), Drawings::glass(QColor(0xe8, 0xc8, 0x4a), 0.8,
-                                                        QStringLiteral("🍏"))),
-             Scenes::painted(6, box(6), Drawings::glass(QColor(0xf6, 0xf3, 0xa8), 0.8,
-                                                        QStringLiteral("🍋"))),
-             Scenes::painted(7, box(7),
-                             Drawings::mug(QColor(0x6b, 0x3e, 0x1f), QStringLiteral("🍫"))),
-             Scenes::painted(8, box(8), Drawings::emoji(QStringLiteral("🥤"))),
-             Scenes::painted(9, box(9), Drawings::glass(QColor(0xf7, 0xb6, 0xc8), 0.85,
-                                                        QStringLiteral("🍓")))},
-            {}};
+    return {
+        QStringLiteral("Boisson"),
+        QStringLiteral("Les boissons"),
+        {},
+        Drawings::room(QColor(0xe6, 0xf4, 0xff), QColor(0xc8, 0xa0, 0x7a), 300),
+        {Scenes::painted(0, box(0),
+                         Drawings::glass(QColor(0x9f, 0xd8, 0xff), 0.75, QStringLiteral("💧"))),
+         Scenes::painted(1, box(1), Drawings::emoji(QStringLiteral("🥛"))),
+         Scenes::painted(2, box(2), Drawings::emoji(QStringLiteral("🍵"))),
+         Scenes::painted(3, box(3), Drawings::emoji(QStringLiteral("☕"))),
+         Scenes::painted(4, box(4),
+                         Drawings::glass(QColor(0xff, 0xa0, 0x24), 0.8, QStringLiteral("🍊"))),
+         Scenes::painted(5, box(5),
+                         Drawings::glass(QColor(0xe8, 0xc8, 0x4a), 0.8, QStringLiteral("🍏"))),
+         Scenes::painted(6, box(6),
+                         Drawings::glass(QColor(0xf6, 0xf3, 0xa8), 0.8, QStringLiteral("🍋"))),
+         Scenes::painted(7, box(7), Drawings::mug(QColor(0x6b, 0x3e, 0x1f), QStringLiteral("🍫"))),
+         Scenes::painted(8, box(8), Drawings::emoji(QStringLiteral("🥤"))),
+         Scenes::painted(9, box(9),
+                         Drawings::glass(QColor(0xf7, 0xb6, 0xc8), 0.85, QStringLiteral("🍓")))},
+        {}};
 }
 
 // A house seen from outside on the left (roof, chimney, window, door, garden) and cut open on
@@ -184,16 +196,17 @@ Scene house() {
         p.drawEllipse(QPointF(box.center().x() + 22, box.top() - 34), 18, 11);
     });
     chimney.hotspot = {HotShape::rectangle(QRect(262, 60, 46, 100))};
-    SceneItem roofItem = Scenes::painted(0, roof.boundingRect(), [roof](QPainter& p, const QRectF&) {
-        p.setPen(QPen(QColor(0x5a, 0x3a, 0x20), 3));
-        p.setBrush(QColor(0xc8, 0x44, 0x30));
-        p.drawPolygon(roof);
-        p.setPen(QPen(QColor(0x90, 0x30, 0x20), 2));
-        for (int y = 130; y < 230; y += 20) {
-            const int half = (y - 100) * 170 / 134;
-            p.drawLine(200 - half + 8, y, 200 + half - 8, y);
-        }
-    });
+    SceneItem roofItem =
+        Scenes::painted(0, roof.boundingRect(), [roof](QPainter& p, const QRectF&) {
+            p.setPen(QPen(QColor(0x5a, 0x3a, 0x20), 3));
+            p.setBrush(QColor(0xc8, 0x44, 0x30));
+            p.drawPolygon(roof);
+            p.setPen(QPen(QColor(0x90, 0x30, 0x20), 2));
+            for (int y = 130; y < 230; y += 20) {
+                const int half = (y - 100) * 170 / 134;
+                p.drawLine(200 - half + 8, y, 200 + half - 8, y);
+            }
+        });
     roofItem.hotspot = {HotShape::poly(roof)};
     SceneItem window = boxed(2, QRectF(80, 265, 100, 85), [](QPainter& p, const QRectF& box) {
         p.setPen(QPen(QColor(0x5a, 0x3a, 0x20), 4));
@@ -234,17 +247,17 @@ Scene house() {
         p.setBrush(QColor(0xb0, 0x74, 0x3c));
         p.drawPolygon(steps);
     });
-    return {QStringLiteral("Maison"),
-            QStringLiteral("La maison"),
-            {},
-            houseBackdrop,
-            {chimney, roofItem, window, door, garden,
-             room(7, QRect(400, 160, 160, 155), QColor(0xcf, 0xe4, 0xff), QStringLiteral("🛏️")),
-             room(6, QRect(560, 160, 140, 155), QColor(0xd4, 0xf4, 0xf0), QStringLiteral("🛁")),
-             room(8, QRect(400, 315, 160, 155), QColor(0xff, 0xe8, 0xc8), QStringLiteral("🛋️")),
-             room(5, QRect(560, 315, 140, 155), QColor(0xff, 0xf6, 0xc0), QStringLiteral("🍳")),
-             stairs},
-            {}};
+    return {
+        QStringLiteral("Maison"),
+        QStringLiteral("La maison"),
+        {},
+        houseBackdrop,
+        {chimney, roofItem, window, door, garden,
+         room(7, QRect(400, 160, 160, 155), QColor(0xcf, 0xe4, 0xff), QStringLiteral("🛏️")),
+         room(6, QRect(560, 160, 140, 155), QColor(0xd4, 0xf4, 0xf0), QStringLiteral("🛁")),
+         room(8, QRect(400, 315, 160, 155), QColor(0xff, 0xe8, 0xc8), QStringLiteral("🛋️")),
+         room(5, QRect(560, 315, 140, 155), QColor(0xff, 0xf6, 0xc0), QStringLiteral("🍳")), stairs},
+        {}};
 }
 
 Scene furniture() {
@@ -295,7 +308,7 @@ Scene family() {
     const Member members[] = {
         {0, "👴", {340, 125}, "grand-père"}, {1, "👵", {460, 125}, "grand-mère"},
         {2, "👨", {170, 275}, "père"},       {3, "👩", {300, 275}, "mère"},
-        {4, "🧔", {520, 275}, "oncle"},      {5, "👩‍🦰", {650, 275}, "tante"},
+        {4, "🧔", {520, 275}, "oncle"},   {5, "👩‍🦰", {650, 275}, "tante"},
         {6, "👦", {210, 440}, "frère"},      {7, "👧", {330, 440}, "sœur"},
         {8, "👶", {450, 440}, "bébé"},       {9, "🧒", {585, 440}, "cousin"}};
     std::vector<SceneItem> items;
@@ -333,18 +346,24 @@ Scene school() {
 
 Scene clocks() {
     const std::vector<QPointF> at = SceneLayout::rows(FiveFive);
-    const int times[10][2] = {{1, 0}, {2, 30}, {3, 15}, {4, 45}, {6, 0},
-                              {7, 30}, {9, 0}, {10, 15}, {11, 30}, {12, 0}};
+    const int times[10][2] = {{1, 0},  {2, 30}, {3, 15},  {4, 45},  {6, 0},
+                              {7, 30}, {9, 0},  {10, 15}, {11, 30}, {12, 0}};
     std::vector<SceneItem> items;
     for (int i = 0; i < 10; ++i)
         items.push_back(
             Scenes::painted(i, square(at[i], 134), Drawings::clock(times[i][0], times[i][1])));
-    return {QStringLiteral("Heure"), QStringLiteral("L'heure"), {},
-            Drawings::plain(QColor(0xe0, 0xf0, 0xff), QColor(0xc0, 0xdc, 0xf8)), items, {}};
+    return {QStringLiteral("Heure"),
+            QStringLiteral("L'heure"),
+            {},
+            Drawings::plain(QColor(0xe0, 0xf0, 0xff), QColor(0xc0, 0xdc, 0xf8)),
+            items,
+            {}};
 }
 
 Scene body() {
-    return {QStringLiteral("Corps"), QStringLiteral("Le corps humain"), {},
+    return {QStringLiteral("Corps"),
+            QStringLiteral("Le corps humain"),
+            {},
             Drawings::plain(QColor(0xff, 0xef, 0xf2), QColor(0xf8, 0xd8, 0xe4)),
             emojiRows({{0, QStringLiteral("👁️")},
                        {1, QStringLiteral("👂")},
@@ -364,7 +383,7 @@ Scene body() {
 
 namespace Scenes {
 std::vector<Scene> themes() {
-    return {activities(), sports(), music(), jobs(),   food(),   drinks(),
+    return {activities(), sports(),    music(),  jobs(),   food(),   drinks(),
             house(),      furniture(), family(), school(), clocks(), body()};
 }
 } // namespace Scenes

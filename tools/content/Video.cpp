@@ -83,15 +83,15 @@ QByteArray motionJpeg(const std::vector<QByteArray>& frames, const QSize& size, 
     for (const QByteArray& frame : frames) {
         largest = std::max(largest, quint32(frame.size()));
         index += QByteArray("00dc", 4);
-        u32(index, 0x10); // AVIIF_KEYFRAME
+        u32(index, 0x10);                 // AVIIF_KEYFRAME
         u32(index, quint32(movi.size())); // offset from the 'movi' type
         u32(index, quint32(frame.size()));
         movi += chunk("00dc", frame);
     }
     const int count = int(frames.size());
     QByteArray body("AVI ", 4);
-    body += list("hdrl", mainHeader(size, count, fps, largest) +
-                             streamHeaders(size, count, fps, largest));
+    body += list("hdrl",
+                 mainHeader(size, count, fps, largest) + streamHeaders(size, count, fps, largest));
     body += chunk("LIST", movi);
     body += chunk("idx1", index);
     return chunk("RIFF", body);

@@ -16,11 +16,11 @@ namespace Video {
 namespace {
 
 struct Pose {
-    qreal leftArm = 20;   // degrees from hanging down, raised outwards
+    qreal leftArm = 20; // degrees from hanging down, raised outwards
     qreal rightArm = 20;
-    qreal smile = 0.5;    // -1 sad .. 1 delighted
-    qreal bounce = 0;     // pixels up
-    qreal tilt = 0;       // head tilt in degrees
+    qreal smile = 0.5; // -1 sad .. 1 delighted
+    qreal bounce = 0;  // pixels up
+    qreal tilt = 0;    // head tilt in degrees
     bool leftEyeOpen = true;
     bool rightEyeOpen = true;
     bool stars = false;
@@ -164,12 +164,15 @@ namespace PictureSteps {
 
 bool teacherVideo(const QString& programFolder, ContentCache& cache, QTextStream& err) {
     Q_UNUSED(programFolder);
-    return produceFile(cache, QStringLiteral("Prof.Avi"), QStringLiteral("teacher"), [] {
-        std::vector<QByteArray> frames;
-        for (int i = 0; i < Video::TeacherFrames; ++i)
-            frames.push_back(Video::jpeg(Video::teacherFrame(i)));
-        return Video::motionJpeg(frames, Video::TeacherSize, Video::TeacherFramesPerSecond);
-    }, err);
+    return produceFile(
+        cache, QStringLiteral("Prof.Avi"), QStringLiteral("teacher"),
+        [] {
+            std::vector<QByteArray> frames;
+            for (int i = 0; i < Video::TeacherFrames; ++i)
+                frames.push_back(Video::jpeg(Video::teacherFrame(i)));
+            return Video::motionJpeg(frames, Video::TeacherSize, Video::TeacherFramesPerSecond);
+        },
+        err);
 }
 
 } // namespace PictureSteps
