@@ -4,6 +4,7 @@
 #include "ContentDatabase.h"
 #include "Effects.h"
 #include "HelpFile.h"
+#include "PictureSteps.h"
 #include "Pictures.h"
 #include "SpokenTexts.h"
 #include "WebPages.h"
@@ -47,5 +48,12 @@ int main(int argc, char* argv[]) {
         err << "web pages: " << error << '\n';
         return 1;
     }
-    return 0;
+    bool ok = true;
+    ok &= PictureSteps::spokenWords(contentFolder, programFolder, cache, err);
+    ok &= PictureSteps::exercisePictures(programFolder, cache, err);
+    ok &= PictureSteps::menuPictures(programFolder, cache, err);
+    ok &= PictureSteps::resultPictures(programFolder, cache, err);
+    ok &= PictureSteps::puzzlePictures(programFolder, cache, err);
+    ok &= PictureSteps::teacherVideo(programFolder, cache, err);
+    return ok ? 0 : 1;
 }

@@ -1,0 +1,328 @@
+// Checks the generated program folder: every picture exercise has its word list, a spoken file
+// in the right format for every key, its picture, highlight picture and hotspot file whose
+// hotspots match the word buttons and can all be reached; the menus, backgrounds, results,
+// rewards, puzzles and the teacher animation are there and readable.
+#include <QFile>
+#include <QImage>
+#include <QSet>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+const QString ProgramDir = QStringLiteral(BRINDEL_PROGRAM_DIR);
+const QString ContentDir = QStringLiteral(BRINDEL_CONTENT_DIR);
+
+const QStringList Themes = {"Activite", "Sport",  "Musique", "Metier", "Aliment", "Boisson",
+                            "Maison",   "Meuble", "Famille", "Ecole",  "Heure",   "Corps"};
+const QStringList Listes = {"Capitale", "Calend", "Couleur", "Nombre"};
+const QStringList Opposites = {"Opposit1", "Opposit2"};
+
+QSet<int> range(int from, int to) {
+    QSet<int> set;
+    for (int i = from; i <= to; ++i)
+        set.insert(i);
+    return set;
+}
+
+QSet<QString> keys(const QSet<int>& indexes, bool twoDigits = false) {
+    QSet<QString> set;
+    for (int i : indexes)
+        set.insert(twoDigits ? QStringLiteral("k%1").arg(i, 2, 10, QChar(u'0'))
+                             : QStringLiteral("k%1").arg(i));
+    return set;
+}
+
+QHash<QString, QString> readWords(const QString& colonne) {
+    QFile file(ContentDir + QStringLiteral("/words/") + colonne + QStringLiteral(".tsv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QHash<QString, QString> words;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() == 3)
+            words.insert(fields[0], fields[1]);
+        else
+            words.insert(QStringLiteral("malformed"), line);
+    }
+    return words;
+}
+
+QString media(const QString& relative) {
+    return ProgramDir + u'/' + relative;
+}
+
+// The format fields of a WAV file: channels, rate, bits; all zero when it is not a PCM WAV.
+struct WavFormat {
+    int channels = 0, rate = 0, bits = 0;
+    qint64 dataBytes = 0;
+};
+
+WavFormat readWav(const QString& path) {
+    QFile file(path);
+    WavFormat format;
+    if (!file.open(QIODevice::ReadOnly))
+        return format;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return format;
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const QByteArray id = bytes.mid(at, 4);
+        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
+        if (id == "fmt " && at + 24 <= bytes.size() &&
+            qFromLittleEndian<quint16>(bytes.constData() + at + 8) == 1) {
+            format.channels = qFromLittleEndian<quint16>(bytes.constData() + at + 10);
+            format.rate = int(qFromLittleEndian<quint32>(bytes.constData() + at + 12));
+            format.bits = qFromLittleEndian<quint16>(bytes.constData() + at + 22);
+        } else if (id == "data") {
+            format.dataBytes = std::min<qint64>(size, bytes.size() - at - 8);
+        }
+        at += 8 + size + (size % 2);
+    }
+    return format;
+}
+
+struct Shape {
+    int index;
+    QString kind;
+    QList<int> numbers;
+
+    bool contains(QPoint p) const {
+        if (kind == u"rect")
+            return QRect(numbers[0], numbers[1], numbers[2], numbers[3]).contains(p);
+        if (kind == u"ellipse") {
+            const double rx = numbers[2] / 2.0, ry = numbers[3] / 2.0;
+            const double dx = (p.x() - numbers[0] - rx) / rx, dy = (p.y() - numbers[1] - ry) / ry;
+            return dx * dx + dy * dy <= 1;
+        }
+        QPolygon polygon;
+        for (int i = 0; i + 1 < numbers.size(); i += 2)
+            polygon << QPoint(numbers[i], numbers[i + 1]);
+        return polygon.containsPoint(p, Qt::OddEvenFill);
+    }
+    QRect bounds() const {
+        if (kind != u"poly")
+            return QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
+        QPolygon polygon;
+        for (int i = 0; i + 1 < numbers.size(); i += 2)
+            polygon << QPoint(numbers[i], numbers[i + 1]);
+        return polygon.boundingRect();
+    }
+};
+
+struct HotspotFile {
+    QSize size;
+    QList<Shape> shapes;
+    QString error;
+};
+
+HotspotFile readHotspots(const QString& path) {
+    HotspotFile result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("missing ") + path;
+        return result;
+    }
+    for (const QString& raw : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        if (fields[0] == u"size" && fields.size() == 3) {
+            result.size = QSize(fields[1].toInt(), fields[2].toInt());
+            continue;
+        }
+        Shape shape{fields[0].toInt(), fields.value(1), {}};
+        for (int i = 2; i < fields.size(); ++i)
+            shape.numbers << fields[i].toInt();
+        const bool boxShape = (shape.kind == u"rect" || shape.kind == u"ellipse");
+        if ((boxShape && shape.numbers.size() != 4) ||
+            (shape.kind == u"poly" && (shape.numbers.size() < 6 || shape.numbers.size() % 2)) ||
+            (!boxShape && shape.kind != u"poly"))
+            result.error = QStringLiteral("bad line: ") + line;
+        result.shapes << shape;
+    }
+    return result;
+}
+
+// The indexes that win somewhere on the picture (first listed shape wins where they overlap).
+QSet<int> reachableIndexes(const HotspotFile& file) {
+    QSet<int> reached;
+    for (int y = 0; y < file.size.height(); y += 2)
+        for (int x = 0; x < file.size.width(); x += 2)
+            for (const Shape& shape : file.shapes)
+                if (shape.contains(QPoint(x, y))) {
+                    reached.insert(shape.index);
+                    break;
+                }
+    return reached;
+}
+
+} // namespace
+
+class TestContentPictures : public QObject {
+    Q_OBJECT
+
+    // Picture, highlight picture and hotspot file agree in size; the hotspots are exactly the
+    // expected indexes, lie on the picture and each can be reached by the mouse.
+    void checkHotspotPicture(const QString& picture, const QString& highlight,
+                             const QString& hotspots, const QSet<int>& expected) {
+        const QImage image(media(QStringLiteral("Bitmap/") + picture));
+        const QImage lit(media(QStringLiteral("Bitmap/") + highlight));
+        QVERIFY2(!image.isNull(), qPrintable(picture));
+        QVERIFY2(!lit.isNull(), qPrintable(highlight));
+        QCOMPARE(lit.size(), image.size());
+        const HotspotFile file = readHotspots(media(QStringLiteral("Hotspot/") + hotspots));
+        QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
+        QCOMPARE(file.size, image.size());
+        QSet<int> listed;
+        for (const Shape& shape : file.shapes) {
+            listed.insert(shape.index);
+            QVERIFY2(QRect(QPoint(0, 0), image.size()).contains(shape.bounds()),
+                     qPrintable(hotspots + QStringLiteral(" shape off the picture")));
+        }
+        QCOMPARE(listed, expected);
+        QCOMPARE(reachableIndexes(file), expected);
+    }
+
+private slots:
+    void wordListsHaveEveryKeyOfTheirWordButtons_data() {
+        QTest::addColumn<QString>("colonne");
+        QTest::addColumn<bool>("secondList");
+        for (const QString& c : Themes + Opposites)
+            QTest::newRow(qPrintable(c)) << c << false;
+        for (const QString& c : Listes)
+            QTest::newRow(qPrintable(c)) << c << true;
+    }
+    void wordListsHaveEveryKeyOfTheirWordButtons() {
+        QFETCH(QString, colonne);
+        QFETCH(bool, secondList);
+        const QHash<QString, QString> words = readWords(colonne);
+        QSet<QString> expected = keys(range(0, 9));
+        if (secondList)
+            expected += keys(range(11, 17)) + keys(range(1, 10), true);
+        const QList<QString> listed = words.keys();
+        QCOMPARE(QSet<QString>(listed.begin(), listed.end()), expected);
+        for (const QString& key : expected) {
+            const WavFormat wav = readWav(
+                media(QStringLiteral("MciLangue/") + colonne + key + QStringLiteral(".wav")));
+            QVERIFY2(wav.dataBytes > 1000, qPrintable(colonne + key));
+            QCOMPARE(wav.channels, 1);
+            QCOMPARE(wav.rate, 11025);
+            QCOMPARE(wav.bits, 8);
+        }
+    }
+
+    void schoolPicturesTwoPensForTheSameWord() {
+        const QHash<QString, QString> words = readWords(QStringLiteral("Ecole"));
+        QCOMPARE(words.value(QStringLiteral("k2")), words.value(QStringLiteral("k6")));
+    }
+
+    void exercisePicturesHotspotsFollowTheWordButtons_data() {
+        QTest::addColumn<QString>("colonne");
+        QTest::addColumn<QString>("hotspots");
+        QTest::addColumn<bool>("secondList");
+        for (const QString& c : Themes + Opposites)
+            QTest::newRow(qPrintable(c)) << c << c << false;
+        for (const QString& c : Listes)
+            QTest::newRow(qPrintable(c)) << c << c << true;
+        QTest::newRow("Opposh1") << QStringLiteral("Opposit1") << QStringLiteral("Opposh1")
+                                 << false;
+        QTest::newRow("Opposh2") << QStringLiteral("Opposit2") << QStringLiteral("Opposh2")
+                                 << false;
+    }
+    void exercisePicturesHotspotsFollowTheWordButtons() {
+        QFETCH(QString, colonne);
+        QFETCH(QString, hotspots);
+        QFETCH(bool, secondList);
+        checkHotspotPicture(colonne + QStringLiteral(".Jpg"),
+                            QStringLiteral("H") + colonne + QStringLiteral(".Jpg"),
+                            hotspots + QStringLiteral(".hsp"),
+                            secondList ? range(0, 9) + range(11, 17) : range(0, 9));
+    }
+
+    void exerciseListsHotspotsFollowTheExerciseTable_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QSet<int>>("indexes");
+        QTest::newRow("observe") << QStringLiteral("observe") << range(0, 9) + range(11, 12);
+        QTest::newRow("comprend") << QStringLiteral("comprend") << range(0, 5);
+        for (const char* list : {"repere", "distingue", "Ecris", "Comptine"})
+            QTest::newRow(list) << QString::fromLatin1(list) << range(0, 9);
+    }
+    void exerciseListsHotspotsFollowTheExerciseTable() {
+        QFETCH(QString, list);
+        QFETCH(QSet<int>, indexes);
+        checkHotspotPicture(list + QStringLiteral(".Jpg"),
+                            QStringLiteral("H") + list + QStringLiteral(".Jpg"),
+                            list + QStringLiteral(".hsp"), indexes);
+    }
+
+    void windowPicturesLoad() {
+        QStringList names = {"Brin.Jpg",     "fond.jpg",     "Brinobse.Jpg",  "Brincomp.Jpg",
+                             "Brinrepe.Jpg", "Brindist.Jpg", "Brinecris.Jpg", "Brincompt.Jpg",
+                             "dictee.jpg",   "dictee1.jpg",  "Comptefd.jpg",  "recompen.jpg",
+                             "trophee.jpg",  "Coupe.jpg",    "medaille.jpg",  "diplome.jpg"};
+        for (int n = 49; n <= 58; ++n)
+            names << QStringLiteral("compt1%1.Bmp").arg(n);
+        for (const QString& name : names)
+            QVERIFY2(!QImage(media(QStringLiteral("Bitmap/") + name)).isNull(), qPrintable(name));
+    }
+
+    void puzzlesCutIntoThreeByThree() {
+        for (int n = 19; n <= 28; ++n) {
+            const QString name = QStringLiteral("Bitmap/puzz1%1.Bmp").arg(n);
+            QFile file(media(name));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+            QVERIFY(file.read(2) == "BM");
+            const QImage image(media(name));
+            QVERIFY(!image.isNull());
+            QCOMPARE(image.width() % 3, 0);
+            QCOMPARE(image.height() % 3, 0);
+        }
+    }
+
+    void reportBackgroundHoldsEveryBar() {
+        const QImage image(media(QStringLiteral("Bitmap/Bilan.Jpg")));
+        QVERIFY(!image.isNull());
+        // Right-most bar: Distingue, 6975 + 135 twips; lowest: top 6510 twips + 240 high.
+        QVERIFY(image.width() >= (6975 + 135) / 15);
+        QVERIFY(image.height() >= (6510 + 240) / 15);
+    }
+
+    void teacherAnimationHasEveryFramePlayed() {
+        QFile file(media(QStringLiteral("Prof.Avi")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray avi = file.readAll();
+        QVERIFY(avi.startsWith("RIFF") && avi.mid(8, 4) == "AVI ");
+        const qsizetype avih = avi.indexOf("avih");
+        QVERIFY(avih > 0);
+        const quint32 declared = qFromLittleEndian<quint32>(avi.constData() + avih + 8 + 16);
+        const int width = int(qFromLittleEndian<quint32>(avi.constData() + avih + 8 + 32));
+        const int height = int(qFromLittleEndian<quint32>(avi.constData() + avih + 8 + 36));
+        QVERIFY(avi.indexOf("strh") > 0 && avi.mid(avi.indexOf("strh") + 8, 8) == "vidsMJPG");
+        const qsizetype movi = avi.indexOf("movi");
+        const qsizetype idx1 = avi.lastIndexOf("idx1");
+        QVERIFY(movi > 0 && idx1 > movi);
+        QList<QByteArray> frames;
+        for (qsizetype at = movi + 4; at + 8 <= idx1;) {
+            const quint32 size = qFromLittleEndian<quint32>(avi.constData() + at + 4);
+            if (avi.mid(at, 4) == "00dc")
+                frames << avi.mid(at + 8, size);
+            at += 8 + size + (size % 2);
+        }
+        QVERIFY(frames.size() >= 136);
+        QCOMPARE(quint32(frames.size()), declared);
+        QCOMPARE(qFromLittleEndian<quint32>(avi.constData() + idx1 + 4),
+                 quint32(16 * frames.size()));
+        for (const QByteArray& frame : {frames.first(), frames.at(135), frames.last()}) {
+            const QImage image = QImage::fromData(frame, "JPG");
+            QVERIFY(!image.isNull());
+            QCOMPARE(image.size(), QSize(width, height));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestContentPictures)
+#include "tst_content_pictures.moc"
