@@ -4,8 +4,11 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QMediaDevices>
+#include <limits>
 
 namespace {
+
+constexpr qint64 BufferUs = 400000;
 
 QAudioFormat int16Format(int rate, int channels) {
     QAudioFormat format;
@@ -46,6 +49,9 @@ bool QtAudioChannel::startOutput(const WaveImage& sound) {
         if (state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError)
             failed_ = true;
     });
+    // A buffer that holds a whole short effect lets the server take it in one go; with the
+    // small default one, PulseAudio was seen to wait about a second before asking for the rest.
+    sink_->setBufferSize(format.bytesForDuration(BufferUs));
     sink_->start(&buffer_);
     if (sink_->error() != QAudio::NoError) {
         dropSink();
@@ -66,20 +72,16 @@ void QtAudioChannel::dropSink() {
         sink_.reset();
     }
     buffer_.close();
-    audible_ = false;
 }
 
 qint64 QtAudioChannel::outputProcessedMs() const {
     if (!sink_ || failed_)
         return -1;
-    return sink_->processedUSecs() / 1000;
-}
-
-qint64 QtAudioChannel::outputLatencyMs() const {
-    if (!sink_ || failed_)
-        return 0;
-    const QAudioFormat format = sink_->format();
-    return format.durationForBytes(sink_->bufferSize()) / 1000;
+    // The sink counts what the server has played; a stalled server holds the position back.
+    const qint64 processed = sink_->processedUSecs();
+    if (processed >= sink_->format().durationForBytes(qint32(samples_.size())))
+        return std::numeric_limits<qint64>::max();
+    return processed / 1000;
 }
 
 void QtAudioChannel::applyVolume(int volume) {

@@ -16,14 +16,13 @@ public:
     explicit QtAudioChannel(Clock& clock, QObject* parent = nullptr);
     ~QtAudioChannel() override;
 
-    // Whether the last sound reached the audio server (false: it is being timed silently).
+    // Whether the last sound started went to the audio server (false: it was timed silently).
     bool lastSoundAudible() const { return audible_; }
 
 protected:
     bool startOutput(const WaveImage& sound) override;
     void stopOutput() override;
     qint64 outputProcessedMs() const override;
-    qint64 outputLatencyMs() const override;
     void applyVolume(int volume) override;
 
 private:

@@ -5,7 +5,7 @@
 TimedAudioChannel::TimedAudioChannel(Clock& clock, QObject* parent)
     : AudioChannel(parent), clock_(clock) {
     ticker_.setInterval(TickMs);
-    connect(&ticker_, &QTimer::timeout, this, &TimedAudioChannel::tick);
+    connect(&ticker_, &QTimer::timeout, this, &TimedAudioChannel::poll);
 }
 
 void TimedAudioChannel::playImage(const QByteArray& waveImage) {
@@ -79,9 +79,8 @@ void TimedAudioChannel::setVolume(int volume) {
     applyVolume(volume_);
 }
 
-void TimedAudioChannel::tick() {
-    const qint64 latency = outputRunning_ ? outputLatencyMs() : 0;
-    if (!playing_ || playedMs() < durationMs_ || elapsedMs() < durationMs_ + latency)
+void TimedAudioChannel::poll() {
+    if (!playing_ || playedMs() < durationMs_)
         return;
     stop();
     emit finished();

@@ -24,6 +24,10 @@ public:
     void setVolume(int volume) override;
     int volume() const override { return volume_; }
 
+    // Looks at the clock and reports the end when the sound is through. The channel's own timer
+    // calls it every TickMs while a sound plays.
+    void poll();
+
     static constexpr int TickMs = 10;
 
 protected:
@@ -34,16 +38,13 @@ protected:
         return false;
     }
     virtual void stopOutput() {}
-    // Milliseconds of the sound the output has taken so far; -1 when it does not know.
+    // Milliseconds of the sound the output has played so far; -1 when it does not know.
     virtual qint64 outputProcessedMs() const { return -1; }
-    // Time between the output taking samples and the listener hearing them.
-    virtual qint64 outputLatencyMs() const { return 0; }
     virtual void applyVolume(int volume) { Q_UNUSED(volume); }
 
 private:
     void begin(const std::optional<WaveImage>& sound, qint64 fromMs, qint64 toMs);
     void reportEndSoon();
-    void tick();
     qint64 elapsedMs() const;
     qint64 playedMs() const;
 

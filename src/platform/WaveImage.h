@@ -18,7 +18,10 @@ struct WaveImage {
 
     int bytesPerFrame() const { return channels * bitsPerSample / 8; }
     qint64 frameCount() const { return bytesPerFrame() > 0 ? pcm.size() / bytesPerFrame() : 0; }
-    qint64 lengthMs() const { return sampleRate > 0 ? frameCount() * 1000 / sampleRate : 0; }
+    // Rounded to the nearest millisecond.
+    qint64 lengthMs() const {
+        return sampleRate > 0 ? (frameCount() * 1000 + sampleRate / 2) / sampleRate : 0;
+    }
     // The frames from fromMs to toMs (clamped to the sound), as a sound of its own.
     WaveImage slice(qint64 fromMs, qint64 toMs) const;
     // The samples as signed 16-bit at the given rate and channel count (linear interpolation,

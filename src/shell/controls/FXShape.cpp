@@ -65,7 +65,7 @@ void FXShape::paintEvent(QPaintEvent*) {
     if (state_ == Lit)
         base = base.lighter(118);
     if (!isEnabled())
-        painter.setOpacity(0.6);
+        painter.setOpacity(0.8);
     const qreal sink = pressedDepth_ > 0 ? std::min(4.0, 1.0 + pressedDepth_ / 10.0) : 0.0;
     const QRectF body = QRectF(rect()).adjusted(3, 3, -3, -3 - 3 + sink).translated(0, sink);
     if (pressedDepth_ == 0 && state_ != Muted) // a soft shadow under a raised button
@@ -84,9 +84,10 @@ void FXShape::paintBody(QPainter& painter, const QRectF& body, const QColor& bas
     const qreal radius = std::min(body.height() / 3, 14.0);
     QPainterPath path;
     path.addRoundedRect(body, radius, radius);
-    if (state_ == Lit) {
-        painter.setPen(QPen(QColor(255, 255, 210, 230), 5));
-        painter.drawPath(path);
+    if (state_ == Lit) { // a warm halo round a lit button
+        painter.setPen(QPen(QColor(255, 150, 0, 200), 5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(body.adjusted(-1, -1, 1, 1), radius + 1, radius + 1);
     }
     QLinearGradient fill(body.topLeft(), body.bottomLeft());
     const bool flat = state_ == Muted || answered_;
