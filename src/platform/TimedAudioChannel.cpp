@@ -25,7 +25,7 @@ void TimedAudioChannel::playFileRange(const QString& path, qint64 fromMs, qint64
 void TimedAudioChannel::begin(const std::optional<WaveImage>& sound, qint64 fromMs, qint64 toMs) {
     stop();
     if (!sound) {
-        lengthMs_ = 0;
+        lengthMs_ = fromMs_ = durationMs_ = 0;
         reportEndSoon();
         return;
     }

@@ -17,9 +17,9 @@
 namespace {
 
 // Stands in for the main window: the controls that the routines reach, under their names.
-class FausseePrincipale : public Form {
+class FaussePrincipale : public Form {
 public:
-    explicit FausseePrincipale(Contexte& c) : Form(c, QStringLiteral("Principale")) {
+    explicit FaussePrincipale(Contexte& c) : Form(c, QStringLiteral("Principale")) {
         for (int i = 0; i <= 14; ++i)
             new FXShape(QStringLiteral("Commande"), i, this);
         for (int i = 0; i <= 14; ++i)
@@ -140,9 +140,9 @@ private slots:
     void masquerPanneauHidesTheWordPanelAndEmptiesTheLabel() {
         TestContexte t;
         t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
-                                [](Contexte& c) { return new FausseePrincipale(c); });
+                                [](Contexte& c) { return new FaussePrincipale(c); });
         auto* principale =
-            static_cast<FausseePrincipale*>(t->forms().show(QStringLiteral("Principale")));
+            static_cast<FaussePrincipale*>(t->forms().show(QStringLiteral("Principale")));
         MasquerPanneau(*t);
         for (int i : {0, 5, 9, 11, 12})
             QVERIFY(!principale->control(QStringLiteral("Commande(%1)").arg(i))->isVisible());
@@ -156,9 +156,9 @@ private slots:
     void entrerActiviteHidesTheActivityButtonsAndShowsAction() {
         TestContexte t;
         t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
-                                [](Contexte& c) { return new FausseePrincipale(c); });
+                                [](Contexte& c) { return new FaussePrincipale(c); });
         auto* principale =
-            static_cast<FausseePrincipale*>(t->forms().show(QStringLiteral("Principale")));
+            static_cast<FaussePrincipale*>(t->forms().show(QStringLiteral("Principale")));
         principale->control(QStringLiteral("Commande(13)"))->hide();
         EntrerActivite(*t);
         for (int i = 0; i <= 7; ++i)
@@ -170,7 +170,7 @@ private slots:
     void routinesDoNothingWhenTheMainWindowIsNotLoaded() {
         TestContexte t;
         t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
-                                [](Contexte& c) { return new FausseePrincipale(c); });
+                                [](Contexte& c) { return new FaussePrincipale(c); });
         MasquerPanneau(*t);
         EntrerActivite(*t);
         QVERIFY(!t->forms().isLoaded(QStringLiteral("Principale")));
