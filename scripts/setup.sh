@@ -13,6 +13,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   pulseaudio pulseaudio-utils fonts-noto-color-emoji fonts-dejavu-core
   xvfb xauth x11-utils
+  # fuzzing the file readers (scripts/fuzz.sh)
+  libclang-rt-14-dev
   # content generation and checks
   espeak-ng sox imagemagick poppler-utils sqlite3
   # fuzzing (scripts/fuzz-wave.sh)

@@ -1,5 +1,6 @@
 #include "platform/RealPlatform.h"
 
+#include "platform/QtAudioSystem.h"
 #include "platform/QtFileDialog.h"
 #include "platform/QtHelp.h"
 #include "platform/QtMessageBox.h"
@@ -16,5 +17,6 @@ Platform makeRealPlatform() {
     platform.clock = std::make_unique<SystemClock>();
     platform.random = std::make_unique<SeededRandom>();
     platform.quitter = std::make_unique<QtQuitter>();
+    platform.audio = std::make_unique<QtAudioSystem>(*platform.clock);
     return platform;
 }

@@ -1,6 +1,7 @@
 #include "shell/Contexte.h"
 
 #include "platform/ProgramFolder.h"
+#include "platform/TimedAudioChannel.h"
 #include "shell/FormRegistry.h"
 
 Contexte::Contexte(Platform platform, SettingsStore settings, QString programFolder)
@@ -9,6 +10,14 @@ Contexte::Contexte(Platform platform, SettingsStore settings, QString programFol
 
 Contexte::~Contexte() {
     forms_.reset();
+    effects_.reset();
+}
+
+AudioChannel& Contexte::effects() {
+    if (!effects_)
+        effects_ = platform_.audio ? platform_.audio->createChannel()
+                                   : std::make_unique<NullAudioChannel>(*platform_.clock);
+    return *effects_;
 }
 
 QString Contexte::media(const QString& windowsPath) const {

@@ -29,6 +29,10 @@ public:
     // Real path of a media file given as "\Folder\file.ext" relative to the program folder.
     QString media(const QString& windowsPath) const;
 
+    // The one effects channel of the program, shared by every window: a new effect cuts off the
+    // one playing. Made from the platform's audio system on first use.
+    AudioChannel& effects();
+
     // Ends the program.
     void quit(int exitCode = 0) { platform_.quitter->quit(exitCode); }
 
@@ -38,4 +42,5 @@ private:
     Général general_;
     QString programFolder_;
     std::unique_ptr<FormRegistry> forms_;
+    std::unique_ptr<AudioChannel> effects_;
 };

@@ -37,6 +37,11 @@ struct Général {
     QString NbQuestions;                    // record count of the quiz table, as text
     std::array<QByteArray, 6> EffectSounds; // memory images of effects 1..6
 
+    // Key filter of every text field: a straight double quote (code 34) becomes an opening
+    // guillemet (171) and the next one, typed in any field, a closing one (187). Other codes
+    // pass unchanged. Changes the code in place and returns it as decimal text.
+    QString FiltrerTouche(int& codeTouche);
+
     // Puts every variable back to its starting value.
     void reset() { *this = Général{}; }
 };

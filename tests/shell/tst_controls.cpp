@@ -1,0 +1,335 @@
+#include "shell/controls/FXHotspotPicture.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "shell/controls/FXSnd.h"
+#include "shell/controls/FXVid.h"
+#include "support/FakeAudio.h"
+#include "support/MediaWriters.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return file.fileName();
+}
+
+QImage solid(QSize size, QColor colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QColor pixel(QWidget& widget, QPoint at) {
+    return widget.grab().toImage().pixelColor(at);
+}
+
+bool near(const QColor& a, const QColor& b) {
+    return qAbs(a.red() - b.red()) < 16 && qAbs(a.green() - b.green()) < 16 &&
+           qAbs(a.blue() - b.blue()) < 16;
+}
+
+QList<int> ints(const QSignalSpy& spy, int argument = 0) {
+    QList<int> values;
+    for (const auto& call : spy)
+        values << call.at(argument).toInt();
+    return values;
+}
+} // namespace
+
+class TestControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- shaped button ----
+    void buttonOfAnArrayIsNamedWithItsIndex() {
+        FXShape button(QStringLiteral("Bouton"), 8);
+        QCOMPARE(button.objectName(), QStringLiteral("Bouton(8)"));
+        QCOMPARE(FXShape(QStringLiteral("Valider")).objectName(), QStringLiteral("Valider"));
+    }
+
+    void leftPressShowsThePressedLookUntilTheClick() {
+        FXShape button(QStringLiteral("Commande"), 3);
+        button.resize(120, 40);
+        button.setColor(0xFFFF00);
+        button.show();
+        const QImage raised = button.grab().toImage();
+        QSignalSpy presses(&button, &FXShape::pressed);
+        QSignalSpy clicks(&button, &FXShape::clicked);
+        bool lookAtClick = true;
+        connect(&button, &FXShape::clicked, this, [&] { lookAtClick = button.isPressedLook(); });
+
+        QTest::mousePress(&button, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 20));
+        QVERIFY(button.isPressedLook());
+        QVERIFY(button.grab().toImage() != raised); // the user sees it
+        QCOMPARE(presses.count(), 1);
+        QCOMPARE(presses.first(), (QList<QVariant>{3, 1, 1, 150, 300}));
+        QTest::mouseRelease(&button, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 20));
+        QCOMPARE(ints(clicks), QList<int>{3});
+        QVERIFY(!lookAtClick);
+        QVERIFY(!button.isPressedLook());
+        QCOMPARE(button.grab().toImage(), raised);
+    }
+
+    void windowMayDeepenThePressedLookInItsPressHandler() {
+        FXShape button(QStringLiteral("Command1"), 0);
+        button.resize(100, 40);
+        connect(&button, &FXShape::pressed, &button,
+                [&] { button.setPressedLook(FXShape::DeepDepth); });
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(button.pressedDepth(), 40);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!button.isPressedLook());
+    }
+
+    void rightPressChangesNothingOnScreenAndIsNoClick() {
+        FXShape button(QStringLiteral("Bouton"), 2);
+        button.resize(100, 40);
+        button.show();
+        const QImage before = button.grab().toImage();
+        QSignalSpy presses(&button, &FXShape::pressed);
+        QSignalSpy clicks(&button, &FXShape::clicked);
+        QTest::mousePress(&button, Qt::RightButton, {}, QPoint(5, 5));
+        QVERIFY(!button.isPressedLook());
+        QCOMPARE(button.grab().toImage(), before);
+        QTest::mouseRelease(&button, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(ints(presses, 1), QList<int>{2});
+        QCOMPARE(clicks.count(), 0);
+    }
+
+    void releaseOutsideGivesNoClickAndDoesNotLeaveTheButtonPressed() {
+        FXShape button(QStringLiteral("Bouton"), 1);
+        button.resize(100, 40);
+        QSignalSpy clicks(&button, &FXShape::clicked);
+        QSignalSpy releases(&button, &FXShape::released);
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(300, 5));
+        QCOMPARE(releases.count(), 1);
+        QCOMPARE(clicks.count(), 0);
+        QVERIFY(!button.isPressedLook());
+    }
+
+    void colourStateAndStyleShowAtOnce() {
+        FXShape button(QStringLiteral("Commande"), 0);
+        button.resize(100, 40);
+        button.setColor(0x8000);
+        const QColor green = pixel(button, {50, 20});
+        QVERIFY(green.green() > green.red() + 60);
+        button.setColor(0xFF);
+        const QColor red = pixel(button, {50, 20});
+        QVERIFY(red.red() > red.green() + 60);
+        const QImage idle = button.grab().toImage();
+        button.setState(FXShape::Lit);
+        QVERIFY(button.grab().toImage() != idle);
+        button.setState(FXShape::Idle);
+        button.setAnswered(true);
+        QVERIFY(button.grab().toImage() != idle);
+    }
+
+    // ---- hotspot picture ----
+    void hotspotUnderThePointerFollowsTheScaledPicture() {
+        QTemporaryDir dir;
+        FXHotspotPicture picture(QStringLiteral("FXShape1"));
+        picture.resize(200, 100);
+        picture.setPicture(solid({400, 200}, Qt::blue)); // shown at half size
+        picture.setHotspotFile(writeFile(dir, QStringLiteral("Son3.hsp"),
+                                         "0 rect 0 0 100 100\n11 ellipse 200 0 200 200\n"));
+        picture.show();
+        QSignalSpy moves(&picture, &FXHotspotPicture::moved);
+        QTest::mouseMove(&picture, QPoint(25, 25));
+        QCOMPARE(picture.hotspotIndex(), 0);
+        QVERIFY(picture.onActiveHotspot());
+        QTest::mouseMove(&picture, QPoint(150, 50));
+        QCOMPARE(picture.hotspotIndex(), 11);
+        QTest::mouseMove(&picture, QPoint(90, 90));
+        QCOMPARE(picture.hotspotIndex(), -1);
+        QVERIFY(!picture.onActiveHotspot());
+        QVERIFY(moves.count() >= 3);
+        QCOMPARE(moves.last().at(2).toInt(), 90 * 15);
+        QCOMPARE(picture.indexAt({105, 50}), 11);
+        QCOMPARE(picture.indexAt({101, 1}), -1); // corner of the ellipse's box
+    }
+
+    void declaredSizeSetsTheScaleOfTheCoordinates() {
+        FXHotspotPicture picture(QStringLiteral("FXShape2"));
+        picture.resize(300, 300);
+        picture.setPicture(solid({600, 600}, Qt::white));
+        picture.setHotspots(HotspotMap::parse("size 30 30\n4 rect 10 10 10 10\n"));
+        QCOMPARE(picture.indexAt({150, 150}), 4);
+        QCOMPARE(picture.indexAt({90, 150}), -1);
+    }
+
+    void releaseReportsTheHotspotAndTheButton() {
+        FXHotspotPicture picture(QStringLiteral("FXShape1"));
+        picture.resize(100, 100);
+        picture.setHotspots(HotspotMap::parse("7 rect 0 0 50 50\n"));
+        QSignalSpy releases(&picture, &FXHotspotPicture::released);
+        QTest::mouseClick(&picture, Qt::RightButton, {}, QPoint(10, 10));
+        QCOMPARE(picture.hotspotIndex(), 7);
+        QCOMPARE(ints(releases), QList<int>{2});
+    }
+
+    void highlightShowsTheHighlightPictureInsideTheShapeOnly() {
+        FXHotspotPicture picture(QStringLiteral("FXShape1"));
+        picture.resize(100, 100);
+        picture.setPicture(solid({100, 100}, Qt::blue));
+        picture.setHighlightPicture(solid({100, 100}, Qt::red));
+        picture.setHotspots(HotspotMap::parse("3 rect 10 10 30 30\n5 rect 60 60 30 30\n"));
+        QCOMPARE(picture.highlightIndex(), FXHotspotPicture::NoHighlight);
+        QCOMPARE(picture.highlightStrength(), 0);
+        picture.setHighlightIndex(3);
+        picture.setHighlightStrength(FXHotspotPicture::HighlightOn);
+        QCOMPARE(picture.highlightIndex(), 3);
+        QCOMPARE(picture.highlightStrength(), 20);
+        QVERIFY(near(pixel(picture, {25, 25}), Qt::red));
+        QVERIFY(near(pixel(picture, {75, 75}), Qt::blue));
+        picture.setHighlightStrength(0);
+        QVERIFY(near(pixel(picture, {25, 25}), Qt::blue));
+    }
+
+    void brokenHotspotFileGivesAPictureWithoutHotspots() {
+        QTemporaryDir dir;
+        FXHotspotPicture picture(QStringLiteral("FXShape1"));
+        picture.resize(100, 100);
+        picture.setHotspotFile(
+            writeFile(dir, QStringLiteral("bad.hsp"), "0 rect 0 0 50 50\n1 rect \xff\xfe"));
+        QVERIFY(picture.hotspots().empty());
+        QCOMPARE(picture.indexAt({10, 10}), -1);
+        picture.setHotspotFile(dir.filePath(QStringLiteral("absent.hsp")));
+        QVERIFY(picture.hotspots().empty());
+    }
+
+    // ---- label ----
+    void labelIsTransparentOverThePictureAndReportsClicksAndMoves() {
+        QWidget back;
+        back.resize(120, 40);
+        back.setAutoFillBackground(true);
+        back.setPalette(QPalette(Qt::green));
+        auto* label = new FXLabel(QStringLiteral("Etiquette"), 1, &back);
+        label->resize(120, 40);
+        label->setCaption(QStringLiteral("Brindel"));
+        back.show();
+        QVERIFY(near(pixel(back, {2, 2}), Qt::green));
+        label->setTransparent(false);
+        label->setBackColor(0xFF0000); // blue
+        QVERIFY(near(pixel(back, {2, 2}), Qt::blue));
+        QSignalSpy clicks(label, &FXLabel::clicked);
+        QSignalSpy moves(label, &FXLabel::mouseMoved);
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(label, QPoint(6, 7));
+        QCOMPARE(ints(clicks), QList<int>{1});
+        QVERIFY(!moves.isEmpty());
+        QCOMPARE(moves.last().at(3).toInt(), 90);
+    }
+
+    // ---- sound player ----
+    void soundPlayerPlaysStopsAndReportsTheEnd() {
+        auto owned = std::make_unique<FakeAudioChannel>();
+        FakeAudioChannel* channel = owned.get();
+        FXSnd sound(QStringLiteral("Sonore1"), std::move(owned));
+        QSignalSpy ends(&sound, &FXSnd::playEnded);
+        sound.setFileName(QStringLiteral("/prog/mcison/son9.wav"));
+        sound.setCommand(FXSnd::Reset);
+        QCOMPARE(channel->played.size(), 0);
+        sound.setCommand(FXSnd::Play);
+        QCOMPARE(channel->played.size(), 1);
+        QCOMPARE(channel->played.first().file, QStringLiteral("/prog/mcison/son9.wav"));
+        QVERIFY(sound.isPlaying());
+        channel->finishNow();
+        QCOMPARE(ends.count(), 1);
+        sound.setCommand(FXSnd::Play);
+        sound.setCommand(FXSnd::StopAndClose);
+        QVERIFY(!sound.isPlaying());
+        sound.setVolume(90000);
+        QCOMPARE(sound.volume(), 65000);
+        sound.setVolume(32500);
+        QCOMPARE(channel->volumeValue, 32500);
+        sound.setTag(QStringLiteral("Vrai"));
+        QCOMPARE(sound.tag(), QStringLiteral("Vrai"));
+    }
+
+    // ---- video player ----
+    void videoRangePlaysExactlyItsFramesThenReportsTheEnd() {
+        QTemporaryDir dir;
+        const auto colours = MediaWriters::frameColours(8);
+        MediaWriters::AviOptions options;
+        options.microsPerFrame = 2000;
+        FXVid video(QStringLiteral("FXVid1"));
+        video.resize(64, 48);
+        video.setFileName(writeFile(dir, QStringLiteral("Prof.Avi"),
+                                    MediaWriters::mjpegAvi(colours, {32, 24}, options)));
+        video.setCommand(FXVid::Open);
+        QCOMPARE(video.frameCount(), 8);
+        QCOMPARE(video.currentFrame(), 0);
+        QSignalSpy frames(&video, &FXVid::frameShown);
+        QSignalSpy ends(&video, &FXVid::playEnded);
+        video.setStartFrame(2);
+        video.setEndFrame(5);
+        video.setCommand(FXVid::PlayRange);
+        QTRY_COMPARE(ends.count(), 1);
+        QCOMPARE(ints(frames), (QList<int>{2, 3, 4, 5}));
+        QVERIFY(near(video.currentImage().pixelColor(16, 12), colours[5]));
+        QVERIFY(!video.isPlaying());
+    }
+
+    void leavingTheVideoStopsItWithoutAnEnd() {
+        QTemporaryDir dir;
+        MediaWriters::AviOptions options;
+        options.microsPerFrame = 1000000;
+        FXVid video(QStringLiteral("FXVid1"));
+        video.setFileName(
+            writeFile(dir, QStringLiteral("Prof.Avi"),
+                      MediaWriters::mjpegAvi(MediaWriters::frameColours(4), {8, 8}, options)));
+        video.setCommand(FXVid::Open);
+        QSignalSpy ends(&video, &FXVid::playEnded);
+        video.setStartFrame(0);
+        video.setEndFrame(3);
+        video.setCommand(FXVid::PlayRange);
+        QVERIFY(video.isPlaying());
+        video.setCommand(FXVid::Leave);
+        QVERIFY(!video.isPlaying());
+        QCoreApplication::processEvents();
+        QCOMPARE(ends.count(), 0);
+    }
+
+    void unreadableVideoIsEmptyAndItsPlayEndsAtOnce_data() {
+        QTest::addColumn<QByteArray>("file");
+        QByteArray truncated = MediaWriters::mjpegAvi(MediaWriters::frameColours(3), {8, 8});
+        truncated.truncate(60);
+        QTest::newRow("truncated") << truncated;
+        QTest::newRow("garbage") << QByteArray(5000, '\xff');
+        QTest::newRow("empty") << QByteArray();
+    }
+    void unreadableVideoIsEmptyAndItsPlayEndsAtOnce() {
+        QFETCH(QByteArray, file);
+        QTemporaryDir dir;
+        FXVid video(QStringLiteral("FXVid1"));
+        video.setFileName(writeFile(dir, QStringLiteral("Prof.Avi"), file));
+        video.setCommand(FXVid::Open);
+        QCOMPARE(video.frameCount(), 0);
+        QVERIFY(video.currentImage().isNull());
+        QSignalSpy ends(&video, &FXVid::playEnded);
+        video.setStartFrame(0);
+        video.setEndFrame(14);
+        video.setCommand(FXVid::PlayRange);
+        QCOMPARE(ends.count(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(ends.count(), 1);
+    }
+
+    void rightPressOnTheVideoIsReported() {
+        FXVid video(QStringLiteral("FXVid1"));
+        video.resize(50, 50);
+        QSignalSpy presses(&video, &FXVid::pressed);
+        QTest::mousePress(&video, Qt::RightButton, {}, QPoint(4, 4));
+        QCOMPARE(ints(presses), QList<int>{2});
+    }
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"

@@ -1,0 +1,121 @@
+#include "shell/controls/FXHotspotPicture.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QPainter>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+QImage scene(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(0x87, 0xCE, 0xEB));
+    QPainter painter(&image);
+    painter.setBrush(QColor(0x3C, 0xB3, 0x71));
+    painter.drawRect(0, size.height() * 2 / 3, size.width(), size.height());
+    painter.setBrush(QColor(0xFF, 0xD7, 0x00));
+    painter.drawEllipse(20, 20, 60, 60);
+    painter.setBrush(QColor(0xB2, 0x22, 0x22));
+    painter.drawRect(150, 80, 80, 60);
+    return image;
+}
+
+QImage highlighted(QImage image) {
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), QColor(255, 255, 255, 110));
+    return image;
+}
+
+FXShape* button(QWidget* parent, const QString& caption, unsigned colour, int index) {
+    auto* b = new FXShape(QStringLiteral("Exemple"), index, parent);
+    b->setCaption(caption);
+    b->setColor(colour);
+    b->setFixedSize(130, 44);
+    return b;
+}
+} // namespace
+
+class TestGallery : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyLookIsDrawnIntoTheGallery() {
+        QWidget board;
+        board.setAutoFillBackground(true);
+        board.setPalette(QPalette(QColor(0xF4, 0xEF, 0xE1)));
+        auto* grid = new QGridLayout(&board);
+        int i = 0;
+        auto add = [&](QWidget* w) {
+            grid->addWidget(w, i / 4, i % 4);
+            ++i;
+        };
+        add(button(&board, QStringLiteral("Studio"), 0xFFFF, 0)); // idle
+        button(&board, QStringLiteral("Score"), 0xFFFF, 1)->setState(FXShape::Lit);
+        add(board.findChild<FXShape*>(QStringLiteral("Exemple(1)")));
+        auto* muted = button(&board, QStringLiteral("Lexique"), 0xE0E0E0, 2);
+        muted->setState(FXShape::Muted);
+        add(muted);
+        auto* restored = button(&board, QStringLiteral("Retour"), 0xFFFF, 3);
+        restored->setState(FXShape::Restored);
+        add(restored);
+        auto* pressed = button(&board, QStringLiteral("&Suppression"), 0xFFFF00, 4);
+        pressed->setPressedLook(FXShape::NormalDepth);
+        add(pressed);
+        auto* deep = button(&board, QStringLiteral("Je veux m'inscrire"), 0xFFFFC0, 5);
+        deep->setPressedLook(FXShape::DeepDepth);
+        add(deep);
+        auto* right = button(&board, QStringLiteral("bicycle"), 0x8000, 6);
+        right->setAnswered(true);
+        right->setEnabled(false);
+        add(right);
+        auto* wrong = button(&board, QStringLiteral("football"), 0xFF, 7);
+        wrong->setAnswered(true);
+        wrong->setEnabled(false);
+        add(wrong);
+        add(button(&board, QStringLiteral("Vrai"), 0xC0C0C0, 11));
+        add(button(&board, QStringLiteral("Faux"), 0xFFFF, 12));
+        add(button(&board, QStringLiteral("Action"), 0x404000, 13));
+        add(button(&board, QString(), 0xFFFF00, 9));
+
+        auto* picture = new FXHotspotPicture(QStringLiteral("FXShape1"), &board);
+        picture->setFixedSize(280, 160);
+        const QImage drawing = scene({280, 160});
+        picture->setPicture(drawing);
+        picture->setHighlightPicture(highlighted(drawing));
+        picture->setHotspots(HotspotMap::parse("0 ellipse 20 20 60 60\n1 rect 150 80 80 60\n"));
+        picture->setHighlightIndex(0);
+        picture->setHighlightStrength(FXHotspotPicture::HighlightOn);
+        grid->addWidget(picture, 3, 0, 1, 2);
+
+        auto* label = new FXLabel(QStringLiteral("Label1"), -1, picture);
+        label->setGeometry(140, 10, 130, 30);
+        label->setCaption(QStringLiteral("the sun"));
+        label->setForeColor(0x800000);
+        auto* opaque = new FXLabel(QStringLiteral("Etiquette"), 0, &board);
+        opaque->setTransparent(false);
+        opaque->setBackColor(0x400000);
+        opaque->setForeColor(0xFFFFFF);
+        opaque->setCaption(QStringLiteral("Ecoute et observe"));
+        opaque->setFixedSize(260, 40);
+        grid->addWidget(opaque, 3, 2, 1, 2);
+
+        board.show();
+        const QImage image = board.grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3)
+                colours.insert(image.pixel(x, y));
+        QVERIFY(colours.size() > 50);
+        const QString path =
+            qEnvironmentVariable("BRINDEL_GALLERY", QStringLiteral("controls.png"));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QVERIFY(image.save(path));
+    }
+};
+
+QTEST_MAIN(TestGallery)
+#include "tst_gallery.moc"

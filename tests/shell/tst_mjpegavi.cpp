@@ -1,0 +1,135 @@
+#include "shell/controls/MjpegAvi.h"
+#include "support/MediaWriters.h"
+
+#include <QImage>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+MjpegAvi parse(const QByteArray& bytes) {
+    return MjpegAvi::parse(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                           std::size_t(bytes.size()));
+}
+
+QColor centreColour(const QByteArray& file, const MjpegAvi::Frame& frame) {
+    const QImage image = QImage::fromData(
+        QByteArrayView(file).sliced(qsizetype(frame.offset), qsizetype(frame.size)), "JPG");
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+bool near(const QColor& a, const QColor& b) {
+    return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 &&
+           qAbs(a.blue() - b.blue()) < 12;
+}
+
+void verifyFramesInside(const MjpegAvi& avi, qsizetype size) {
+    for (const auto& frame : avi.frames())
+        QVERIFY(frame.size > 0 && frame.offset + frame.size <= std::size_t(size));
+}
+} // namespace
+
+class TestMjpegAvi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void framesAreFoundInOrderWithTheirRateAndSize_data() {
+        QTest::addColumn<bool>("withIndex");
+        QTest::newRow("with idx1") << true;
+        QTest::newRow("without idx1") << false;
+    }
+    void framesAreFoundInOrderWithTheirRateAndSize() {
+        QFETCH(bool, withIndex);
+        const auto colours = MediaWriters::frameColours(6);
+        MediaWriters::AviOptions options;
+        options.microsPerFrame = 66666;
+        options.withIndex = withIndex;
+        const QByteArray file = MediaWriters::mjpegAvi(colours, {32, 24}, options);
+        const MjpegAvi avi = parse(file);
+        QVERIFY2(avi.error().empty(), avi.error().c_str());
+        QCOMPARE(avi.frameCount(), 6);
+        QCOMPARE(avi.microsPerFrame(), 66666u);
+        QCOMPARE(avi.width(), 32);
+        QCOMPARE(avi.height(), 24);
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(near(centreColour(file, avi.frames()[std::size_t(i)]), colours[i]),
+                     qPrintable(QString::number(i)));
+    }
+
+    void emptyFrameChunkRepeatsThePreviousFrame() {
+        const auto colours = MediaWriters::frameColours(4);
+        MediaWriters::AviOptions options;
+        options.emptyFrames = {2};
+        const QByteArray file = MediaWriters::mjpegAvi(colours, {16, 16}, options);
+        const MjpegAvi avi = parse(file);
+        QCOMPARE(avi.frameCount(), 4);
+        QCOMPARE(avi.frames()[2].offset, avi.frames()[1].offset);
+    }
+
+    void missingFrameRateFallsBackToTheDefault() {
+        MediaWriters::AviOptions options;
+        options.microsPerFrame = 0;
+        const MjpegAvi avi =
+            parse(MediaWriters::mjpegAvi(MediaWriters::frameColours(2), {8, 8}, options));
+        QCOMPARE(avi.microsPerFrame(), MjpegAvi::DefaultMicrosPerFrame);
+    }
+
+    void everyTruncationKeepsOnlyWholeFramesInsideTheFile() {
+        const QByteArray file = MediaWriters::mjpegAvi(MediaWriters::frameColours(3), {8, 8});
+        int previous = 0;
+        for (qsizetype cut = 0; cut <= file.size(); ++cut) {
+            const QByteArray part = file.left(cut);
+            const MjpegAvi avi = parse(part);
+            verifyFramesInside(avi, part.size());
+            QVERIFY(avi.frameCount() >= previous); // more file never gives fewer frames
+            previous = avi.frameCount();
+        }
+        QCOMPARE(previous, 3);
+    }
+
+    void lyingChunkSizesDoNotReachOutsideTheFile() {
+        QByteArray file = MediaWriters::mjpegAvi(MediaWriters::frameColours(3), {8, 8});
+        const qsizetype firstFrame = file.indexOf("00dc");
+        qToLittleEndian<quint32>(0xFFFFFFF0u, file.data() + firstFrame + 4);
+        const MjpegAvi avi = parse(file);
+        verifyFramesInside(avi, file.size());
+        QCOMPARE(avi.frameCount(), 0);
+        QCOMPARE(qFromLittleEndian<quint32>(file.constData() + 4), quint32(file.size() - 8));
+        qToLittleEndian<quint32>(0xFFFFFFFFu, file.data() + 4); // RIFF size lies too
+        verifyFramesInside(parse(file), file.size());
+    }
+
+    void otherFilesGiveNoFrameAndSayWhy_data() {
+        QTest::addColumn<QByteArray>("file");
+        QByteArray notMotionJpeg = MediaWriters::mjpegAvi(MediaWriters::frameColours(2), {8, 8});
+        notMotionJpeg.replace("MJPG", "DIB ");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("wave file") << MediaWriters::silence(10);
+        QTest::newRow("not motion-JPEG") << notMotionJpeg;
+        QTest::newRow("header only") << QByteArray("RIFF\x04\0\0\0AVI ", 12);
+    }
+    void otherFilesGiveNoFrameAndSayWhy() {
+        QFETCH(QByteArray, file);
+        const MjpegAvi avi = parse(file);
+        QVERIFY(avi.empty());
+        QVERIFY(!avi.error().empty());
+    }
+
+    void deeplyNestedListsStopTheWalk() {
+        QByteArray inner = QByteArray("00dc\x02\0\0\0ab", 10);
+        for (int depth = 0; depth < 5000; ++depth) {
+            QByteArray list("LIST");
+            char size[4];
+            qToLittleEndian<quint32>(quint32(inner.size() + 4), size);
+            list.append(size, 4).append("rec ").append(inner);
+            inner = list;
+        }
+        QByteArray file = QByteArray("RIFF\0\0\0\0AVI LIST", 16);
+        char size[4];
+        qToLittleEndian<quint32>(quint32(inner.size() + 4), size);
+        file.append(size, 4).append("movi").append(inner);
+        QVERIFY(parse(file).empty()); // no stack overflow, and no video header
+    }
+};
+
+QTEST_MAIN(TestMjpegAvi)
+#include "tst_mjpegavi.moc"

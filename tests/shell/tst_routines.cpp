@@ -1,0 +1,181 @@
+#include "shell/CheminCourt.h"
+#include "shell/Form.h"
+#include "shell/FormRegistry.h"
+#include "shell/Routines.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "support/MediaWriters.h"
+#include "support/TestContexte.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QtTest>
+#include <sys/stat.h>
+
+namespace {
+
+// Stands in for the main window: the controls that the routines reach, under their names.
+class FaussePrincipale : public Form {
+public:
+    explicit FaussePrincipale(Contexte& c) : Form(c, QStringLiteral("Principale")) {
+        for (int i = 0; i <= 14; ++i)
+            new FXShape(QStringLiteral("Commande"), i, this);
+        for (int i = 0; i <= 14; ++i)
+            new FXShape(QStringLiteral("Bouton"), i, this);
+        auto* label = new FXLabel(QStringLiteral("Label1"), -1, this);
+        label->setCaption(QStringLiteral("bicycle"));
+    }
+    QWidget* control(const QString& name) { return findChild<QWidget*>(name); }
+};
+
+struct Fields : QWidget {
+    Fields() {
+        line = new QLineEdit(this);
+        text = new QTextEdit(this);
+        combo = new QComboBox(this);
+        combo->setEditable(true);
+    }
+    QLineEdit* line;
+    QTextEdit* text;
+    QComboBox* combo;
+};
+
+ino_t inodeOf(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+} // namespace
+
+class TestRoutines : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // ---- key filter ----
+    void doubleQuotesAlternateGuillemetsAndReturnTheCode() {
+        Général general;
+        int code = 34;
+        QCOMPARE(general.FiltrerTouche(code), QStringLiteral("171"));
+        QCOMPARE(code, 171);
+        QVERIFY(general.GuillemetOuvert);
+        code = 34;
+        QCOMPARE(general.FiltrerTouche(code), QStringLiteral("187"));
+        QCOMPARE(code, 187);
+        QVERIFY(!general.GuillemetOuvert);
+    }
+
+    void otherKeysPassUnchanged() {
+        Général general;
+        for (int key : {39, 65, 97, 171, 187, 13, 8, 0}) {
+            int code = key;
+            QCOMPARE(general.FiltrerTouche(code), QString::number(key));
+            QCOMPARE(code, key);
+        }
+        QVERIFY(!general.GuillemetOuvert);
+    }
+
+    void typedQuotesBecomeGuillemetsAcrossEveryField() {
+        Général general;
+        Fields fields;
+        FiltreTouches::installerSur(&fields, general);
+        fields.show();
+        QTest::keyClicks(fields.line, QStringLiteral("\"abc\" l'eau"));
+        QCOMPARE(fields.line->text(), QStringLiteral("«abc» l'eau"));
+        QTest::keyClicks(fields.text, QStringLiteral("\"x"));
+        QCOMPARE(fields.text->toPlainText(), QStringLiteral("«x"));
+        QTest::keyClicks(fields.combo, QStringLiteral("y\""));
+        QCOMPARE(fields.combo->currentText(), QStringLiteral("y»")); // closes the text field's «
+        QTest::keyClicks(fields.line, QStringLiteral("\""));
+        QCOMPARE(fields.line->text(), QStringLiteral("«abc» l'eau«"));
+    }
+
+    // ---- short paths ----
+    void shortPathOfAPathWithSpacesNamesTheSameFile() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("Mes Documents/son du mot"));
+        const QString path = dir.filePath(QStringLiteral("Mes Documents/son du mot/k 1.wav"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("RIFF contents");
+        file.close();
+        const QString shortPath = CheminCourt(path);
+        QVERIFY(!shortPath.isEmpty());
+        QVERIFY(!shortPath.contains(u' '));
+        QCOMPARE(inodeOf(shortPath), inodeOf(path));
+        QFile through(shortPath);
+        QVERIFY(through.open(QIODevice::ReadOnly));
+        QCOMPARE(through.readAll(), QByteArray("RIFF contents"));
+        QCOMPARE(CheminCourt(path), shortPath); // the same link serves again
+    }
+
+    void shortPathKeepsAPathWithoutSpacesAndEmptiesAMissingOne() {
+        QTemporaryDir dir;
+        const QString plain = dir.filePath(QStringLiteral("mot.wav"));
+        QFile(plain).open(QIODevice::WriteOnly);
+        QCOMPARE(CheminCourt(plain), plain);
+        QCOMPARE(CheminCourt(dir.filePath(QStringLiteral("absent du dossier.wav"))), QString());
+        QCOMPARE(CheminCourt(QString()), QString());
+    }
+
+    // ---- effects ----
+    void effectsPlayTheirImageOnTheOneSharedChannel() {
+        TestContexte t;
+        for (int i = 0; i < 6; ++i)
+            t->general().EffectSounds[std::size_t(i)] = MediaWriters::silence(10 + i);
+        PlayEffect(*t, 1);
+        PlayEffect(*t, 6);
+        PlayEffect(*t, 0); // outside 1..6: nothing
+        PlayEffect(*t, 7);
+        QCOMPARE(t.audio->channels.size(), 1);
+        const auto& played = t.audio->channels.first()->played;
+        QCOMPARE(played.size(), 2);
+        QCOMPARE(played[0].image, t->general().EffectSounds[0]);
+        QCOMPARE(played[1].image, t->general().EffectSounds[5]);
+    }
+
+    // ---- main window routines ----
+    void masquerPanneauHidesTheWordPanelAndEmptiesTheLabel() {
+        TestContexte t;
+        t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
+                                [](Contexte& c) { return new FaussePrincipale(c); });
+        auto* principale =
+            static_cast<FaussePrincipale*>(t->forms().show(QStringLiteral("Principale")));
+        MasquerPanneau(*t);
+        for (int i : {0, 5, 9, 11, 12})
+            QVERIFY(!principale->control(QStringLiteral("Commande(%1)").arg(i))->isVisible());
+        for (int i : {10, 13, 14})
+            QVERIFY(principale->control(QStringLiteral("Commande(%1)").arg(i))->isVisible());
+        auto* label = principale->findChild<FXLabel*>(QStringLiteral("Label1"));
+        QVERIFY(!label->isVisible());
+        QCOMPARE(label->caption(), QString());
+    }
+
+    void entrerActiviteHidesTheActivityButtonsAndShowsAction() {
+        TestContexte t;
+        t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
+                                [](Contexte& c) { return new FaussePrincipale(c); });
+        auto* principale =
+            static_cast<FaussePrincipale*>(t->forms().show(QStringLiteral("Principale")));
+        principale->control(QStringLiteral("Commande(13)"))->hide();
+        EntrerActivite(*t);
+        for (int i = 0; i <= 7; ++i)
+            QVERIFY(!principale->control(QStringLiteral("Bouton(%1)").arg(i))->isVisible());
+        QVERIFY(principale->control(QStringLiteral("Bouton(8)"))->isVisible());
+        QVERIFY(principale->control(QStringLiteral("Commande(13)"))->isVisible());
+    }
+
+    void routinesDoNothingWhenTheMainWindowIsNotLoaded() {
+        TestContexte t;
+        t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
+                                [](Contexte& c) { return new FaussePrincipale(c); });
+        MasquerPanneau(*t);
+        EntrerActivite(*t);
+        QVERIFY(!t->forms().isLoaded(QStringLiteral("Principale")));
+    }
+};
+
+QTEST_MAIN(TestRoutines)
+#include "tst_routines.moc"
