@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ clang pkg-config libsqlite3-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6sql6-sqlite
-  qt6-qpa-plugins qt6-image-formats-plugins
+  qt6-qpa-plugins qt6-image-formats-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   # running: sound, fonts, display
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio

@@ -3,7 +3,11 @@
 #include <QFileDialog>
 
 QString QtFileDialog::openFile(QWidget* owner, const OpenFileRequest& request) {
-    const QString filter = request.filterText + QStringLiteral(" (") + request.filterPattern + u')';
+    // The description may already name its pattern in brackets, as file dialogs show it.
+    const QString bracketed = QStringLiteral("(") + request.filterPattern + u')';
+    const QString filter = request.filterText.contains(bracketed)
+                               ? request.filterText
+                               : request.filterText + u' ' + bracketed;
     QFileDialog dialog(owner, request.title, request.initialFolder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -3,6 +3,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/TimedAudioChannel.h"
 #include "shell/FormRegistry.h"
+#include "sound/MciInterpreter.h"
 
 Contexte::Contexte(Platform platform, SettingsStore settings, QString programFolder)
     : platform_(std::move(platform)), settings_(std::move(settings)),
@@ -11,6 +12,7 @@ Contexte::Contexte(Platform platform, SettingsStore settings, QString programFol
 Contexte::~Contexte() {
     forms_.reset();
     effects_.reset();
+    mci_.reset();
 }
 
 AudioChannel& Contexte::effects() {
@@ -18,6 +20,12 @@ AudioChannel& Contexte::effects() {
         effects_ = platform_.audio ? platform_.audio->createChannel()
                                    : std::make_unique<NullAudioChannel>(*platform_.clock);
     return *effects_;
+}
+
+MciInterpreter& Contexte::mci() {
+    if (!mci_)
+        mci_ = std::make_unique<MciInterpreter>(*platform_.audio);
+    return *mci_;
 }
 
 QString Contexte::media(const QString& windowsPath) const {

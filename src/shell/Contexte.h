@@ -8,6 +8,7 @@
 #include <memory>
 
 class FormRegistry;
+class MciInterpreter;
 
 // Everything a window works with: the platform services, the settings store, the shared
 // variables, the program folder and the registry of loaded windows. The program builds one with
@@ -32,6 +33,8 @@ public:
     // The one effects channel of the program, shared by every window: a new effect cuts off the
     // one playing. Made from the platform's audio system on first use.
     AudioChannel& effects();
+    // The program's one interpreter of multimedia command strings ("open ... alias sound", ...).
+    MciInterpreter& mci();
 
     // Ends the program.
     void quit(int exitCode = 0) { platform_.quitter->quit(exitCode); }
@@ -43,4 +46,5 @@ private:
     QString programFolder_;
     std::unique_ptr<FormRegistry> forms_;
     std::unique_ptr<AudioChannel> effects_;
+    std::unique_ptr<MciInterpreter> mci_;
 };

@@ -9,7 +9,10 @@
 FormRegistry::FormRegistry(Contexte& contexte) : contexte_(contexte) {}
 
 FormRegistry::~FormRegistry() {
-    // The program is ending: destroy what is left without asking anything.
+    // The program is ending: destroy what is left without asking anything, and without
+    // activating one window while another is being destroyed.
+    if (documentArea_)
+        documentArea_->disconnect(activation_);
     const auto remaining = loaded_;
     loaded_.clear();
     for (const Loaded& entry : remaining)
@@ -22,10 +25,11 @@ void FormRegistry::registerForm(const QString& name, Placement placement, Factor
 
 void FormRegistry::setDocumentArea(QMdiArea* area) {
     documentArea_ = area;
-    QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow* window) {
-        if (auto* form = window ? qobject_cast<Form*>(window->widget()) : nullptr)
-            form->onActivate();
-    });
+    activation_ =
+        QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow* window) {
+            if (auto* form = window ? qobject_cast<Form*>(window->widget()) : nullptr)
+                form->onActivate();
+        });
 }
 
 bool FormRegistry::isLoaded(const QString& name) const {
@@ -48,7 +52,8 @@ Form* FormRegistry::get(const QString& name) {
     Form* form = registration->factory(contexte_);
     QWidget* container = form;
     if (registration->placement == Placement::Child && documentArea_) {
-        auto* window = new QMdiSubWindow;
+        // The program's child windows fill the document area: no frame, no title bar.
+        auto* window = new QMdiSubWindow(nullptr, Qt::FramelessWindowHint);
         window->setWidget(form);
         window->setObjectName(name + QStringLiteral("Fenetre"));
         window->setWindowTitle(form->windowTitle());
@@ -69,7 +74,9 @@ Form* FormRegistry::show(const QString& name, ShowMode mode) {
     const bool child = container != form;
     switch (mode) {
     case ShowMode::Maximised:
-        container->showMaximized();
+        // Set before showing, so that it holds even while the document area is not shown yet.
+        container->setWindowState(container->windowState() | Qt::WindowMaximized);
+        container->show();
         break;
     case ShowMode::Modal:
         container->setWindowModality(Qt::ApplicationModal);

@@ -26,6 +26,7 @@ public:
     // The main window's document area, parent of the child windows.
     void setDocumentArea(QMdiArea* area);
 
+    bool isRegistered(const QString& name) const { return registrations_.contains(name); }
     bool isLoaded(const QString& name) const;
     // The loaded window, loading it first when needed (as touching a form loads it).
     Form* get(const QString& name);
@@ -53,4 +54,5 @@ private:
     QHash<QString, Registration> registrations_;
     QHash<QString, Loaded> loaded_;
     QPointer<QMdiArea> documentArea_;
+    QMetaObject::Connection activation_;
 };

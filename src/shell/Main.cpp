@@ -4,6 +4,9 @@
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
 #include "shell/Principale.h"
+#include "activities/Seconde.h"
+#include "pupils/Formulaire.h"
+#include "pupils/Inscription.h"
 #include "shell/StartupChecks.h"
 
 #include <QPixmap>
@@ -14,6 +17,12 @@ void registerForms(Contexte& contexte) {
     FormRegistry& forms = contexte.forms();
     forms.registerForm(QStringLiteral("Principale"), Placement::TopLevel,
                        [](Contexte& c) { return new Principale(c); });
+    forms.registerForm(QStringLiteral("Inscription"), Placement::Child,
+                       [](Contexte& c) { return new Inscription(c); });
+    forms.registerForm(QStringLiteral("Formulaire"), Placement::Child,
+                       [](Contexte& c) { return new Formulaire(c); });
+    forms.registerForm(QStringLiteral("Seconde"), Placement::Child,
+                       [](Contexte& c) { return new Seconde(c); });
 }
 
 bool Main(Contexte& contexte) {

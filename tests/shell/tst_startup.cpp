@@ -3,7 +3,7 @@
 #include "shell/Main.h"
 #include "shell/Principale.h"
 #include "shell/StartupChecks.h"
-#include "support/TestContexte.h"
+#include "support/Scenario.h"
 
 #include <QtTest>
 
@@ -92,8 +92,8 @@ private slots:
     }
 
     void splashActivationLoadsTheMainWindowWhichUnloadsTheSplash() {
-        TestContexte t;
-        prepare(t);
+        Scenario t;
+        t.writePicture(QStringLiteral("Bitmap/splash.jpg"), QSize(400, 300));
         QVERIFY(Main(*t));
         QTRY_VERIFY(t->forms().isLoaded(QStringLiteral("Principale")));
         auto* main = t->forms().get<Principale>(QStringLiteral("Principale"));
@@ -102,6 +102,7 @@ private slots:
         QCOMPARE(main->geometry(), QRect(QPoint(0, 0), t.screen->size));
         QVERIFY(!t->forms().isLoaded(QStringLiteral("Accueil")));
         QVERIFY(!t.quitter->quitCalled);
+        QVERIFY(t.isShown(QStringLiteral("Inscription")));
     }
 
     void missingSplashPictureEndsWithAMessageNamingTheFile() {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "shell/Form.h"
+
+#include <QImage>
+
+class FXHotspotPicture;
+
+// The exercise chooser and picture window: a background picture, the list of a family's
+// exercises (FXShape2) and the picture of the chosen exercise (FXShape1), both hotspot pictures
+// fitted into the window.
+class Seconde : public Form {
+    Q_OBJECT
+public:
+    explicit Seconde(Contexte& contexte);
+
+    void setBackground(const QString& path);
+    const QImage& background() const { return background_; }
+    QString backgroundPath() const { return backgroundPath_; }
+
+    // The list of exercises: its highlight picture (the "H" picture), the plain list picture
+    // beside it (same name without the H), and the hotspot file.
+    void setList(const QString& highlightPicture, const QString& hotspotFile);
+
+    FXHotspotPicture* exercisePicture() const { return FXShape1; }
+    FXHotspotPicture* listPicture() const { return FXShape2; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fit(FXHotspotPicture* control);
+
+    QImage background_;
+    QString backgroundPath_;
+    FXHotspotPicture* FXShape1;
+    FXHotspotPicture* FXShape2;
+};
