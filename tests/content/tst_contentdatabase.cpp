@@ -121,7 +121,7 @@ private slots:
         QVERIFY2(generate(), qPrintable(error_));
         QCOMPARE(sql("SELECT COUNT(*) FROM Gestion"), QStringLiteral("1"));
         QCOMPARE(sql("SELECT Nom || '/' || Groupe || '/' || Motdepasse FROM Gestion"),
-                 QStringLiteral("Invité//"));
+                 QStringLiteral("Invité//123"));
         QCOMPARE(sql("SELECT COUNT(*) FROM Quizz2"), QStringLiteral("0"));
         QCOMPARE(sql("SELECT Textanglais FROM Compte WHERE Numero = '124'"),
                  QStringLiteral("I like rabbits."));

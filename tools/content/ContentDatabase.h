@@ -17,8 +17,9 @@ namespace ContentDatabase {
 
 inline const QString FileName = QStringLiteral("DbBrin.mdb");
 inline const QString GuestName = QStringLiteral("Invité");
-// The guest's password: empty, so that nothing needs to be remembered to try the program.
-inline const QString GuestPassword = QString();
+// The guest signs in like every pupil, with the password of its own row: easy to remember,
+// and never empty, since an empty password cannot be typed at sign-in.
+inline const QString GuestPassword = QStringLiteral("123");
 
 struct Sources {
     QList<TextSources::Word> words;
