@@ -9,6 +9,7 @@
 #include "shell/FormRegistry.h"
 #include "shell/Navigation.h"
 #include "shell/Routines.h"
+#include "shell/StartupReport.h"
 #include "shell/Twips.h"
 #include "shell/controls/FXHotspotPicture.h"
 #include "shell/controls/FXLabel.h"
@@ -337,6 +338,7 @@ void Principale::locateDatabase() {
     ctx().general().CheminBase = outcome.path;
     if (ctx().forms().isRegistered(QStringLiteral("Inscription")))
         ctx().forms().show(QStringLiteral("Inscription"), FormRegistry::ShowMode::Maximised);
+    StartupReport::signInShown();
     Timer1.start();
     Sonore1->setCommand(FXSnd::Reset);
 }
