@@ -59,6 +59,7 @@ class TestTierce : public QObject {
         g.NumExercice = exercise;
         main->useTable(Schema::Table::Compte);
         g.DernierMot = 13;
+        s->forms().unload(QStringLiteral("Inscription")); // the pupil has signed in
         s->forms().show(QStringLiteral("Tierce"), FormRegistry::ShowMode::Maximised);
         return s.form<Tierce>(QStringLiteral("Tierce"));
     }
@@ -339,6 +340,48 @@ private slots:
         QCOMPARE(pieceColour(tierce->fragment(0)), cellColour(0));
         QCOMPARE(pieceColour(tierce->fragment(1)), cellColour(1));
         QVERIFY(tierce->fragment(6)->pixmap().isNull());
+    }
+
+    // With BRINDEL_SHOTS set to a folder and BRINDEL_PROGRAM_DIR to the generated program
+    // folder, saves pictures of the window in its three families for a look by eye.
+    void screenshotsOfTheThreeFamilies() {
+        const QString shots = qEnvironmentVariable("BRINDEL_SHOTS");
+        const QString programme = qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
+        if (shots.isEmpty() || programme.isEmpty())
+            QSKIP("BRINDEL_SHOTS and BRINDEL_PROGRAM_DIR not set");
+        const struct {
+            int family;
+            const char* colonne;
+            int exercise;
+        } families[] = {{4, "Dictee1", 39}, {3, "Texte1", 29}, {2, "Son1", 19}};
+        for (const auto& f : families) {
+            Scenario s;
+            QDir().mkpath(s.programFolder() + QStringLiteral("/Bitmap"));
+            for (const char* name : {"fond.jpg", "dictee.jpg", "dictee1.jpg", "puzz119.Bmp"})
+                QFile::copy(programme + QStringLiteral("/Bitmap/") + QLatin1String(name),
+                            s.programFolder() + QStringLiteral("/Bitmap/") + QLatin1String(name));
+            addSentence(s, QStringLiteral("100"), QStringLiteral("How are you ?"));
+            addSentence(s, QStringLiteral("000"), QStringLiteral("Hello, my name is Tom."));
+            Tierce* tierce = open(s, f.family, QLatin1String(f.colonne), f.exercise);
+            s.principale()->resize(1024, 768);
+            QCoreApplication::processEvents();
+            if (f.family == 4) {
+                releaseSentence(s, tierce, 0);
+                answer(tierce, QStringLiteral("how are yu?"));
+            } else if (f.family == 3) {
+                releaseSentence(s, tierce, 0);
+                clickAt(tierce->texte(), 5);
+            } else {
+                tierce->viderFragments();
+                Général& g = s->general();
+                for (g.Reussites = 1; g.Reussites < 10; ++g.Reussites)
+                    tierce->montrerFragment();
+                g.Erreurs = 2;
+                tierce->finirSerie();
+            }
+            QVERIFY(s.principale()->grab().save(shots +
+                                                QStringLiteral("/tierce-%1.png").arg(f.colonne)));
+        }
     }
 
     void unloadGivesBackTheAnswerCaptions() {
