@@ -384,6 +384,19 @@ private slots:
         }
     }
 
+    void loadingClosesTheChooserAndTypedQuotesBecomeGuillemets() {
+        Scenario s;
+        addSentence(s, QStringLiteral("100"), QStringLiteral("Hello !"));
+        s.start();
+        s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised);
+        QVERIFY(s->forms().isLoaded(QStringLiteral("Seconde")));
+        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39);
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Seconde")));
+        releaseSentence(s, tierce, 0);
+        QTest::keyClicks(tierce->texte(), QStringLiteral("\"Hi\""));
+        QCOMPARE(tierce->texte()->text(), QStringLiteral("«Hi»"));
+    }
+
     void unloadGivesBackTheAnswerCaptions() {
         Scenario s;
         writePuzzle(s, 19);
