@@ -375,17 +375,17 @@ void Tierce::placerPieces() {
 }
 
 bool Tierce::glisser(QLabel* piece, QEvent* event) {
-    if (!puzzle_.draggable())
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (!puzzle_.draggable() || !(press || event->type() == QEvent::MouseButtonRelease))
         return false;
     const int index = int(std::find(Fragment.begin(), Fragment.end(), piece) - Fragment.begin());
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    if (press && mouse->button() == Qt::LeftButton) {
         pieceTiree_ = index;
         piece->setCursor(Qt::ClosedHandCursor);
         return true;
     }
-    if (event->type() != QEvent::MouseButtonRelease || mouse->button() != Qt::LeftButton ||
-        pieceTiree_ != index)
+    if (press || mouse->button() != Qt::LeftButton || pieceTiree_ != index)
         return false;
     pieceTiree_ = -1;
     piece->setCursor(Qt::OpenHandCursor);
