@@ -8,6 +8,7 @@
 #include "pupils/Formulaire.h"
 #include "pupils/Inscription.h"
 #include "shell/StartupChecks.h"
+#include "activities/Tierce.h"
 
 #include <QPixmap>
 
@@ -23,6 +24,8 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Formulaire(c); });
     forms.registerForm(QStringLiteral("Seconde"), Placement::Child,
                        [](Contexte& c) { return new Seconde(c); });
+    forms.registerForm(QStringLiteral("Tierce"), Placement::Child,
+                       [](Contexte& c) { return new Tierce(c); });
 }
 
 bool Main(Contexte& contexte) {

@@ -1,0 +1,414 @@
+#include "activities/Tierce.h"
+#include "data/Schema.h"
+#include "shell/FormRegistry.h"
+#include "shell/Principale.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "support/Scenario.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+const QString Pupil = QStringLiteral("Zoé");
+constexpr int Green = 0x8000;
+constexpr int Red = 0xFF;
+
+// A puzzle picture whose nine cells each have their own colour.
+QRgb cellColour(int cell) {
+    return QColor::fromHsv(cell * 40, 255, 255).rgb();
+}
+
+void writePuzzle(Scenario& s, int exercise) {
+    QImage picture(360, 360, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    for (int cell = 0; cell < 9; ++cell)
+        painter.fillRect((cell % 3) * 120, (cell / 3) * 120, 120, 120, cellColour(cell));
+    painter.end();
+    QDir().mkpath(s.programFolder() + QStringLiteral("/Bitmap"));
+    QVERIFY(picture.save(s.programFolder() + QStringLiteral("/Bitmap/puzz1%1.Bmp").arg(exercise),
+                         "BMP"));
+}
+
+QRgb pieceColour(QLabel* piece) {
+    const QPixmap picture = piece->pixmap();
+    if (picture.isNull())
+        return 0;
+    return picture.toImage().pixel(picture.width() / 2, picture.height() / 2);
+}
+} // namespace
+
+class TestTierce : public QObject {
+    Q_OBJECT
+
+    // Signs Zoé (whose score in the column is 5) or another pupil in, opens the dictation
+    // window on an exercise of a family and presses "Action".
+    Tierce* open(Scenario& s, int family, const QString& colonne, int exercise,
+                 const QString& pupil = Pupil) {
+        s.addRow(Schema::Table::Gestion,
+                 {{Schema::Field::Nom, Pupil}, {Schema::Field::Motdepasse, "abc"}, {colonne, 5}});
+        Principale* main = s.start();
+        Général& g = s->general();
+        g.NomChoisi = pupil;
+        g.NomEleve = pupil;
+        g.ModeActivite = family;
+        g.Colonne = colonne;
+        g.NumExercice = exercise;
+        main->useTable(Schema::Table::Compte);
+        g.DernierMot = 13;
+        s->forms().unload(QStringLiteral("Inscription")); // the pupil has signed in
+        s->forms().show(QStringLiteral("Tierce"), FormRegistry::ShowMode::Maximised);
+        return s.form<Tierce>(QStringLiteral("Tierce"));
+    }
+
+    void addSentence(Scenario& s, const QString& numero, const QString& text) {
+        QVERIFY(s.addRow(Schema::Table::Compte,
+                         {{Schema::Field::Numero, numero}, {Schema::Field::Textanglais, text}}));
+    }
+
+    // The main window's side of a sentence button release: sentence fetched, then the button
+    // becomes the last one released.
+    void releaseSentence(Scenario& s, Tierce* tierce, int index) {
+        tierce->phraseChoisie(index);
+        s->general().DernierMot = index;
+    }
+
+    void answer(Tierce* tierce, const QString& text) {
+        QLineEdit* box = tierce->texte();
+        QVERIFY(box->isVisible());
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        FXShape* solution = tierce->findChild<FXShape*>(QStringLiteral("Correction"));
+        QVERIFY(solution->isVisible());
+        QTest::mouseClick(solution, Qt::LeftButton);
+    }
+
+    QTimer* endOfSeriesSound(Scenario& s) {
+        return s.principale()->findChild<QTimer*>(QStringLiteral("Timer4"));
+    }
+
+    // Clicks in the sentence box so that the caret lands at position.
+    void clickAt(QLineEdit* box, int position) {
+        for (int x = 0; x < box->width(); ++x) {
+            const QPoint at(x, box->height() / 2);
+            if (box->cursorPositionAt(at) == position) {
+                QTest::mouseClick(box, Qt::LeftButton, {}, at);
+                QCoreApplication::processEvents();
+                return;
+            }
+        }
+        QFAIL("no place in the box for that caret position");
+    }
+
+private slots:
+    void rightSentenceColoursItsWordsAndItsButton() {
+        Scenario s;
+        addSentence(s, QStringLiteral("102"), QStringLiteral("How are you ?"));
+        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39);
+        releaseSentence(s, tierce, 2);
+        answer(tierce, QStringLiteral("how are you?"));
+        Général& g = s->general();
+        QCOMPARE(g.Reussites, 1);
+        QCOMPARE(g.Erreurs, 0);
+        const auto& words = tierce->motsCorriges();
+        QCOMPARE(words.size(), 3);
+        QCOMPARE(g.NbFragments, 3);
+        QCOMPARE(words.at(0)->caption(), QStringLiteral("how "));
+        QCOMPARE(words.at(0)->foreColor(), unsigned(Red)); // the case of the first word counts
+        QCOMPARE(words.at(1)->foreColor(), unsigned(Green));
+        QCOMPARE(words.at(0)->objectName(), QStringLiteral("Label1(1)"));
+        QVERIFY(words.at(1)->x() >= words.at(0)->x() + words.at(0)->width());
+        auto* model = tierce->findChild<FXLabel*>(QStringLiteral("Corriger"));
+        QVERIFY(model->isVisible());
+        QCOMPARE(model->caption(), QStringLiteral("How are you ?"));
+        FXShape* button = s.principale()->commande(2);
+        QCOMPARE(button->color(), unsigned(Green));
+        QVERIFY(button->isAnswered());
+        QVERIFY(!button->isEnabled());
+        QVERIFY(tierce->findChild<FXShape*>(QStringLiteral("Correction"))->isHidden());
+        QVERIFY(tierce->texte()->isHidden());
+        QCOMPARE(g.Reaction, 2);
+        // The next sentence empties the box and removes the word labels.
+        releaseSentence(s, tierce, 3);
+        QVERIFY(tierce->texte()->isVisible());
+        QVERIFY(tierce->texte()->text().isEmpty());
+        QVERIFY(tierce->motsCorriges().isEmpty());
+        QVERIFY(model->isHidden());
+        // No row for sentence 103: the previous sentence stays the model.
+        QCOMPARE(g.PhraseOrigine, QStringLiteral("How are you ?"));
+    }
+
+    void tenWrongCorrectionsOfOneSentenceEndTheSeriesWithZero() {
+        Scenario s;
+        addSentence(s, QStringLiteral("190"), QStringLiteral("I am ten."));
+        Tierce* tierce = open(s, 4, QStringLiteral("Dictee10"), 48);
+        QVERIFY(s.addRow(Schema::Table::Gestion, {{Schema::Field::Nom, QStringLiteral("Autre")}}));
+        const QVariant autre = s.pupilField(QStringLiteral("Autre"), QStringLiteral("Dictee10"));
+        Général& g = s->general();
+        for (int round = 1; round <= 10; ++round) {
+            g.DernierMot = 14; // "Ecouter" was pressed in between: the sentence is heard anew
+            releaseSentence(s, tierce, 0);
+            answer(tierce, QStringLiteral("I am 10."));
+            if (round < 10) {
+                QCOMPARE(g.Erreurs, round);
+                QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee10")).toInt(), 5);
+                QVERIFY(!endOfSeriesSound(s)->isActive());
+            }
+        }
+        QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee10")).toInt(), 0);
+        QCOMPARE(s.pupilField(QStringLiteral("Autre"), QStringLiteral("Dictee10")), autre);
+        QCOMPARE(g.Reussites, 0);
+        QCOMPARE(g.Erreurs, 0);
+        QVERIFY(endOfSeriesSound(s)->isActive());
+        QCOMPARE(s.principale()->commande(0)->color(), unsigned(Red));
+        QVERIFY(s.messageBox->shown.isEmpty());
+        // The sentence table is in use again for the next series.
+        QCOMPARE(s.principale()->data().recordSource(), Schema::Table::Compte);
+    }
+
+    void tenSentencesStoreTheNumberOfRightOnes() {
+        Scenario s;
+        for (int i = 0; i < 10; ++i)
+            addSentence(s, QStringLiteral("00%1").arg(i), QStringLiteral("It is %1.").arg(i));
+        Tierce* tierce = open(s, 4, QStringLiteral("Texte1"), 29);
+        for (int i = 0; i < 10; ++i) {
+            releaseSentence(s, tierce, i);
+            answer(tierce, i < 7 ? QStringLiteral("it is %1").arg(i) : QStringLiteral("no"));
+        }
+        QCOMPARE(s.pupilField(Pupil, QStringLiteral("Texte1")).toInt(), 7);
+    }
+
+    void emptyOrPunctuationOnlyTextCountsNothing() {
+        Scenario s;
+        addSentence(s, QStringLiteral("100"), QStringLiteral("Hello !"));
+        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39);
+        releaseSentence(s, tierce, 0);
+        answer(tierce, QStringLiteral("   "));
+        QCOMPARE(s.messageBox->shown.size(), 1);
+        QCOMPARE(s.messageBox->shown.at(0).text, QStringLiteral("Il n'y a pas de texte !"));
+        QCOMPARE(s.messageBox->shown.at(0).flags, 48);
+        QCOMPARE(s.messageBox->shown.at(0).title, QStringLiteral("Brindel"));
+        QVERIFY(tierce->texte()->isHidden());
+        QCOMPARE(s->general().Reussites + s->general().Erreurs, 0);
+        // The box comes back with the next sentence button.
+        releaseSentence(s, tierce, 0);
+        QVERIFY(tierce->texte()->isVisible());
+        answer(tierce, QStringLiteral(" ?"));
+        QCOMPARE(s->general().Reussites + s->general().Erreurs, 0);
+        QVERIFY(tierce->motsCorriges().isEmpty());
+        QVERIFY(s.principale()->commande(0)->isEnabled());
+        QCOMPARE(s.messageBox->shown.size(), 1);
+    }
+
+    void guestOrMissingPupilStoresNothing_data() {
+        QTest::addColumn<QString>("pupil");
+        QTest::newRow("guest") << QStringLiteral("Invité");
+        QTest::newRow("no row") << QStringLiteral("Personne");
+    }
+    void guestOrMissingPupilStoresNothing() {
+        QFETCH(QString, pupil);
+        Scenario s;
+        addSentence(s, QStringLiteral("100"), QStringLiteral("Hello !"));
+        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39, pupil);
+        const QVariant guest = s.pupilField(QStringLiteral("Invité"), QStringLiteral("Dictee1"));
+        for (int round = 0; round < 10; ++round) {
+            s->general().DernierMot = 14;
+            releaseSentence(s, tierce, 0);
+            answer(tierce, QStringLiteral("Hello!"));
+        }
+        QCOMPARE(s.pupilField(QStringLiteral("Invité"), QStringLiteral("Dictee1")), guest);
+        QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee1")).toInt(), 5);
+        QCOMPARE(s->general().Reussites, 0);
+        QVERIFY(endOfSeriesSound(s)->isActive());
+        QVERIFY2(s.messageBox->shown.isEmpty(), qPrintable(s.messageBox->shown.value(0).text));
+    }
+
+    void scoreThatCannotBeWrittenIsReported() {
+        Scenario s;
+        addSentence(s, QStringLiteral("100"), QStringLiteral("Hello !"));
+        // A column the pupil's row does not have: the write fails.
+        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39);
+        s->general().Colonne = QStringLiteral("Dictee1x");
+        s->general().Reussites = 9;
+        releaseSentence(s, tierce, 9);
+        tierce->texte()->setText(QStringLiteral("hello"));
+        tierce->corriger();
+        QCOMPARE(s.messageBox->shown.size(), 1);
+        QVERIFY(s.messageBox->shown.at(0).text.contains(QStringLiteral("pas pu être enregistré")));
+        QCOMPARE(s.messageBox->shown.at(0).flags, 48);
+    }
+
+    void distingueShowsTheSentenceRunTogetherAndClicksSeparateTheWords() {
+        Scenario s;
+        addSentence(s, QStringLiteral("001"), QStringLiteral("How are you today ?"));
+        Tierce* tierce = open(s, 3, QStringLiteral("Texte1"), 29);
+        releaseSentence(s, tierce, 1);
+        QLineEdit* box = tierce->texte();
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->text(), QStringLiteral("Howareyoutoday?"));
+        QTest::keyClicks(box, QStringLiteral("x")); // locked
+        QCOMPARE(box->text(), QStringLiteral("Howareyoutoday?"));
+        clickAt(box, 3);
+        QCOMPARE(box->text(), QStringLiteral("How areyoutoday?"));
+        clickAt(box, 4);
+        QCOMPARE(box->text(), QStringLiteral("Howareyoutoday?"));
+        clickAt(box, 0);
+        QCOMPARE(box->text(), QStringLiteral(" Howareyoutoday?"));
+        for (int at : {4, 8, 12})
+            clickAt(box, at);
+        QCOMPARE(box->text(), QStringLiteral(" How are you today?"));
+        QTest::mouseClick(tierce->findChild<FXShape*>(QStringLiteral("Correction")),
+                          Qt::LeftButton);
+        QCOMPARE(s->general().Reussites, 1);
+        QCOMPARE(tierce->motsCorriges().size(), 4);
+    }
+
+    void repereScramblesAfterThreeErrorsAndPiecesSwapByDragging() {
+        Scenario s;
+        writePuzzle(s, 19);
+        Tierce* tierce = open(s, 2, QStringLiteral("Son1"), 19);
+        Principale* main = s.principale();
+        QCOMPARE(main->commande(11)->caption(), QStringLiteral("Oui"));
+        QCOMPARE(main->commande(12)->caption(), QStringLiteral("Non"));
+        QCOMPARE(pieceColour(tierce->fragment(4)), cellColour(4));
+        tierce->viderFragments();
+        QVERIFY(tierce->fragment(0)->pixmap().isNull());
+        Général& g = s->general();
+        // Right, wrong, right...: seven right answers and three wrong ones.
+        for (const bool right : {true, false, true, true, false, true, true, false, true, true}) {
+            ++g.Reussites;
+            if (!right)
+                ++g.Erreurs;
+            else if (g.Reussites < 10)
+                tierce->montrerFragment();
+        }
+        QVERIFY(tierce->fragment(1)->pixmap().isNull()); // answer 2 was wrong
+        QCOMPARE(pieceColour(tierce->fragment(2)), cellColour(2));
+        QCOMPARE(tierce->fragment(2)->frameShape(), QFrame::Box);
+        s.random->values = {0.95, 0.1, 0.5};
+        const int reseeds = s.random->randomizeCalls;
+        tierce->finirSerie();
+        QCOMPARE(s.random->randomizeCalls, reseeds + 1);
+        QVERIFY(tierce->puzzle().draggable());
+        QVERIFY(tierce->fragment(0)->geometry() != tierce->fragment(8)->geometry());
+        bool moved = false;
+        for (int i = 0; i < 9; ++i)
+            moved = moved || tierce->puzzle().place(i) != i;
+        QVERIFY(moved);
+
+        // Piece 0 dragged onto piece 2: their pictures change places.
+        QLabel* dragged = tierce->fragment(0);
+        QLabel* target = tierce->fragment(2);
+        const QPoint drop = dragged->mapFrom(tierce, target->geometry().center());
+        QTest::mousePress(dragged, Qt::LeftButton, {}, dragged->rect().center());
+        QTest::mouseMove(dragged, drop);
+        QTest::mouseRelease(dragged, Qt::LeftButton, {}, drop);
+        QCOMPARE(pieceColour(dragged), cellColour(2));
+        QCOMPARE(pieceColour(target), cellColour(0));
+        // Dropped on itself: nothing changes.
+        QTest::mousePress(target, Qt::LeftButton, {}, target->rect().center());
+        QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().center());
+        QCOMPARE(pieceColour(target), cellColour(0));
+    }
+
+    void repereWithFourErrorsKeepsThePuzzleAsRevealed() {
+        Scenario s;
+        writePuzzle(s, 21);
+        Tierce* tierce = open(s, 2, QStringLiteral("Son3"), 21);
+        tierce->viderFragments();
+        Général& g = s->general();
+        for (int i = 1; i <= 6; ++i) {
+            g.Reussites = i;
+            tierce->montrerFragment();
+        }
+        g.Reussites = 10;
+        g.Erreurs = 4;
+        QList<QRect> before;
+        for (int i = 0; i < 9; ++i)
+            before << tierce->fragment(i)->geometry();
+        tierce->finirSerie();
+        QVERIFY(!tierce->puzzle().draggable());
+        for (int i = 0; i < 9; ++i)
+            QCOMPARE(tierce->fragment(i)->geometry(), before.at(i));
+        QLabel* piece = tierce->fragment(0);
+        const QPoint drop = piece->mapFrom(tierce, tierce->fragment(1)->geometry().center());
+        QTest::mousePress(piece, Qt::LeftButton, {}, piece->rect().center());
+        QTest::mouseRelease(piece, Qt::LeftButton, {}, drop);
+        QCOMPARE(pieceColour(tierce->fragment(0)), cellColour(0));
+        QCOMPARE(pieceColour(tierce->fragment(1)), cellColour(1));
+        QVERIFY(tierce->fragment(6)->pixmap().isNull());
+    }
+
+    // With BRINDEL_SHOTS set to a folder and BRINDEL_PROGRAM_DIR to the generated program
+    // folder, saves pictures of the window in its three families for a look by eye.
+    void screenshotsOfTheThreeFamilies() {
+        const QString shots = qEnvironmentVariable("BRINDEL_SHOTS");
+        const QString programme = qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
+        if (shots.isEmpty() || programme.isEmpty())
+            QSKIP("BRINDEL_SHOTS and BRINDEL_PROGRAM_DIR not set");
+        const struct {
+            int family;
+            const char* colonne;
+            int exercise;
+        } families[] = {{4, "Dictee1", 39}, {3, "Texte1", 29}, {2, "Son1", 19}};
+        for (const auto& f : families) {
+            Scenario s;
+            QDir().mkpath(s.programFolder() + QStringLiteral("/Bitmap"));
+            for (const char* name : {"fond.jpg", "dictee.jpg", "dictee1.jpg", "puzz119.Bmp"})
+                QFile::copy(programme + QStringLiteral("/Bitmap/") + QLatin1String(name),
+                            s.programFolder() + QStringLiteral("/Bitmap/") + QLatin1String(name));
+            addSentence(s, QStringLiteral("100"), QStringLiteral("How are you ?"));
+            addSentence(s, QStringLiteral("000"), QStringLiteral("Hello, my name is Tom."));
+            Tierce* tierce = open(s, f.family, QLatin1String(f.colonne), f.exercise);
+            s.principale()->resize(1024, 768);
+            QCoreApplication::processEvents();
+            if (f.family == 4) {
+                releaseSentence(s, tierce, 0);
+                answer(tierce, QStringLiteral("how are yu?"));
+            } else if (f.family == 3) {
+                releaseSentence(s, tierce, 0);
+                clickAt(tierce->texte(), 5);
+            } else {
+                tierce->viderFragments();
+                Général& g = s->general();
+                for (g.Reussites = 1; g.Reussites < 10; ++g.Reussites)
+                    tierce->montrerFragment();
+                g.Erreurs = 2;
+                tierce->finirSerie();
+            }
+            QVERIFY(s.principale()->grab().save(shots +
+                                                QStringLiteral("/tierce-%1.png").arg(f.colonne)));
+        }
+    }
+
+    void loadingClosesTheChooserAndTypedQuotesBecomeGuillemets() {
+        Scenario s;
+        addSentence(s, QStringLiteral("100"), QStringLiteral("Hello !"));
+        s.start();
+        s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised);
+        QVERIFY(s->forms().isLoaded(QStringLiteral("Seconde")));
+        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39);
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Seconde")));
+        releaseSentence(s, tierce, 0);
+        QTest::keyClicks(tierce->texte(), QStringLiteral("\"Hi\""));
+        QCOMPARE(tierce->texte()->text(), QStringLiteral("«Hi»"));
+    }
+
+    void unloadGivesBackTheAnswerCaptions() {
+        Scenario s;
+        writePuzzle(s, 19);
+        open(s, 2, QStringLiteral("Son1"), 19);
+        Principale* main = s.principale();
+        main->commande(14)->show();
+        QVERIFY(s->forms().unload(QStringLiteral("Tierce")));
+        QCOMPARE(main->commande(11)->caption(), QStringLiteral("Vrai"));
+        QCOMPARE(main->commande(12)->caption(), QStringLiteral("Faux"));
+        QVERIFY(main->commande(14)->isHidden());
+    }
+};
+
+QTEST_MAIN(TestTierce)
+#include "tst_tierce.moc"
