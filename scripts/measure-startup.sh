@@ -14,6 +14,9 @@ scratch=$(mktemp -d)
 trap 'kill ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 export XDG_CONFIG_HOME="$scratch/config"
+# A runtime folder of its own: a copy of the program running elsewhere does not count.
+export XDG_RUNTIME_DIR="$scratch/run"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 mkdir -p "$XDG_CONFIG_HOME/VALIMOR Brindel"
 printf '[Database]\nPath=%s\n' "$(realpath "$build_dir/programme/DbBrin.mdb")" \
   > "$XDG_CONFIG_HOME/VALIMOR Brindel/Brindel.ini"
