@@ -1,5 +1,7 @@
 #include "platform/QtAudioChannel.h"
 
+#include <QTimer>
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -48,6 +50,8 @@ bool QtAudioChannel::startOutput(const WaveImage& sound) {
     connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
         if (state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError)
             failed_ = true;
+        if (state == QAudio::ActiveState)
+            emit outputActive();
     });
     // A buffer that holds a whole short effect lets the server take it in one go; with the
     // small default one, PulseAudio was seen to wait about a second before asking for the rest.
@@ -58,6 +62,10 @@ bool QtAudioChannel::startOutput(const WaveImage& sound) {
         return false;
     }
     audible_ = true;
+    // The device may already be running when start() returns; report it once the caller has
+    // had a chance to listen.
+    if (sink_->state() == QAudio::ActiveState)
+        QTimer::singleShot(0, this, &QtAudioChannel::outputActive);
     return true;
 }
 

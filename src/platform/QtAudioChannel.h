@@ -19,6 +19,10 @@ public:
     // Whether the last sound started went to the audio server (false: it was timed silently).
     bool lastSoundAudible() const { return audible_; }
 
+signals:
+    // The audio device has started taking the sound last started.
+    void outputActive();
+
 protected:
     bool startOutput(const WaveImage& sound) override;
     void stopOutput() override;
