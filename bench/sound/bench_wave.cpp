@@ -1,5 +1,5 @@
 #include "platform/Clock.h"
-#include "sound/Spectro.h"
+#include "sound/SoundEngine.h"
 #include "sound/WaveFile.h"
 
 #include <QFile>

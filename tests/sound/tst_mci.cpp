@@ -1,5 +1,5 @@
 #include "sound/MciInterpreter.h"
-#include "sound/Spectro.h"
+#include "sound/SoundEngine.h"
 #include "sound/WaveFile.h"
 #include "support/FakeAudio.h"
 #include "support/Fakes.h"

@@ -1,6 +1,6 @@
 #include "platform/QtAudioCapture.h"
 #include "sound/MciInterpreter.h"
-#include "sound/Spectro.h"
+#include "sound/SoundEngine.h"
 #include "support/FakeAudio.h"
 #include "support/Fakes.h"
 

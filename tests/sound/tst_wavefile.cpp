@@ -1,7 +1,7 @@
 #include "platform/Clock.h"
 #include "shell/General.h"
 #include "sound/Effects.h"
-#include "sound/Spectro.h"
+#include "sound/SoundEngine.h"
 #include "sound/WaveFile.h"
 
 #include "WaveBuilder.h"

@@ -1,4 +1,4 @@
-#include "sound/Spectro.h"
+#include "sound/SoundEngine.h"
 
 #include "platform/Clock.h"
 #include "sound/StudioView.h"

@@ -1,4 +1,4 @@
-#include "sound/Spectro.h"
+#include "sound/SoundEngine.h"
 #include "sound/StudioView.h"
 #include "support/Fakes.h"
 
@@ -241,4 +241,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSpectro)
-#include "tst_spectro.moc"
+#include "tst_soundengine.moc"
