@@ -337,6 +337,10 @@ void Activites::commandeClicked(int index) {
 void Activites::Action() {
     Général& g = ctx_.general();
     FXHotspotPicture* image = imageExercice();
+    if (image) { // no object stays lit from the exploration
+        image->setHighlightIndex(FXHotspotPicture::NoHighlight);
+        image->setHighlightStrength(0);
+    }
     if (g.ModeActivite == Exercices::FamilleTheme && image)
         image->setEnabled(false); // until a word has been heard
     MelangerMots();
