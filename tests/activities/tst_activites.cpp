@@ -65,7 +65,7 @@ public:
         QFile::copy(ProgramDir + QStringLiteral("/DbBrin.mdb"), s.databasePath());
         QFile(s.databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         s.addPupil(Lea, QStringLiteral("CE2"), QStringLiteral("abc"));
-        for (const char* folder : {"Hotspot", "Bitmap"})
+        for (const char* folder : {"Hotspot", "Bitmap", "Mcison"})
             copyTree(ProgramDir + u'/' + QLatin1String(folder),
                      s.programFolder() + u'/' + QLatin1String(folder));
         s->settings().write(Options::Configuration, Options::Texte, Options::Vrai);
@@ -287,6 +287,42 @@ private slots:
         p.hear(4);
         clickHotspot(p.image(), 5);
         QCOMPARE(p.g().Erreurs, 1);
+    }
+
+    void movingOverTheListLightsAnExerciseWithTheHoverSound() {
+        Partie p;
+        QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
+        FXHotspotPicture* list = p.seconde->listPicture();
+        const auto hoverSounds = [&p] {
+            int count = 0;
+            for (FakeAudioChannel* channel : p.s.audio->channels)
+                for (const auto& played : channel->played)
+                    count += !played.image.isEmpty() && played.image == p.g().EffectSounds[1];
+            return count;
+        };
+        const int before = hoverSounds();
+        send(list, QEvent::MouseMove, pointOf(list, 2), Qt::NoButton);
+        QCOMPARE(list->highlightIndex(), 2);
+        QCOMPARE(list->highlightStrength(), 20);
+        QCOMPARE(hoverSounds(), before + 1);
+        send(list, QEvent::MouseMove, pointOf(list, 2) + QPoint(1, 0), Qt::NoButton);
+        QCOMPARE(hoverSounds(), before + 1); // the same exercise plays it once
+        send(list, QEvent::MouseMove, pointOf(list, -1), Qt::NoButton);
+        QCOMPARE(list->highlightIndex(), 10);
+        QCOMPARE(list->highlightStrength(), 0);
+    }
+
+    void rechoisirPreparesTheFamilyAgainWithTheStartSound() {
+        Partie p;
+        p.choose(0, 1);
+        p.main->useTable(Schema::Table::Gestion);
+        p.seconde->rechoisir();
+        QCOMPARE(p.g().NumExercice, 0);
+        QVERIFY(p.g().EnExercice);
+        QCOMPARE(p.main->data().recordSource(), QStringLiteral("Imagier"));
+        QVERIFY(p.main->timer(1)->isActive());
+        QVERIFY(p.commande(13)->isHidden());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void aReleaseAwayFromTheListShowsTheStartPicture() {
