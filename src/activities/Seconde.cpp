@@ -1,8 +1,20 @@
 #include "activities/Seconde.h"
 
+#include "activities/Activites.h"
+#include "activities/Exercices.h"
+#include "data/Options.h"
 #include "shell/Contexte.h"
+#include "shell/FormRegistry.h"
+#include "shell/Principale.h"
+#include "shell/Routines.h"
 #include "shell/controls/FXHotspotPicture.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "shell/controls/FXSnd.h"
+#include "shell/controls/FXVid.h"
+#include "shell/controls/MouseArgs.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -13,6 +25,22 @@ Seconde::Seconde(Contexte& contexte)
     setWindowTitle(QStringLiteral("Brindel"));
     FXShape1->hide();
     FXShape2->hide();
+    connect(FXShape2, &FXHotspotPicture::moved, this, &Seconde::survolerListe);
+    connect(FXShape2, &FXHotspotPicture::released, this,
+            [this](int button, int, int, int) { relacherListe(button); });
+    const auto activites = [this] {
+        Principale* principale = mainWindow(ctx());
+        return principale ? principale->activites() : nullptr;
+    };
+    connect(FXShape1, &FXHotspotPicture::moved, this, [this, activites] {
+        if (Activites* a = activites())
+            a->explorerImage(*FXShape1);
+    });
+    connect(FXShape1, &FXHotspotPicture::released, this,
+            [this, activites](int button, int, int, int) {
+                if (Activites* a = activites())
+                    a->relacherImage(*FXShape1, button);
+            });
 }
 
 void Seconde::setBackground(const QString& path) {
@@ -41,6 +69,152 @@ void Seconde::fit(FXHotspotPicture* control) {
     const QSize fitted = picture.scaled(size(), Qt::KeepAspectRatio);
     control->setGeometry((width() - fitted.width()) / 2, (height() - fitted.height()) / 2,
                          fitted.width(), fitted.height());
+}
+
+// ---- the list of exercises ----
+
+void Seconde::survolerListe() {
+    const int h = FXShape2->hotspotIndex();
+    if (h != -1 && h != FXShape2->highlightIndex()) {
+        PlayEffect(ctx(), 2);
+        FXShape2->setHighlightIndex(h);
+        FXShape2->setHighlightStrength(FXHotspotPicture::HighlightOn);
+        if (Principale* principale = mainWindow(ctx()))
+            principale->motAnglais()->setCaption(QString());
+    } else if (h == -1) {
+        FXShape2->setHighlightIndex(FXHotspotPicture::NoHighlight);
+        FXShape2->setHighlightStrength(0);
+    }
+}
+
+void Seconde::relacherListe(int button) {
+    if (button != MouseArgs::Left)
+        return;
+    const int h = FXShape2->highlightIndex() != FXHotspotPicture::NoHighlight
+                      ? FXShape2->highlightIndex()
+                      : FXShape2->hotspotIndex();
+    const auto exercice = Exercices::choisir(ctx().general().ModeActivite, h);
+    // A release away from every exercise (also on a hotspot that names none) goes back to the
+    // start picture.
+    if (!FXShape2->onActiveHotspot() || !exercice) {
+        quitterListe();
+        return;
+    }
+    Général& g = ctx().general();
+    PlayEffect(ctx(), 1);
+    g.NumExercice = 0;
+    g.EnExercice = true;
+    prendreTable();
+    g.TitreExercice = exercice->titre;
+    g.Colonne = exercice->colonne;
+    g.NumExercice = exercice->numero;
+    if (exercice->devientTheme)
+        g.ModeActivite = Exercices::FamilleTheme;
+    FXShape2->setHighlightIndex(FXHotspotPicture::NoHighlight);
+    FXShape2->setHighlightStrength(0);
+    FXShape2->hide();
+    choisir();
+}
+
+void Seconde::choisir() {
+    precharge();
+    if (ctx().general().ModeActivite == Exercices::FamilleComptine) {
+        montrerFenetre(QStringLiteral("Comptine"));
+        QApplication::restoreOverrideCursor();
+    } else {
+        charger();
+    }
+}
+
+void Seconde::quitterListe() {
+    FXShape2->hide();
+    if (Principale* principale = mainWindow(ctx()))
+        principale->titre()->setCaption(QStringLiteral("Brindel"));
+    setBackground(ctx().media(QStringLiteral("\\Bitmap\\Brin.Jpg")));
+}
+
+void Seconde::prendreTable() {
+    const QString table = Exercices::tableDeFamille(ctx().general().ModeActivite);
+    Principale* principale = mainWindow(ctx());
+    if (principale && !table.isEmpty())
+        principale->useTable(table);
+}
+
+void Seconde::montrerFenetre(const QString& name) {
+    if (ctx().forms().isRegistered(name))
+        ctx().forms().show(name, FormRegistry::ShowMode::Maximised);
+}
+
+// ---- preparing and showing an exercise ----
+
+void Seconde::precharge() {
+    Principale* principale = mainWindow(ctx());
+    if (!principale)
+        return;
+    for (int i = 0; i <= 14; ++i)
+        if (FXShape* bouton = principale->commande(i))
+            bouton->hide();
+    principale->video()->hide();
+    principale->motAnglais()->setVisible(
+        ctx().settings().read(Options::Configuration, Options::Texte) == Options::Vrai);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    principale->hautParleur()->hide();
+    principale->titre()->update();
+}
+
+void Seconde::charger() {
+    Général& g = ctx().general();
+    Principale* principale = mainWindow(ctx());
+    if (!principale)
+        return;
+    g.DernierMot = ListeningSeries::Muet;
+    g.PhaseQuestion = false;
+    if (Exercices::estImage(g.NumExercice)) {
+        FXShape1->show();
+        FXShape1->setEnabled(true);
+        const QString image = ctx().media(QStringLiteral("\\Bitmap\\%1.Jpg").arg(g.Colonne));
+        setBackground(image);
+        FXShape1->setPicture(image);
+        FXShape1->setHighlightPicture(
+            ctx().media(QStringLiteral("\\Bitmap\\H%1.Jpg").arg(g.Colonne)));
+        FXShape1->setHotspotFile(ctx().media(QStringLiteral("\\Hotspot\\%1.hsp").arg(g.Colonne)));
+        FXShape1->setHighlightIndex(FXHotspotPicture::NoHighlight);
+        FXShape1->setHighlightStrength(0);
+        fit(FXShape1);
+        ctx().forms().show(formName(), FormRegistry::ShowMode::Maximised);
+        principale->titre()->setCaption(g.TitreExercice);
+    } else if (Exercices::estDictee(g.NumExercice)) {
+        principale->commande(13)->setCaption(QStringLiteral("Action"));
+        principale->titre()->setCaption(g.TitreExercice);
+        montrerFenetre(QStringLiteral("Tierce"));
+    } else if (Exercices::estComptine(g.NumExercice)) {
+        principale->titre()->setCaption(g.TitreExercice);
+        montrerFenetre(QStringLiteral("Comptine"));
+        principale->motAnglais()->hide();
+    }
+    principale->hautParleur()->show();
+    for (int i = 9; i <= 14; ++i)
+        principale->bouton(i)->show();
+    EntrerActivite(ctx());
+    QApplication::restoreOverrideCursor();
+    principale->sonore()->setCommand(FXSnd::StopAndClose);
+    if (g.NumExercice == 3 && !g.VideoEnCours)
+        principale->Profette();
+}
+
+void Seconde::rechoisir() {
+    Général& g = ctx().general();
+    g.NumExercice = 0;
+    g.EnExercice = true;
+    prendreTable();
+    precharge();
+    if (g.ModeActivite == Exercices::FamilleComptine) {
+        montrerFenetre(QStringLiteral("Comptine"));
+        QApplication::restoreOverrideCursor();
+    } else if (Principale* principale = mainWindow(ctx())) {
+        principale->timer(1)->start();
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 void Seconde::paintEvent(QPaintEvent*) {

@@ -25,12 +25,27 @@ public:
     FXHotspotPicture* exercisePicture() const { return FXShape1; }
     FXHotspotPicture* listPicture() const { return FXShape2; }
 
+    // Prepares the main window for a new exercise: panel buttons and teacher hidden, the word
+    // label as the "Texte" option says, hourglass pointer.
+    void precharge();
+    // Shows the chosen exercise (NumExercice): its picture here, or the dictation or the
+    // nursery-rhyme window.
+    void charger();
+    // Repeats the end of a choice without a click on the list.
+    void rechoisir();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fit(FXHotspotPicture* control);
+    void survolerListe();
+    void relacherListe(int button);
+    void choisir();
+    void quitterListe();
+    void prendreTable();
+    void montrerFenetre(const QString& name);
 
     QImage background_;
     QString backgroundPath_;

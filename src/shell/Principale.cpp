@@ -1,5 +1,6 @@
 #include "shell/Principale.h"
 
+#include "activities/Activites.h"
 #include "activities/Seconde.h"
 #include "data/DataControl.h"
 #include "data/DatabaseLocation.h"
@@ -135,6 +136,7 @@ Principale::Principale(Contexte& contexte)
     layout->addWidget(Picture2);
     layout->addLayout(middle, 1);
     layout->addWidget(Picture4);
+    activites_ = new Activites(contexte, *this);
 }
 
 Principale::~Principale() = default;
@@ -364,6 +366,15 @@ void Principale::onActivate() {
         QApplication::restoreOverrideCursor();
     Label1->update();
     Bouton[14]->show();
+}
+
+QTimer* Principale::timer(int number) {
+    QTimer* const timers[] = {&Timer1, &Timer2, &Timer3, &Timer4};
+    return number >= 1 && number <= 4 ? timers[number - 1] : nullptr;
+}
+
+QWidget* Principale::hautParleur() const {
+    return Image2;
 }
 
 void Principale::useTable(const QString& table) {

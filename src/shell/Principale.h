@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <array>
 
+class Activites;
 class Contexte;
 class DataControl;
 class FXLabel;
@@ -50,6 +51,13 @@ public:
 
     static constexpr int VolumeMaximum = 65000;
 
+    // The listening activities of the activity panel and the chooser's picture.
+    Activites* activites() const { return activites_; }
+    // Timer1 .. Timer4.
+    QTimer* timer(int number);
+    // The loudspeaker picture Image2.
+    QWidget* hautParleur() const;
+
 private:
     void buildNavigationBar();
     void buildActivityBar();
@@ -87,6 +95,7 @@ private:
     QTimer Timer2;
     QTimer Timer3;
     QTimer Timer4;
+    Activites* activites_ = nullptr;
 };
 
 // The main window of the program, or null before it is loaded.
