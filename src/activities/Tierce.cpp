@@ -1,5 +1,7 @@
 #include "activities/Tierce.h"
 
+#include "activities/Activites.h"
+
 #include "activities/DictationCorrection.h"
 #include "data/Criterion.h"
 #include "data/DataControl.h"
@@ -278,9 +280,24 @@ void Tierce::juger(bool right) {
 }
 
 void Tierce::reagir(bool success) {
-    ctx().general().Reaction = success ? 2 : 1;
-    if (Principale* main = principale())
-        main->playTeacherFrames(success ? 14 : 49, success ? 49 : 84);
+    Principale* main = principale();
+    if (!main)
+        return;
+    if (success)
+        main->activites()->ReactionSucces();
+    else
+        main->activites()->ReactionEchec();
+}
+
+void Tierce::focusAnswer() {
+    Text1->setFocus();
+}
+
+void Tierce::revealPiece(int piece) {
+    // The pieces are revealed in order: piece n comes with right answer n + 1.
+    Q_ASSERT(piece == ctx().general().Reussites - 1);
+    Q_UNUSED(piece);
+    montrerFragment();
 }
 
 void Tierce::enregistrerScore() {

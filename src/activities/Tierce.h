@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activities/ActivityLinks.h"
 #include "activities/Puzzle.h"
 #include "shell/Form.h"
 
@@ -34,7 +35,7 @@ class QLineEdit;
 //   piece Reussites - 1 shows its cell with a border.
 // - finirSerie(): in Repère, when Reussites reaches 10 and before the counters go back to 0:
 //   with fewer than 4 errors the pieces are scrambled and can be dragged onto each other.
-class Tierce : public Form {
+class Tierce : public Form, public DictationLink {
     Q_OBJECT
 public:
     explicit Tierce(Contexte& contexte);
@@ -42,6 +43,13 @@ public:
 
     // The loaded dictation window, or null.
     static Tierce* loaded(Contexte& contexte);
+
+    // What the listening activities ask of this window.
+    void prepareSentence(int word) override { phraseChoisie(word); }
+    void focusAnswer() override;
+    void clearPuzzle() override { viderFragments(); }
+    void revealPiece(int piece) override;
+    void scramblePuzzle() override { finirSerie(); }
 
     void onLoad() override;
     void onActivate() override;

@@ -1,4 +1,5 @@
 #include "activities/Seconde.h"
+#include "activities/Tierce.h"
 #include "data/LearningDbFixture.h"
 #include "data/Options.h"
 #include "data/Schema.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -383,6 +385,42 @@ private slots:
         p.press(2);
         p.press(11);
         QCOMPARE(p.g().Reussites, 1);
+    }
+
+    // The listening side drives the real dictation window: right answers reveal the pieces in
+    // order, and a series with three errors leaves the puzzle scrambled and draggable.
+    void repereSeriesRevealsThePiecesOfTheRealPuzzle() {
+        for (const int errors : {3, 4}) {
+            Partie p;
+            p.choose(2, 0);
+            auto* tierce = p.s.form<Tierce>(QStringLiteral("Tierce"));
+            QVERIFY(tierce);
+            p.press(13);
+            for (int word = 0; word <= 9; ++word) {
+                p.press(word);
+                const bool oui = word <= 4;
+                const bool wrong = word < errors;
+                p.press(oui != wrong ? 11 : 12);
+                // Every answer counts towards the ten; a right one shows its piece.
+                if (word < 9)
+                    QCOMPARE(tierce->puzzle().cell(word) != Puzzle::NoCell, !wrong);
+            }
+            QCOMPARE(p.score(QStringLiteral("Son1")).toInt(), 10 - errors);
+            QCOMPARE(tierce->puzzle().draggable(), errors < 4);
+        }
+    }
+
+    // Distingue: a sentence button heard puts its sentence, run together, in the dictation box.
+    void distingueSentenceButtonFillsTheDictationBox() {
+        Partie p;
+        p.choose(3, 0);
+        auto* tierce = p.s.form<Tierce>(QStringLiteral("Tierce"));
+        QVERIFY(tierce);
+        p.press(13);
+        p.press(4);
+        QVERIFY(!tierce->texte()->text().isEmpty());
+        QVERIFY(!tierce->texte()->text().contains(u' '));
+        QCOMPARE(p.played(QStringLiteral("Texte1k4.wav")), 1);
     }
 };
 
