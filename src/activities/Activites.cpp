@@ -215,13 +215,8 @@ void Activites::finDeSerie() {
 }
 
 void Activites::enregistrerScore() {
-    const Général& g = ctx_.general();
-    const auto outcome = ListeningSeries::storeScore(principale_.data(), g.NomChoisi, g.NomEleve,
-                                                     g.Colonne, serie_.score());
-    if (outcome.result == ListeningSeries::ScoreWrite::Failed)
-        ctx_.messageBox().show(
-            ListeningSeries::failureMessage(g.NomEleve, g.Colonne, outcome.error),
-            MsgBox::OkOnly | MsgBox::Critical, QStringLiteral("Brindel"));
+    ListeningSeries::storeScoreOrReport(principale_.data(), ctx_.messageBox(), ctx_.general(),
+                                        serie_.score());
 }
 
 // ---- the teacher ----

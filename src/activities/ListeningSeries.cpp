@@ -1,5 +1,7 @@
 #include "activities/ListeningSeries.h"
 
+#include "platform/MessageBox.h"
+
 #include "data/Criterion.h"
 #include "data/DataControl.h"
 #include "data/Schema.h"
@@ -172,6 +174,15 @@ ListeningSeries::ScoreOutcome ListeningSeries::storeScore(DataControl& data,
         rs.cancelUpdate();
     restore();
     return {written ? ScoreWrite::Written : ScoreWrite::Failed, why};
+}
+
+void ListeningSeries::storeScoreOrReport(DataControl& data, MessageBox& box, const Général& general,
+                                         int score) {
+    const ScoreOutcome outcome =
+        storeScore(data, general.NomChoisi, general.NomEleve, general.Colonne, score);
+    if (outcome.result == ScoreWrite::Failed)
+        box.show(failureMessage(general.NomEleve, general.Colonne, outcome.error),
+                 MsgBox::OkOnly | MsgBox::Critical, QStringLiteral("Brindel"));
 }
 
 QString ListeningSeries::failureMessage(const QString& nomEleve, const QString& colonne,

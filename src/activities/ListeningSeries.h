@@ -4,6 +4,8 @@
 #include <optional>
 
 class DataControl;
+class MessageBox;
+struct Général;
 struct Général;
 
 // The rules of a listening series, without widgets: which word a hotspot or a word button
@@ -76,6 +78,10 @@ public:
                                    const QString& nomEleve, const QString& colonne, int score);
     static QString failureMessage(const QString& nomEleve, const QString& colonne,
                                   const QString& error);
+    // Stores the score of the signed-in pupil (NomChoisi, NomEleve) in column Colonne, and tells
+    // the teacher when it could not be written, so that no score is lost silently.
+    static void storeScoreOrReport(DataControl& data, MessageBox& box, const Général& general,
+                                   int score);
 
 private:
     Général& g_;

@@ -1,6 +1,7 @@
 #include "activities/Tierce.h"
 
 #include "activities/Activites.h"
+#include "activities/ListeningSeries.h"
 
 #include "activities/DictationCorrection.h"
 #include "data/Criterion.h"
@@ -26,9 +27,6 @@
 namespace {
 const QString Brindel = QStringLiteral("Brindel");
 const QString NoText = QStringLiteral("Il n'y a pas de texte !");
-const QString ScoreNotStored =
-    QStringLiteral("Le score de cette série n'a pas pu être enregistré.\n"
-                   "Vérifie que la base de données est accessible, puis recommence la série.");
 constexpr int Margin = 30;
 constexpr int LineHeight = 44;
 constexpr int SentenceButtons = 10;
@@ -303,20 +301,10 @@ void Tierce::revealPiece(int piece) {
 void Tierce::enregistrerScore() {
     Général& g = ctx().general();
     Principale* main = principale();
-    if (g.NomChoisi != SignInRules::Invite && main) {
-        main->useTable(Schema::Table::Gestion);
-        RecordSet& rs = main->data().recordSet();
-        rs.moveFirst();
-        const bool found =
-            rs.findFirst(Criterion::equals(Schema::Field::Nom, g.NomEleve)) && !rs.noMatch();
-        // No row for the pupil: nothing to store. A row that refuses the score is reported.
-        if (found && !(rs.edit() && rs.setField(g.Colonne, g.Reussites) && rs.update())) {
-            rs.cancelUpdate();
-            ctx().messageBox().show(ScoreNotStored, MsgBox::OkOnly | MsgBox::Exclamation, Brindel);
-        }
-        // The next sentences are read from the sentence table again.
-        main->useTable(Schema::Table::Compte);
-    }
+    // The score is the number of sentences right; the data control goes back to the
+    // sentence table, where the next sentences are read.
+    if (main)
+        ListeningSeries::storeScoreOrReport(main->data(), ctx().messageBox(), g, g.Reussites);
     g.Reussites = 0;
     g.Erreurs = 0;
     if (main)

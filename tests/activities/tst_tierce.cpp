@@ -238,7 +238,7 @@ private slots:
         tierce->corriger();
         QCOMPARE(s.messageBox->shown.size(), 1);
         QVERIFY(s.messageBox->shown.at(0).text.contains(QStringLiteral("pas pu être enregistré")));
-        QCOMPARE(s.messageBox->shown.at(0).flags, 48);
+        QCOMPARE(MsgBox::icon(s.messageBox->shown.at(0).flags), MsgBox::Critical);
     }
 
     void distingueShowsTheSentenceRunTogetherAndClicksSeparateTheWords() {
