@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QPainter>
 
 Seconde::Seconde(Contexte& contexte)
     : Form(contexte, QStringLiteral("Seconde")),
@@ -45,8 +44,7 @@ Seconde::Seconde(Contexte& contexte)
 
 void Seconde::setBackground(const QString& path) {
     backgroundPath_ = path;
-    background_ = QImage(path);
-    update();
+    setBackgroundPicture(QImage(path));
 }
 
 void Seconde::setList(const QString& highlightPicture, const QString& hotspotFile) {
@@ -215,14 +213,6 @@ void Seconde::rechoisir() {
         principale->timer(1)->start();
         QApplication::restoreOverrideCursor();
     }
-}
-
-void Seconde::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (background_.isNull())
-        painter.fillRect(rect(), QColor(0x2a, 0x5d, 0x8a));
-    else
-        painter.drawImage(rect(), background_);
 }
 
 void Seconde::resizeEvent(QResizeEvent* event) {

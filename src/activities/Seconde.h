@@ -15,7 +15,7 @@ public:
     explicit Seconde(Contexte& contexte);
 
     void setBackground(const QString& path);
-    const QImage& background() const { return background_; }
+    const QImage& background() const { return backgroundPicture(); }
     QString backgroundPath() const { return backgroundPath_; }
 
     // The list of exercises: its highlight picture (the "H" picture), the plain list picture
@@ -35,7 +35,6 @@ public:
     void rechoisir();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -47,7 +46,6 @@ private:
     void prendreTable();
     void montrerFenetre(const QString& name);
 
-    QImage background_;
     QString backgroundPath_;
     FXHotspotPicture* FXShape1;
     FXHotspotPicture* FXShape2;

@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTimer>
 
 namespace {
@@ -135,7 +134,7 @@ void Tierce::onUnload() {
 }
 
 void Tierce::setBackground(const QString& windowsPath) {
-    background_ = QImage(ctx().media(windowsPath));
+    setBackgroundPicture(QImage(ctx().media(windowsPath)));
     update();
 }
 
@@ -420,12 +419,4 @@ void Tierce::layoutControls() {
 void Tierce::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     layoutControls();
-}
-
-void Tierce::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (background_.isNull())
-        painter.fillRect(rect(), QColor(0x2a, 0x5d, 0x8a));
-    else
-        painter.drawImage(rect(), background_);
 }

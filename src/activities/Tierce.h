@@ -75,7 +75,6 @@ public:
     static constexpr unsigned Wrong = 0xFF;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -99,7 +98,6 @@ private:
 
     Principale* principale();
 
-    QImage background_;
     QImage Clip; // the puzzle picture, cut into 3 x 3 cells
     Puzzle puzzle_;
     QLineEdit* Text1;

@@ -14,7 +14,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPainter>
 
 using namespace SignInRules;
 
@@ -31,7 +30,7 @@ Formulaire::Formulaire(Contexte& contexte)
     : Form(contexte, QStringLiteral("Formulaire")), Combo1(new QComboBox(this)),
       FXLabel2(new FXLabel(QStringLiteral("FXLabel2"), -1, this)) {
     setWindowTitle(QStringLiteral("Formulaire d'inscription"));
-    background_ = QImage(contexte.media(QStringLiteral("\\Bitmap\\fond.jpg")));
+    setBackgroundPicture(QImage(contexte.media(QStringLiteral("\\Bitmap\\fond.jpg"))));
 
     const char* const captions[] = {"Ton nom et ton prénom...", "Ton groupe...",
                                     "Ton mot de passe...", "Confirmation..."};
@@ -201,12 +200,4 @@ void Formulaire::backToSignIn() {
         ctx().forms().show(QStringLiteral("Inscription"), FormRegistry::ShowMode::Maximised));
     if (signIn)
         signIn->managementPassword()->clear();
-}
-
-void Formulaire::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (background_.isNull())
-        painter.fillRect(rect(), QColor(0x2a, 0x5d, 0x8a));
-    else
-        painter.drawImage(rect(), background_);
 }

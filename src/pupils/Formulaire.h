@@ -29,8 +29,6 @@ public:
     FXLabel* question() const { return FXLabel2; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     void buttonPressed(int index, int button);
     void buttonReleased(int index, int button);
@@ -39,7 +37,6 @@ private:
     bool addPupil(const QString& name, const QString& group, const QString& password);
     void backToSignIn();
 
-    QImage background_;
     std::array<QLineEdit*, 4> Text1{}; // 0 confirmation, 1 name, 3 password
     QComboBox* Combo1;
     std::array<FXLabel*, 4> FXLabel1{};

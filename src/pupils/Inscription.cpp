@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
 #include <algorithm>
 
 using namespace SignInRules;
@@ -63,7 +62,7 @@ Inscription::Inscription(Contexte& contexte)
     board_->setObjectName(QStringLiteral("Planche"));
     board_->resize(660, 580);
     setWindowTitle(QStringLiteral("Inscription"));
-    background_ = QImage(contexte.media(QStringLiteral("\\Bitmap\\fond.jpg")));
+    setBackgroundPicture(QImage(contexte.media(QStringLiteral("\\Bitmap\\fond.jpg"))));
 
     const char* const captions[] = {"Mot de passe", "Recherche par groupe", "Mot de Passe"};
     for (int i = 0; i < 3; ++i) {
@@ -312,12 +311,4 @@ void Inscription::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     board_->move(std::max(0, (width() - board_->width()) / 2),
                  std::max(0, (height() - board_->height()) / 2));
-}
-
-void Inscription::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (background_.isNull())
-        painter.fillRect(rect(), QColor(0x1d, 0x5c, 0x2a));
-    else
-        painter.drawImage(rect(), background_);
 }

@@ -28,7 +28,6 @@ public:
     QLineEdit* managementPassword() const { return Text2; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -42,7 +41,6 @@ private:
     void gestionnaireClicked();
     void say(const QString& text, int flags = 0, const QString& title = QString());
 
-    QImage background_;
     QListWidget* List1;
     QListWidget* Combo1;
     QLineEdit* Text1;

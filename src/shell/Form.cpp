@@ -4,6 +4,7 @@
 #include "shell/FormRegistry.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 
 Form::Form(Contexte& contexte, const QString& formName, QWidget* parent)
     : QWidget(parent), contexte_(contexte), formName_(formName) {
@@ -18,4 +19,17 @@ void Form::closeEvent(QCloseEvent* event) {
     onUnload();
     contexte_.forms().forget(this);
     event->accept();
+}
+
+void Form::setBackgroundPicture(const QImage& picture) {
+    background_ = picture;
+    update();
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (background_.isNull())
+        painter.fillRect(rect(), QColor(0x2a, 0x5d, 0x8a));
+    else
+        painter.drawImage(rect(), background_);
 }

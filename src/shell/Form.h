@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -23,11 +24,17 @@ public:
     // Closing step: the window is about to be destroyed.
     virtual void onUnload() {}
 
+    const QImage& backgroundPicture() const { return background_; }
+
 protected:
     Contexte& ctx() { return contexte_; }
+    // The picture the window's face shows, stretched over it; a plain colour until one is set.
+    void setBackgroundPicture(const QImage& picture);
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Contexte& contexte_;
     QString formName_;
+    QImage background_;
 };
