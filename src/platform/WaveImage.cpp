@@ -1,39 +1,14 @@
 #include "platform/WaveImage.h"
 
+#include "sound/WaveFile.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 namespace {
 
 constexpr qint64 MaxFileBytes = qint64(256) << 20;
-
-struct Chunk {
-    QByteArrayView id;
-    QByteArrayView body;
-};
-
-quint32 u32(QByteArrayView bytes, qsizetype at) {
-    return qFromLittleEndian<quint32>(bytes.data() + at);
-}
-
-quint16 u16(QByteArrayView bytes, qsizetype at) {
-    return qFromLittleEndian<quint16>(bytes.data() + at);
-}
-
-std::vector<Chunk> chunksOf(QByteArrayView area) {
-    std::vector<Chunk> chunks;
-    qsizetype at = 0;
-    while (at + 8 <= area.size()) {
-        const qint64 claimed = u32(area, at + 4);
-        const qint64 present = std::min<qint64>(claimed, area.size() - at - 8);
-        chunks.push_back({area.sliced(at, 4), area.sliced(at + 8, present)});
-        at += 8 + present + (claimed & 1);
-    }
-    return chunks;
-}
 
 double sampleAt(const WaveImage& w, qint64 frame, int channel) {
     const char* p = w.pcm.constData() + frame * w.bytesPerFrame() + channel * w.bitsPerSample / 8;
@@ -55,29 +30,20 @@ double mixedAt(const WaveImage& w, qint64 frame, int outChannel, int outChannels
 } // namespace
 
 std::optional<WaveImage> WaveImage::parse(const QByteArray& image) {
-    const QByteArrayView all(image);
-    if (all.size() < 12 || all.first(4) != "RIFF" || all.sliced(8, 4) != "WAVE")
+    // A sound image may end short of its declared size (effect images lose trailing bytes when
+    // they are read): what is there still plays.
+    const auto chunks = parseWave(image, ShortChunks::CutToImage);
+    if (!chunks || chunks->format.formatTag != 1) // only plain PCM
         return std::nullopt;
-    const qint64 riffEnd = std::min<qint64>(all.size(), 8 + qint64(u32(all, 4)));
     WaveImage wave;
-    bool haveData = false;
-    for (const Chunk& chunk : chunksOf(all.sliced(12, riffEnd - 12))) {
-        if (chunk.id == "fmt " && chunk.body.size() >= 16 && wave.channels == 0) {
-            if (u16(chunk.body, 0) != 1) // only plain PCM
-                return std::nullopt;
-            wave.channels = u16(chunk.body, 2);
-            wave.sampleRate = int(std::min<quint32>(u32(chunk.body, 4), 384000));
-            wave.bitsPerSample = u16(chunk.body, 14);
-        } else if (chunk.id == "data" && !haveData) {
-            wave.pcm = chunk.body.toByteArray();
-            haveData = true;
-        }
-    }
-    const bool usable = haveData && wave.channels >= 1 && wave.channels <= 8 &&
-                        wave.sampleRate >= 1000 &&
+    wave.channels = chunks->format.channels;
+    wave.sampleRate = int(std::min<quint32>(chunks->format.samplesPerSec, 384000));
+    wave.bitsPerSample = chunks->format.bitsPerSample;
+    const bool usable = wave.channels >= 1 && wave.channels <= 8 && wave.sampleRate >= 1000 &&
                         (wave.bitsPerSample == 8 || wave.bitsPerSample == 16);
     if (!usable)
         return std::nullopt;
+    wave.pcm = image.sliced(chunks->dataOffset, chunks->dataSize);
     wave.pcm.truncate(wave.frameCount() * wave.bytesPerFrame());
     return wave;
 }

@@ -24,17 +24,22 @@ struct Chunk {
 };
 
 // Looks for the sub-chunk `id` of the RIFF body. Chunks are word aligned: an odd-sized chunk is
-// followed by a pad byte. Sizes that run past the end of the image end the search.
-std::optional<Chunk> findChunk(QByteArrayView image, const char (&id)[5]) {
+// followed by a pad byte. A size that runs past the end of the image ends the search, after
+// cutting that chunk to the image when shortChunks allows it.
+std::optional<Chunk> findChunk(QByteArrayView image, const char (&id)[5], ShortChunks shortChunks) {
     qint64 position = RiffHeaderSize;
     while (position + ChunkHeaderSize <= image.size()) {
         const char* header = image.data() + position;
         const qint64 size = read32(header + 4);
         const qint64 contents = position + ChunkHeaderSize;
-        if (contents + size > image.size())
+        const bool overruns = contents + size > image.size();
+        if (overruns && shortChunks == ShortChunks::Refuse)
             return std::nullopt;
         if (std::memcmp(header, id, 4) == 0)
-            return Chunk{static_cast<qsizetype>(contents), static_cast<qsizetype>(size)};
+            return Chunk{static_cast<qsizetype>(contents),
+                         static_cast<qsizetype>(overruns ? image.size() - contents : size)};
+        if (overruns)
+            return std::nullopt;
         position = contents + size + (size & 1);
     }
     return std::nullopt;
@@ -68,14 +73,14 @@ void append32(QByteArray& out, quint32 value) {
 
 } // namespace
 
-std::optional<WaveChunks> parseWave(QByteArrayView image) {
+std::optional<WaveChunks> parseWave(QByteArrayView image, ShortChunks shortChunks) {
     if (image.size() < RiffHeaderSize || std::memcmp(image.data(), "RIFF", 4) != 0 ||
         std::memcmp(image.data() + 8, "WAVE", 4) != 0)
         return std::nullopt;
-    const auto fmt = findChunk(image, "fmt ");
+    const auto fmt = findChunk(image, "fmt ", shortChunks);
     if (!fmt || fmt->size < BlockAlignEnd)
         return std::nullopt;
-    const auto data = findChunk(image, "data");
+    const auto data = findChunk(image, "data", shortChunks);
     if (!data)
         return std::nullopt;
     WaveChunks chunks;

@@ -25,12 +25,19 @@ struct WaveChunks {
     qsizetype dataSize = 0;   // its size, all of it inside the image
 };
 
+// What to do with a chunk that claims more bytes than the image holds.
+enum class ShortChunks {
+    Refuse,     // the image is refused (the studio reads only whole recordings)
+    CutToImage, // the chunk is taken as far as the image goes (a sound cut short still plays)
+};
+
 // Finds the format header and the sample data of a RIFF/WAVE image. No chunk size is trusted:
 // the result is empty unless the image starts with a RIFF/WAVE header and holds a `fmt ` chunk
 // of at least 14 bytes (up to the block align) with a non-zero block align, and a `data` chunk
-// that lies whole inside the image. A `fmt ` chunk shorter than 18 bytes leaves the missing
-// fields at 0; a longer one is read for its first 18 bytes only.
-std::optional<WaveChunks> parseWave(QByteArrayView image);
+// that lies inside the image (or, with CutToImage, is cut to it). A `fmt ` chunk shorter than 18
+// bytes leaves the missing fields at 0; a longer one is read for its first 18 bytes only.
+std::optional<WaveChunks> parseWave(QByteArrayView image,
+                                    ShortChunks shortChunks = ShortChunks::Refuse);
 
 // A complete RIFF/WAVE image of 8-bit unsigned mono PCM samples.
 QByteArray makeWave8BitMono(QByteArrayView samples, quint32 samplesPerSec = 11025);

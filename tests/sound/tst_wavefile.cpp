@@ -170,6 +170,20 @@ private slots:
         QCOMPARE(spectro.GetSample(0), 0.0);
     }
 
+    // The studio refuses a recording cut short; the player takes what is there of a sound.
+    void aDataChunkCutShortIsRefusedOrCutToTheImage() {
+        const QByteArray whole = makeWave8BitMono(samples({1, 2, 3, 4, 5, 6}));
+        const QByteArray cut = whole.chopped(2);
+        QVERIFY(parseWave(whole).has_value());
+        QVERIFY(!parseWave(cut).has_value());
+        const auto taken = parseWave(cut, ShortChunks::CutToImage);
+        QVERIFY(taken.has_value());
+        QCOMPARE(taken->dataSize, qsizetype(4));
+        QCOMPARE(cut.sliced(taken->dataOffset, taken->dataSize), samples({1, 2, 3, 4}));
+        // A format chunk cut short is still refused: it lacks the block align.
+        QVERIFY(!parseWave(whole.first(12 + 8 + 10), ShortChunks::CutToImage).has_value());
+    }
+
     void anEmptyOrMissingPathLeavesNoWave() {
         Spectro spectro(mci_, clock_);
         spectro.LoadWave(validWave());
