@@ -9,16 +9,19 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6sql6-sqlite
   qt6-qpa-plugins qt6-image-formats-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-webengine-dev libfftw3-dev
+  # packaging: the Debian package, its desktop entry and metainfo checks
+  dpkg-dev file appstream desktop-file-utils
+  # printing on a real print server (a PDF printer in tests)
+  cups cups-client cups-bsd printer-driver-cups-pdf
   # running: sound, fonts, display
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   pulseaudio pulseaudio-utils fonts-noto-color-emoji fonts-dejavu-core
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils xdotool
   # fuzzing the file readers (scripts/fuzz.sh)
   libclang-rt-14-dev
   # content generation and checks
   espeak-ng sox imagemagick poppler-utils sqlite3
-  # fuzzing (scripts/fuzz-wave.sh)
-  libclang-rt-14-dev
 )
 
 missing=()

@@ -106,6 +106,10 @@ Principale* mainWindow(Contexte& contexte) {
     return qobject_cast<Principale*>(contexte.forms().find(QStringLiteral("Principale")));
 }
 
+MainPanels* mainPanels(Contexte& contexte) {
+    return mainWindow(contexte);
+}
+
 Principale::Principale(Contexte& contexte)
     : Form(contexte, QStringLiteral("Principale")), documentArea_(new QMdiArea(this)),
       Picture1(panel(QStringLiteral("Picture1"), this, 0x6B4A1E)),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Form.h"
+#include "shell/MainPanels.h"
 
 #include <QTimer>
 #include <array>
@@ -21,7 +22,7 @@ class QSlider;
 // and the title), the activity bar (Bouton 0..7), the activity panel (word and answer buttons,
 // rhyme buttons and the teacher animation) and the sound panel (loudspeaker, volume slider and
 // the word label). It owns the shared data control Data1.
-class Principale : public Form {
+class Principale : public Form, public MainPanels {
     Q_OBJECT
 public:
     explicit Principale(Contexte& contexte);
@@ -34,27 +35,29 @@ public:
     // The teacher's greeting animation.
     void Profette();
     // Plays the frames from..to of the teacher animation.
-    void playTeacherFrames(int from, int to);
+    void playTeacherFrames(int from, int to) override;
 
     QMdiArea* documentArea() const { return documentArea_; }
-    DataControl& data() { return *Data1; }
-    FXShape* bouton(int index) const { return Bouton.at(static_cast<size_t>(index)); }
-    FXShape* commande(int index) const { return Commande.at(static_cast<size_t>(index)); }
-    FXShape* comptines(int index) const { return Comptines.at(static_cast<size_t>(index)); }
-    FXLabel* titre() const { return Etiquette0; }
-    FXLabel* motAnglais() const { return Label1; }
-    FXSnd* sonore() const { return Sonore1; }
-    FXVid* video() const { return FXVid1; }
+    DataControl& data() override { return *Data1; }
+    FXShape* bouton(int index) const override { return Bouton.at(static_cast<size_t>(index)); }
+    FXShape* commande(int index) const override { return Commande.at(static_cast<size_t>(index)); }
+    FXShape* comptines(int index) const override {
+        return Comptines.at(static_cast<size_t>(index));
+    }
+    FXLabel* titre() const override { return Etiquette0; }
+    FXLabel* motAnglais() const override { return Label1; }
+    FXSnd* sonore() const override { return Sonore1; }
+    FXVid* video() const override { return FXVid1; }
 
     // Switches the shared data control to a table and refreshes it.
-    void useTable(const QString& table);
+    void useTable(const QString& table) override;
 
     static constexpr int VolumeMaximum = 65000;
 
     // The listening activities of the activity panel and the chooser's picture.
-    Activites* activites() const { return activites_; }
+    Activites* activites() const override { return activites_; }
     // Timer1 .. Timer4.
-    QTimer* timer(int number);
+    QTimer* timer(int number) override;
     // The loudspeaker picture Image2.
     QWidget* hautParleur() const;
 
