@@ -34,6 +34,16 @@ QString storedPathToOpen(const QString& stored);
 QString cleanChosenPath(const QString& chosen);
 OpenFileRequest fileRequest(const QString& programFolder);
 
+// The folder of the user's own copy of the learning database ("$XDG_DATA_HOME/VALIMOR Brindel").
+QString defaultUserDataFolder();
+// First start: copies the sample database of the program folder into the user's data folder,
+// writable by the user, unless a copy is already there (a copy is never overwritten). Returns
+// the copy's path, or the empty text when there is no sample or it cannot be copied.
+QString prepareUserCopy(const QString& programFolder, const QString& userDataFolder);
+// True when path is the database the program works on by itself: the sample file beside the
+// program, or the user's own copy of it; false for a file elsewhere (a shared one).
+bool isLocal(const QString& path, const QString& programFolder, const QString& userDataFolder);
+
 // Points data at path and refreshes it; true when the file is an existing learning database.
 bool openAt(DataControl& data, const QString& path);
 
@@ -43,10 +53,15 @@ bool openAt(DataControl& data, const QString& path);
 // text when the dialog was cancelled.
 QString askForFile(SettingsStore& settings, FileDialog& dialog, MessageBox& box,
                    const QString& programFolder, DataControl& data, QWidget* owner);
+QString askForFile(SettingsStore& settings, FileDialog& dialog, MessageBox& box,
+                   const OpenFileRequest& request, DataControl& data, QWidget* owner);
 
 // Start-up: opens the stored database, or asks for it; a cancelled dialog shows the message
-// that the program cannot run without the file and asks quitter to end the program.
+// that the program cannot run without the file and asks quitter to end the program. When no
+// path is stored and a user data folder is given, the sample database is first copied there and
+// the dialog opens on that copy.
 Outcome locate(SettingsStore& settings, FileDialog& dialog, MessageBox& box, Quitter& quitter,
-               const QString& programFolder, DataControl& data, QWidget* owner);
+               const QString& programFolder, DataControl& data, QWidget* owner,
+               const QString& userDataFolder = {});
 
 } // namespace DatabaseLocation

@@ -10,6 +10,7 @@ struct OpenFileRequest {
     QString filterText;    // description shown for the one filter
     QString filterPattern; // file name pattern of that filter
     QString initialFolder;
+    QString selectedFile; // a file of that folder shown already chosen, or empty
 };
 
 class FileDialog {

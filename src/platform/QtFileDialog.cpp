@@ -12,6 +12,8 @@ QString QtFileDialog::openFile(QWidget* owner, const OpenFileRequest& request) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.selectedFile.isEmpty())
+        dialog.selectFile(request.selectedFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

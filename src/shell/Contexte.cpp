@@ -1,5 +1,6 @@
 #include "shell/Contexte.h"
 
+#include "data/DatabaseLocation.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TimedAudioChannel.h"
 #include "shell/FormRegistry.h"
@@ -7,7 +8,9 @@
 
 Contexte::Contexte(Platform platform, SettingsStore settings, QString programFolder)
     : platform_(std::move(platform)), settings_(std::move(settings)),
-      programFolder_(std::move(programFolder)), forms_(std::make_unique<FormRegistry>(*this)) {}
+      programFolder_(std::move(programFolder)),
+      userDataFolder_(DatabaseLocation::defaultUserDataFolder()),
+      forms_(std::make_unique<FormRegistry>(*this)) {}
 
 Contexte::~Contexte() {
     forms_.reset();

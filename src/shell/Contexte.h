@@ -26,6 +26,9 @@ public:
     Général& general() { return general_; }
     FormRegistry& forms() { return *forms_; }
     const QString& programFolder() const { return programFolder_; }
+    // The user's own writable folder, where the first start puts a copy of the sample database.
+    const QString& userDataFolder() const { return userDataFolder_; }
+    void setUserDataFolder(const QString& folder) { userDataFolder_ = folder; }
 
     // Real path of a media file given as "\Folder\file.ext" relative to the program folder.
     QString media(const QString& windowsPath) const;
@@ -44,6 +47,7 @@ private:
     SettingsStore settings_;
     Général general_;
     QString programFolder_;
+    QString userDataFolder_;
     std::unique_ptr<FormRegistry> forms_;
     std::unique_ptr<AudioChannel> effects_;
     std::unique_ptr<MciInterpreter> mci_;

@@ -334,9 +334,9 @@ void Principale::onLoad() {
 }
 
 void Principale::locateDatabase() {
-    const DatabaseLocation::Outcome outcome =
-        DatabaseLocation::locate(ctx().settings(), *ctx().platform().fileDialog, ctx().messageBox(),
-                                 *ctx().platform().quitter, ctx().programFolder(), *Data1, this);
+    const DatabaseLocation::Outcome outcome = DatabaseLocation::locate(
+        ctx().settings(), *ctx().platform().fileDialog, ctx().messageBox(),
+        *ctx().platform().quitter, ctx().programFolder(), *Data1, this, ctx().userDataFolder());
     if (!outcome.opened) {
         QApplication::restoreOverrideCursor();
         return;

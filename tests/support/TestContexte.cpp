@@ -29,6 +29,7 @@ TestContexte::TestContexte() {
     QDir().mkpath(programFolder());
     contexte = std::make_unique<Contexte>(std::move(platform), SettingsStore(settingsFile()),
                                           programFolder());
+    contexte->setUserDataFolder(folder.filePath(QStringLiteral("donnees")));
 }
 
 TestContexte::~TestContexte() = default;
