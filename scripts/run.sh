@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build_dir=$(bash scripts/build.sh | tail -n 1)
+build_dir=$(bash scripts/build.sh --release | tail -n 1)
 program="$build_dir/programme/brindel"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

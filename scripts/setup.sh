@@ -5,13 +5,13 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ clang pkg-config libsqlite3-dev
+  cmake ninja-build g++ clang pkg-config ccache libsqlite3-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6sql6-sqlite
   qt6-qpa-plugins qt6-image-formats-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-webengine-dev libfftw3-dev
   # packaging: the Debian package, its desktop entry and metainfo checks
-  dpkg-dev file appstream desktop-file-utils
+  dpkg-dev file appstream desktop-file-utils lintian
   # printing on a real print server (a PDF printer in tests)
   cups cups-client cups-bsd printer-driver-cups-pdf
   # running: sound, fonts, display

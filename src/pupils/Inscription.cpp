@@ -9,6 +9,7 @@
 #include "shell/FormRegistry.h"
 #include "shell/Principale.h"
 #include "shell/Routines.h"
+#include "shell/StartupReport.h"
 #include "shell/Twips.h"
 #include "shell/controls/FXLabel.h"
 #include "shell/controls/FXShape.h"
@@ -305,6 +306,7 @@ void Inscription::Départ() {
             principale->bouton(i)->show();
     ctx().forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised);
     ctx().forms().unload(formName());
+    StartupReport::signedIn(ctx().general().NomChoisi);
 }
 
 void Inscription::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,7 @@
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
 #include "shell/StartupChecks.h"
+#include "shell/StartupReport.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -30,4 +31,5 @@ void Accueil::onActivate() {
 void Accueil::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);
+    StartupReport::firstWindowPainted();
 }
