@@ -3,6 +3,7 @@
 #include "activities/Activites.h"
 #include "activities/Exercices.h"
 #include "data/Options.h"
+#include "data/Schema.h"
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
 #include "shell/Principale.h"
@@ -122,6 +123,11 @@ void Seconde::choisir() {
     } else {
         charger();
     }
+}
+
+void Seconde::onLoad() {
+    if (Principale* principale = mainWindow(ctx()))
+        principale->useTable(Schema::Table::Imagier);
 }
 
 void Seconde::quitterListe() {

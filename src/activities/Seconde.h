@@ -14,6 +14,9 @@ class Seconde : public Form {
 public:
     explicit Seconde(Contexte& contexte);
 
+    // The chooser starts on the word labels of the picture exercises.
+    void onLoad() override;
+
     void setBackground(const QString& path);
     const QImage& background() const { return backgroundPicture(); }
     QString backgroundPath() const { return backgroundPath_; }

@@ -114,7 +114,6 @@ Inscription::Inscription(Contexte& contexte)
     FXShape1[2]->setGeometry(265, 508, 150, 46);
     Image1->setGeometry(Twips::toPixels(4605) + 240, Twips::toPixels(930), Twips::toPixels(1170),
                         Twips::toPixels(2115));
-    FiltreTouches::installerSur(this, contexte.general());
     setTabOrder(List1, Text1);
 }
 

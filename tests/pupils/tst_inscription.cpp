@@ -154,6 +154,21 @@ private slots:
         press(button(s, 2));
         QVERIFY(s.isShown(QStringLiteral("Seconde")));
         QCOMPARE(s->general().NomChoisi, QStringLiteral("Invité"));
+        // The chooser starts on the word labels.
+        QCOMPARE(s.form<Principale>(QStringLiteral("Principale"))->data().recordSource(),
+                 Schema::Table::Imagier);
+    }
+
+    void aPasswordWithADoubleQuoteIsTypedAsItIs() {
+        Scenario s;
+        QVERIFY(s.addPupil(QStringLiteral("Zoé"), QString(), QStringLiteral("a\"b")));
+        s.start();
+        pick(groups(s), QStringLiteral("Tous les groupes"));
+        pick(names(s), QStringLiteral("Zoé"));
+        QTest::keyClicks(signIn(s)->pupilPassword(), QStringLiteral("a\"b"));
+        QCOMPARE(signIn(s)->pupilPassword()->text(), QStringLiteral("a\"b"));
+        press(button(s, 2));
+        QVERIFY(s.isShown(QStringLiteral("Seconde")));
     }
 
     void defaultManagementPasswordIsShownThenOpensTheConsole() {
