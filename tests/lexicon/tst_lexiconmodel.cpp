@@ -1,0 +1,246 @@
+#include "data/LearningDbFixture.h"
+
+#include "data/Schema.h"
+#include "lexicon/LexiconModel.h"
+#include "lexicon/LexiconRules.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Schema;
+using namespace LexiconRules;
+namespace Fx = LearningDbFixture;
+
+// The lexicon's list rules and grid model over a small Angfr table.
+class TestLexiconModel : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString path_;
+    int run_ = 0;
+    std::unique_ptr<DataControl> data_;
+
+    RecordSet& rs() { return data_->recordSet(); }
+
+    QStringList listed(const std::optional<Criterion>& filter) {
+        rs().setFilter(filter);
+        rs().setSort(Field::Origine);
+        if (!rs().requery())
+            qFatal("requery failed: %s", qPrintable(rs().lastError().message));
+        QStringList words;
+        for (int i = 0; i < rs().recordCount(); ++i)
+            words << rs().fieldAt(i, Field::Origine).toString();
+        return words;
+    }
+
+    QStringList storedWords() {
+        DataControl other;
+        other.setDatabaseName(path_);
+        other.setRecordSource(Table::Angfr);
+        other.refresh();
+        QStringList words;
+        for (int i = 0; i < other.recordSet().recordCount(); ++i)
+            words << other.recordSet().fieldAt(i, Field::Origine).toString() + u'=' +
+                         other.recordSet().fieldAt(i, Field::Traduction).toString();
+        return words;
+    }
+
+private slots:
+    void init() {
+        path_ = dir_.filePath(QStringLiteral("DbBrin%1.mdb").arg(++run_));
+        QVERIFY(Fx::create(path_));
+        data_ = std::make_unique<DataControl>();
+        data_->setDatabaseName(path_);
+        data_->setRecordSource(Table::Angfr);
+        QVERIFY(data_->refresh());
+        const QList<QPair<QString, QString>> pairs{
+            {"cat", "chat"},     {"Cake", "gâteau"},   {"bed", "lit"},
+            {"école", "school"}, {"CAP", "casquette"}, {"dog", "chien"},
+            {"l'eau", "water"},  {"*star", "étoile"},  {"Ball", "balle"}};
+        for (const auto& [origine, traduction] : pairs)
+            QVERIFY(Fx::addRow(rs(), {{Field::Origine, origine}, {Field::Traduction, traduction}}));
+    }
+
+    void listsTheWordsOfATabOrOfTheTypedBeginning_data() {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<bool>("typing");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("words");
+        const QStringList all{"*star", "Ball", "bed",   "Cake", "CAP",
+                              "cat",   "dog",  "école", "l'eau"};
+        QTest::newRow("+ lists all") << "+" << false << "" << all;
+        QTest::newRow("+ ignores the old text") << "+" << false << "ca" << all;
+        QTest::newRow("typing ca") << "+" << true << "ca" << QStringList{"Cake", "CAP", "cat"};
+        QTest::newRow("typing CA") << "+" << true << "CA" << QStringList{"Cake", "CAP", "cat"};
+        QTest::newRow("tab B") << "B" << false << "B" << QStringList{"Ball", "bed"};
+        QTest::newRow("typed under a letter tab") << "B" << false << "do" << QStringList{"dog"};
+        QTest::newRow("capital accent") << "+" << true << "É" << QStringList{"école"};
+        QTest::newRow("quote") << "+" << true << "l'" << QStringList{"l'eau"};
+        QTest::newRow("star is a letter") << "+" << true << "*" << QStringList{"*star"};
+        QTest::newRow("nothing") << "+" << true << "zz" << QStringList{};
+        QTest::newRow("emptied box") << "+" << true << "" << all;
+    }
+    void listsTheWordsOfATabOrOfTheTypedBeginning() {
+        QFETCH(QString, tab);
+        QFETCH(bool, typing);
+        QFETCH(QString, search);
+        QFETCH(QStringList, words);
+        QCOMPARE(listed(filterFor(tab, typing, search)), words);
+    }
+
+    void tabsArePlusThenTheAlphabet() {
+        const QStringList keys = tabKeys();
+        QCOMPARE(keys.size(), 27);
+        QCOMPARE(keys.first(), QStringLiteral("+"));
+        QCOMPARE(keys.at(1), QStringLiteral("A"));
+        QCOMPARE(keys.last(), QStringLiteral("Z"));
+    }
+
+    void protectsOnlyWhenExactlyVrai_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("protects");
+        QTest::newRow("Vrai") << "Vrai" << true;
+        QTest::newRow("vrai") << "vrai" << false;
+        QTest::newRow("Faux") << "Faux" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("Vrai ") << "Vrai " << false;
+    }
+    void protectsOnlyWhenExactlyVrai() {
+        QFETCH(QString, option);
+        QFETCH(bool, protects);
+        QCOMPARE(isProtected(option), protects);
+    }
+
+    void deletionNeedsAWordAndTheExactPassword_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("no word") << ""
+                                 << "abc"
+                                 << "abc" << int(Deletion::NothingToDelete);
+        QTest::newRow("blank") << "cat"
+                               << "   "
+                               << "abc" << int(Deletion::PasswordMissing);
+        QTest::newRow("right") << "cat"
+                               << "abc"
+                               << "abc" << int(Deletion::Ask);
+        QTest::newRow("trailing space") << "cat"
+                                        << "abc "
+                                        << "abc" << int(Deletion::WrongPassword);
+        QTest::newRow("case") << "cat"
+                              << "ABC"
+                              << "abc" << int(Deletion::WrongPassword);
+        QTest::newRow("none stored") << "cat"
+                                     << "x"
+                                     << "" << int(Deletion::WrongPassword);
+    }
+    void deletionNeedsAWordAndTheExactPassword() {
+        QFETCH(QString, word);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(int, outcome);
+        QCOMPARE(int(checkDeletion(word, typed, stored)), outcome);
+    }
+
+    void boxesEndWithTheQuotedManagementLine() {
+        const QStringList lines = protectedMessage().split(u'\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.last(), QStringLiteral(" dans la partie \"gestion.\""));
+        QCOMPARE(modificationMessage(true), protectedMessage());
+        QCOMPARE(modificationMessage(false).split(u'\n').last(), lines.last());
+        QCOMPARE(deletionQuestion("cat"), QStringLiteral("Suppression de \"cat\" ?"));
+    }
+
+    void fetchesRowsAScreenfulAtATime() {
+        for (int i = 0; i < 2 * LexiconModel::FetchSize; ++i)
+            QVERIFY(Fx::addRow(rs(), {{Field::Origine, QStringLiteral("w%1").arg(i)}}));
+        listed(std::nullopt);
+        LexiconModel model(rs());
+        QCOMPARE(model.rowCount(), LexiconModel::FetchSize);
+        QVERIFY(model.canFetchMore({}));
+        model.fetchMore({});
+        model.fetchMore({});
+        QCOMPARE(model.rowCount(), rs().recordCount());
+        QVERIFY(!model.canFetchMore({}));
+    }
+
+    void aChangedCellIsWrittenOnlyAfterYes_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("yes") << "chaton" << true << 1 << "chaton";
+        QTest::newRow("no") << "chaton" << false << 1 << "chat";
+        QTest::newRow("unchanged asks nothing") << "chat" << true << 0 << "chat";
+    }
+    void aChangedCellIsWrittenOnlyAfterYes() {
+        QFETCH(QString, typed);
+        QFETCH(bool, yes);
+        QFETCH(int, asked);
+        QFETCH(QString, stored);
+        listed(filterFor("+", true, "cat"));
+        LexiconModel model(rs());
+        model.setEditable(true);
+        int questions = 0;
+        model.setConfirmation([&](int, const QString&, const QVariant&) {
+            ++questions;
+            return yes;
+        });
+        model.setData(model.index(0, 1), typed);
+        QCOMPARE(questions, asked);
+        QCOMPARE(model.index(0, 1).data().toString(), stored);
+        QVERIFY(storedWords().contains("cat=" + stored));
+    }
+
+    void aNewPairIsAddedWholeAfterYes_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void aNewPairIsAddedWholeAfterYes() {
+        QFETCH(bool, yes);
+        listed(filterFor("+", true, "\""));
+        LexiconModel model(rs());
+        model.setEditable(true);
+        model.setConfirmation([&](int, const QString&, const QVariant&) { return yes; });
+        model.setAdding(true);
+        QSignalSpy added(&model, &LexiconModel::pairAdded);
+        QCOMPARE(model.rowCount(), 1);
+        QVERIFY(model.isNewRow(0));
+        QVERIFY(model.setData(model.index(0, 0), "ant"));
+        QVERIFY(!storedWords().join(',').contains("ant")); // half a pair is not stored
+        model.setData(model.index(0, 1), "fourmi");
+        QCOMPARE(storedWords().contains("ant=fourmi"), yes);
+        QCOMPARE(added.size(), yes ? 1 : 0);
+        QCOMPARE(model.isAdding(), !yes);
+        if (!yes)
+            QVERIFY(model.index(0, 0).data().toString().isEmpty());
+    }
+
+    void aRefusedWriteIsReportedAndNothingStored() {
+        QVERIFY(Fx::execute(path_, "CREATE TRIGGER refuse BEFORE UPDATE ON Angfr BEGIN "
+                                   "SELECT RAISE(ABORT, 'refused'); END"));
+        listed(filterFor("+", true, "dog"));
+        LexiconModel model(rs());
+        model.setEditable(true);
+        model.setConfirmation([](int, const QString&, const QVariant&) { return true; });
+        QSignalSpy failed(&model, &LexiconModel::writeFailed);
+        QVERIFY(!model.setData(model.index(0, 1), "chiot"));
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(storedWords().contains("dog=chien"));
+        QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("chien"));
+    }
+
+    void aProtectedModelRefusesEdits() {
+        listed(std::nullopt);
+        LexiconModel model(rs());
+        model.setEditable(false);
+        QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+        QVERIFY(!model.setData(model.index(0, 0), "x"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLexiconModel)
+#include "tst_lexiconmodel.moc"

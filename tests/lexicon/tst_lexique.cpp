@@ -1,0 +1,200 @@
+#include "data/Options.h"
+#include "data/Schema.h"
+#include "lexicon/LexiconModel.h"
+#include "lexicon/Lexique.h"
+#include "shell/FormRegistry.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "support/Scenario.h"
+
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+const QString ProgramDir = qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
+const QString Password = QStringLiteral("maître");
+} // namespace
+
+// The lexicon window driven as a teacher or a child would, over a fresh copy of the generated
+// database.
+class TestLexique : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Scenario> s_;
+    Lexique* lexique_ = nullptr;
+
+    Lexique* open(const QString& protection) {
+        s_ = std::make_unique<Scenario>();
+        QFile::remove(s_->databasePath());
+        QFile::copy(ProgramDir + QStringLiteral("/DbBrin.mdb"), s_->databasePath());
+        QFile(s_->databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        (*s_)->settings().write(Options::Configuration, Options::Protection, protection);
+        (*s_)->settings().write(Options::Configuration, Options::MotDePasse, Password);
+        s_->start();
+        (*s_)->forms().show(QStringLiteral("Lexique"), FormRegistry::ShowMode::Maximised);
+        lexique_ = s_->form<Lexique>(QStringLiteral("Lexique"));
+        lexique_->onActivate();
+        return lexique_;
+    }
+    template <class T> T* child(const QString& name) { return lexique_->findChild<T*>(name); }
+    FXShape* action(int index) {
+        return child<FXShape>(QStringLiteral("Ajout_suppression(%1)").arg(index));
+    }
+    // Every row the grid can show, fetched to the end.
+    QStringList words(int column = 0) {
+        LexiconModel* model = lexique_->model();
+        while (model->canFetchMore({}))
+            model->fetchMore({});
+        QStringList list;
+        for (int row = 0; row < model->fetchedRows(); ++row)
+            list << model->index(row, column).data().toString();
+        return list;
+    }
+    void clickTab(const QString& key) {
+        auto* tabs = child<QTabBar>(QStringLiteral("Agenda"));
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == key)
+                emit tabs->tabBarClicked(i);
+    }
+    void type(const QString& text) { child<QLineEdit>(QStringLiteral("Text1"))->setText(text); }
+    void selectWord(const QString& word) {
+        const int row = int(words().indexOf(word));
+        QVERIFY(row >= 0);
+        lexique_->grid()->setCurrentIndex(lexique_->model()->index(row, 0));
+    }
+    const FakeMessageBox::Shown& lastBox() { return s_->messageBox->shown.last(); }
+
+private slots:
+    void initTestCase() {
+        if (!QFile::exists(ProgramDir + QStringLiteral("/DbBrin.mdb")))
+            QSKIP("no generated program folder");
+    }
+
+    void typingTabsAndPlusNarrowTheList() {
+        open(Options::Faux);
+        const QStringList all = words();
+        QVERIFY(all.size() > 1000);
+        QCOMPARE(lexique_->gridCaption(), QStringLiteral("Anglais/Français"));
+        type(QStringLiteral("ca"));
+        const QStringList ca = words();
+        QVERIFY(ca.contains(QStringLiteral("cat")));
+        QCOMPARE(ca.size(), int(std::count_if(all.cbegin(), all.cend(), [](const QString& w) {
+                     return w.startsWith(QStringLiteral("ca"), Qt::CaseInsensitive);
+                 })));
+        clickTab(QStringLiteral("B"));
+        const QStringList b = words();
+        QVERIFY(!b.isEmpty());
+        for (const QString& word : b)
+            QVERIFY2(word.startsWith(u'b', Qt::CaseInsensitive), qPrintable(word));
+        clickTab(QStringLiteral("+"));
+        QCOMPARE(words(), all);
+        QCOMPARE(s_->audio->channels.isEmpty(), false); // the tab click's effect
+    }
+
+    void frenchDirectionFindsAccentedWordsFromCapitals() {
+        open(Options::Faux);
+        QTest::mouseClick(child<FXShape>(QStringLiteral("Bouton(2)")), Qt::LeftButton);
+        QCOMPARE(lexique_->gridCaption(), QStringLiteral("Français/Anglais"));
+        type(QStringLiteral("É"));
+        QVERIFY(words().contains(QStringLiteral("école")));
+        type(QStringLiteral("'"));
+        QVERIFY(s_->messageBox->shown.isEmpty()); // a quote is a letter like any other
+    }
+
+    void protectionRefusesAddsAndEditsButNotDeletion() {
+        open(Options::Vrai);
+        auto* status = child<FXLabel>(QStringLiteral("Label2"));
+        QCOMPARE(status->caption(),
+                 QStringLiteral("Le lexique est actuellement protégé en écriture."));
+        QTest::mouseClick(action(0), Qt::LeftButton);
+        QCOMPARE(lastBox().title, QStringLiteral("Ajout d'un enregistrement"));
+        QCOMPARE(lastBox().flags, 64);
+        QCOMPARE(lastBox().text, QStringLiteral("Le lexique est protégé en écriture.\nVous pouvez "
+                                                "oter la protection,\nen cochant la case "
+                                                "correspondante\n dans la partie \"gestion.\""));
+        QVERIFY(!lexique_->model()->isAdding());
+        QTest::mouseClick(action(2), Qt::LeftButton);
+        QCOMPARE(lastBox().title, QStringLiteral("Modification"));
+        QVERIFY(lastBox().text.startsWith(QStringLiteral("Le lexique est protégé")));
+        QVERIFY(!(lexique_->model()->flags(lexique_->model()->index(0, 0)) & Qt::ItemIsEditable));
+
+        type(QStringLiteral("cat"));
+        selectWord(QStringLiteral("cat"));
+        child<QLineEdit>(QStringLiteral("Text2"))->setText(Password);
+        s_->messageBox->answers = {MsgBox::Yes};
+        QTest::mouseClick(action(1), Qt::LeftButton);
+        QCOMPARE(lastBox().text, QStringLiteral("Suppression de \"cat\" ?"));
+        QCOMPARE(lastBox().flags, 292);
+        QVERIFY(!words().contains(QStringLiteral("cat")));
+        QVERIFY(child<QLineEdit>(QStringLiteral("Text2"))->text().isEmpty());
+    }
+
+    void deletionRefusesAWrongOrMissingPassword_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("trailing space") << Password + u' ' << "Mauvais mot de passe.";
+        QTest::newRow("other case") << Password.toUpper() << "Mauvais mot de passe.";
+        QTest::newRow("blank") << "  "
+                               << "Veuillez entrer votre mot de passe...";
+    }
+    void deletionRefusesAWrongOrMissingPassword() {
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        open(Options::Faux);
+        type(QStringLiteral("dog"));
+        selectWord(QStringLiteral("dog"));
+        child<QLineEdit>(QStringLiteral("Text2"))->setText(typed);
+        QTest::mouseClick(action(1), Qt::LeftButton);
+        QCOMPARE(s_->messageBox->shown.size(), 1);
+        QCOMPARE(lastBox().text, text);
+        QCOMPARE(lastBox().title, QStringLiteral("Mot de passe"));
+        QVERIFY(words().contains(QStringLiteral("dog")));
+    }
+
+    void noToTheSaveQuestionKeepsTheOldText() {
+        open(Options::Faux);
+        type(QStringLiteral("cat"));
+        LexiconModel* model = lexique_->model();
+        const QModelIndex cell = model->index(0, 1);
+        const QString before = cell.data().toString();
+        s_->messageBox->answers = {MsgBox::No};
+        QVERIFY(!model->setData(cell, QStringLiteral("minou")));
+        QCOMPARE(lastBox().title, QStringLiteral("Confirmation d'enregistrement"));
+        QCOMPARE(lastBox().text, QStringLiteral("Voulez-vous enregistrer les modifications ?"));
+        type(QStringLiteral("cat"));
+        QCOMPARE(model->index(0, 1).data().toString(), before);
+        QVERIFY(action(0)->isEnabled());
+        QVERIFY(child<FXShape>(QStringLiteral("Bouton(1)"))->isEnabled());
+    }
+
+    void anAddedPairAppearsInItsPlaceInTheSortedList() {
+        open(Options::Faux);
+        clickTab(QStringLiteral("B"));
+        QTest::mouseClick(action(0), Qt::LeftButton);
+        LexiconModel* model = lexique_->model();
+        QCOMPARE(model->rowCount(), 1);
+        s_->messageBox->answers = {MsgBox::Yes};
+        model->setData(model->index(0, 0), QStringLiteral("bzzz"));
+        model->setData(model->index(0, 1), QStringLiteral("bourdonnement"));
+        QStringList listed = words();
+        QVERIFY(listed.contains(QStringLiteral("bzzz")));
+        QStringList sorted = listed;
+        std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+            return QString::localeAwareCompare(a.toLower(), b.toLower()) < 0;
+        });
+        QCOMPARE(listed.indexOf(QStringLiteral("bzzz")), sorted.indexOf(QStringLiteral("bzzz")));
+        QCOMPARE(lexique_->model()->index(lexique_->grid()->currentIndex().row(), 0).data(),
+                 QVariant(QStringLiteral("bzzz")));
+    }
+
+    void retourClosesTheWindow() {
+        open(Options::Faux);
+        QTest::mouseClick(action(3), Qt::LeftButton);
+        QVERIFY(!(*s_)->forms().isLoaded(QStringLiteral("Lexique")));
+    }
+};
+
+QTEST_MAIN(TestLexique)
+#include "tst_lexique.moc"
