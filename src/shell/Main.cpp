@@ -1,12 +1,14 @@
 #include "shell/Main.h"
 
+#include "activities/Comptine.h"
+#include "activities/Seconde.h"
+#include "activities/Tierce.h"
+#include "pupils/Formulaire.h"
+#include "pupils/Inscription.h"
 #include "shell/Accueil.h"
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
 #include "shell/Principale.h"
-#include "activities/Seconde.h"
-#include "pupils/Formulaire.h"
-#include "pupils/Inscription.h"
 #include "shell/StartupChecks.h"
 #include "activities/Tierce.h"
 #include "lexicon/Lexique.h"
@@ -29,6 +31,8 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Tierce(c); });
     forms.registerForm(QStringLiteral("Lexique"), Placement::Child,
                        [](Contexte& c) { return new Lexique(c); });
+    forms.registerForm(QStringLiteral("Comptine"), Placement::Child,
+                       [](Contexte& c) { return new Comptine(c); });
 }
 
 bool Main(Contexte& contexte) {

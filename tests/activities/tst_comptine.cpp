@@ -1,0 +1,302 @@
+#include "activities/Comptine.h"
+#include "activities/Seconde.h"
+#include "data/Options.h"
+#include "data/Schema.h"
+#include "shell/FormRegistry.h"
+#include "shell/Principale.h"
+#include "shell/controls/FXHotspotPicture.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "support/Scenario.h"
+
+#include <QDirIterator>
+#include <QtTest>
+#include <algorithm>
+
+namespace {
+const QString ProgramDir = qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
+const QString Lea = QStringLiteral("Léa");
+const QString Invite = QStringLiteral("Invité");
+enum { Terminer = 0, Arreter = 1, Ecouter = 2, Demarrer = 3 };
+
+void copyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + u'/' + QDir(from).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+}
+
+// A mouse event as the window system delivers it to the widget under the pointer (or to the one
+// that holds the pointer while a button is down): position in the widget, global position.
+void send(QWidget* widget, QEvent::Type type, QPoint globalAt, Qt::MouseButtons held,
+          Qt::MouseButton button = Qt::NoButton) {
+    QMouseEvent event(type, widget->mapFromGlobal(globalAt), globalAt, button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+QPoint centreOf(QWidget* widget) {
+    return widget->mapToGlobal(widget->rect().center());
+}
+
+// A point inside hotspot `index` of a picture control.
+QPoint pointOf(FXHotspotPicture* picture, int index) {
+    for (int y = 0; y < picture->height(); y += 3)
+        for (int x = 0; x < picture->width(); x += 3)
+            if (picture->indexAt(QPointF(x, y)) == index)
+                return QPoint(x, y);
+    return QPoint(-1, -1);
+}
+} // namespace
+
+// A signed-in pupil on the rhyme window of the generated program folder, over a fresh copy of
+// its database.
+class Partie {
+public:
+    explicit Partie(const QString& pupil = Lea) {
+        QFile::remove(s.databasePath());
+        QFile::copy(ProgramDir + QStringLiteral("/DbBrin.mdb"), s.databasePath());
+        QFile(s.databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        s.addPupil(Lea, QStringLiteral("CE2"), QStringLiteral("abc"));
+        for (const char* folder : {"Hotspot", "Bitmap"})
+            copyTree(ProgramDir + u'/' + QLatin1String(folder),
+                     s.programFolder() + u'/' + QLatin1String(folder));
+        main = s.start();
+        s->general().NomChoisi = s->general().NomEleve = pupil;
+        s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised);
+    }
+
+    // The pupil picks "Comptine <rhyme>" in the rhyme list of the chooser.
+    Comptine* choose(int rhyme) {
+        auto* seconde = s.form<Seconde>(QStringLiteral("Seconde"));
+        QTest::mouseClick(main->bouton(5), Qt::LeftButton);
+        FXHotspotPicture* list = seconde->listPicture();
+        const QPoint at = pointOf(list, rhyme - 1);
+        if (at.x() < 0)
+            return nullptr;
+        QTest::mouseMove(list, at);
+        QTest::mouseClick(list, Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents(); // the chooser, unloaded, goes
+        return s.form<Comptine>(QStringLiteral("Comptine"));
+    }
+
+    void press(int button) { QTest::mouseClick(main->comptines(button), Qt::LeftButton); }
+
+    // Verse k is picked up, carried over the points given, and released at the last one.
+    void drag(Comptine* c, int k, const QList<QPoint>& path) {
+        FXLabel* verse = c->etiquette(k);
+        send(verse, QEvent::MouseButtonPress, centreOf(verse), Qt::LeftButton, Qt::LeftButton);
+        for (const QPoint& at : path)
+            send(verse, QEvent::MouseMove, at, Qt::LeftButton);
+        send(verse, QEvent::MouseButtonRelease, path.last(), Qt::NoButton, Qt::LeftButton);
+    }
+    void dropOnPanel(Comptine* c, int k) {
+        const QPoint panel = centreOf(c->panneau());
+        drag(c, k, {panel - QPoint(40, 0), panel});
+    }
+
+    FakeAudioChannel* channelOf(const QString& suffix) {
+        for (FakeAudioChannel* channel : s.audio->channels)
+            if (!channel->played.isEmpty() && channel->played.last().file.endsWith(suffix))
+                return channel;
+        return nullptr;
+    }
+    QVariant score(const QString& pupil) { return s.pupilField(pupil, "Comptine1"); }
+
+    Scenario s;
+    Principale* main = nullptr;
+};
+
+class TestComptine : public QObject {
+    Q_OBJECT
+
+    static QList<int> tops(Comptine* c) {
+        QList<int> list;
+        for (int k = 1; k <= c->NbVers(); ++k)
+            list << c->etiquette(k)->y();
+        return list;
+    }
+
+private slots:
+    void initTestCase() {
+        if (!QFile::exists(ProgramDir + QStringLiteral("/DbBrin.mdb")))
+            QSKIP("no generated program folder");
+    }
+
+    void choosingARhymeShowsItsVersesHiddenUntilDemarrer() {
+        Partie p;
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        QVERIFY(!p.s.isShown(QStringLiteral("Seconde")));
+        QCOMPARE(c->NbVers(), 4);
+        QCOMPARE(p.main->titre()->caption(), QStringLiteral("Comptine 1"));
+        QVERIFY(c->TexteComptine().startsWith(QStringLiteral("Twinkle, twinkle, little star,\r")));
+        for (int k = 0; k <= 4; ++k)
+            QVERIFY(c->etiquette(k)->isHidden());
+        QVERIFY(p.main->comptines(Terminer)->isHidden());
+        for (int i : {Arreter, Ecouter, Demarrer})
+            QVERIFY(p.main->comptines(i)->isVisible());
+        QVERIFY(p.main->commande(13)->isHidden()); // no "Action" in a rhyme
+        // Every label stays in the verse column at one of the rhyme's places.
+        QList<int> places = tops(c);
+        std::sort(places.begin(), places.end());
+        QCOMPARE(places, (QList<int>{46, 86, 126, 166}));
+        QCOMPARE(c->etiquette(3)->x(), 36);
+    }
+
+    void everyVerseDroppedInOrderStoresOne() {
+        Partie p;
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        p.press(Demarrer);
+        QVERIFY(p.main->comptines(Terminer)->isVisible());
+        for (int k = 1; k <= c->NbVers(); ++k) {
+            QVERIFY(c->etiquette(k)->isVisible());
+            p.dropOnPanel(c, k);
+            QVERIFY(c->etiquette(k)->isHidden()); // a dropped verse cannot come twice
+            QCOMPARE(c->panneau()->foreColor(), Comptine::Violet);
+        }
+        QCOMPARE(c->comptine().panel(), c->TexteComptine());
+        QCOMPARE(p.score(Lea).toInt(), 0);
+        p.press(Terminer);
+        QCOMPARE(c->panneau()->foreColor(), Comptine::Vert);
+        QCOMPARE(p.score(Lea).toInt(), 1);
+        QCOMPARE(p.s->general().Reaction, 2);
+        QVERIFY(p.s.messageBox->shown.isEmpty());
+    }
+
+    void someVersesOnlyGiveARedPanelAndNoMark_data() {
+        QTest::addColumn<QList<int>>("drops");
+        QTest::newRow("two of four") << QList<int>{1, 2};
+        QTest::newRow("all, two swapped") << QList<int>{2, 1, 3, 4};
+        QTest::newRow("none") << QList<int>{};
+    }
+    void someVersesOnlyGiveARedPanelAndNoMark() {
+        QFETCH(QList<int>, drops);
+        Partie p;
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        p.press(Demarrer);
+        for (int k : drops)
+            p.dropOnPanel(c, k);
+        p.press(Terminer);
+        QCOMPARE(c->panneau()->foreColor(), Comptine::Rouge);
+        QCOMPARE(p.score(Lea).toInt(), 0);
+        QCOMPARE(p.s->general().Reaction, 1);
+    }
+
+    void demarrerAgainEmptiesThePanelAndShufflesEveryVerse() {
+        Partie p;
+        p.s.random->values = {0.5, 0.1, 0.9, 0.3};
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        p.press(Demarrer);
+        p.dropOnPanel(c, 1);
+        p.dropOnPanel(c, 3);
+        const QList<int> before = tops(c);
+        const int seeds = p.s.random->randomizeCalls;
+        p.press(Demarrer);
+        QCOMPARE(p.s.random->randomizeCalls, seeds + 1);
+        QVERIFY(c->panneau()->caption().isEmpty());
+        QVERIFY(c->comptine().panel().isEmpty());
+        for (int k = 1; k <= c->NbVers(); ++k)
+            QVERIFY(c->etiquette(k)->isVisible());
+        QVERIFY(tops(c) != before);
+        // The verses dropped before can be dropped again.
+        p.dropOnPanel(c, 1);
+        QCOMPARE(c->comptine().panel(), c->comptine().verse(1) + u'\r');
+    }
+
+    void aTenVerseRhymeReadsItsTenthVerseFrom160() {
+        Partie p;
+        Comptine* c = p.choose(4);
+        QVERIFY(c);
+        QCOMPARE(c->NbVers(), 10);
+        DataControl data;
+        data.setDatabaseName(p.s.databasePath());
+        data.setRecordSource(Schema::Table::Compte);
+        QVERIFY(data.refresh());
+        data.recordSet().findFirst(Criterion::equals(Schema::Field::Numero, "160"));
+        QVERIFY(!data.recordSet().noMatch());
+        const QString tenth = data.recordSet().field(Schema::Field::Vers).toString();
+        QCOMPARE(tenth, QStringLiteral("A big fat hen."));
+        QCOMPARE(c->etiquette(10)->caption(), tenth);
+        QVERIFY(c->TexteComptine().endsWith(tenth + u'\r'));
+        QCOMPARE(c->etiquette(9)->caption(), QStringLiteral("Nine, ten,"));
+    }
+
+    // The rest of the program never keeps the guest's results: a rhyme rebuilt by the guest is
+    // shown right, and the guest's row keeps its value.
+    void theGuestsRhymeIsJudgedButNotStored() {
+        Partie p(Invite);
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        p.press(Demarrer);
+        for (int k = 1; k <= c->NbVers(); ++k)
+            p.dropOnPanel(c, k);
+        p.press(Terminer);
+        QCOMPARE(c->panneau()->foreColor(), Comptine::Vert);
+        QCOMPARE(p.score(Invite).toInt(), 0);
+        QCOMPARE(p.score(Lea).toInt(), 0);
+        QVERIFY(p.s.messageBox->shown.isEmpty());
+    }
+
+    void passingOverAVersePlaysTheDraggedVerseOnce() {
+        Partie p;
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        p.press(Demarrer);
+        c->onActivate();
+        FXLabel* over = c->etiquette(3);
+        FXLabel* other = c->etiquette(1);
+        // Verse 2 carried over verse 3, then over verse 1, and released away from the panel.
+        p.drag(c, 2, {centreOf(over), centreOf(other), c->mapToGlobal(QPoint(5, 5))});
+        FakeAudioChannel* channel = p.channelOf(QStringLiteral("1492.wav"));
+        QVERIFY(channel);
+        QCOMPARE(channel->played.size(), 1); // one verse sound at a time
+        QCOMPARE(over->foreColor(), Comptine::Survole);
+        QCOMPARE(other->foreColor(), Comptine::Noir);
+        QVERIFY(!c->pretAJouer());
+        // Not dropped: verse 2 is back in its place, the panel is empty.
+        QVERIFY(c->etiquette(2)->isVisible());
+        QCOMPARE(c->etiquette(2)->x(), 36);
+        QVERIFY(c->comptine().panel().isEmpty());
+        channel->finishNow();
+        QCOMPARE(over->foreColor(), Comptine::Noir);
+        QVERIFY(c->pretAJouer());
+        QVERIFY(p.s->general().DernierSon.endsWith(QStringLiteral("1492.wav")));
+        QVERIFY(p.main->bouton(8)->isVisible()); // Studio
+    }
+
+    void ecouterPlaysTheWholeRhymeAndArreterStopsIt() {
+        Partie p;
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        p.press(Ecouter);
+        FakeAudioChannel* channel = p.channelOf(QStringLiteral("149490.wav"));
+        QVERIFY(channel);
+        QVERIFY(channel->playing);
+        QVERIFY(p.s->general().DernierSon.endsWith(QStringLiteral("149490.wav")));
+        QVERIFY(p.main->bouton(8)->isVisible());
+        p.press(Arreter);
+        QVERIFY(!channel->playing);
+        QVERIFY(c->pretAJouer());
+    }
+
+    void leavingTheRhymeHidesItsButtons() {
+        Partie p;
+        QVERIFY(p.choose(1));
+        p.press(Demarrer);
+        QTest::mouseClick(p.main->bouton(13), Qt::LeftButton); // "Retour"
+        QCoreApplication::processEvents();
+        QVERIFY(!p.s->forms().isLoaded(QStringLiteral("Comptine")));
+        for (int i = Terminer; i <= Demarrer; ++i)
+            QVERIFY(p.main->comptines(i)->isHidden());
+    }
+};
+
+QTEST_MAIN(TestComptine)
+#include "tst_comptine.moc"
