@@ -1,14 +1,15 @@
 #include "shell/Main.h"
 
+#include "activities/Quizz.h"
+#include "activities/Seconde.h"
+#include "activities/Tierce.h"
+#include "pupils/Formulaire.h"
+#include "pupils/Inscription.h"
 #include "shell/Accueil.h"
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
 #include "shell/Principale.h"
-#include "activities/Seconde.h"
-#include "pupils/Formulaire.h"
-#include "pupils/Inscription.h"
 #include "shell/StartupChecks.h"
-#include "activities/Tierce.h"
 
 #include <QPixmap>
 
@@ -26,6 +27,8 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Seconde(c); });
     forms.registerForm(QStringLiteral("Tierce"), Placement::Child,
                        [](Contexte& c) { return new Tierce(c); });
+    forms.registerForm(QStringLiteral("Quizz"), Placement::Child,
+                       [](Contexte& c) { return new Quizz(c); });
 }
 
 bool Main(Contexte& contexte) {
