@@ -1,6 +1,7 @@
 #include "shell/Main.h"
 
 #include "activities/Comptine.h"
+#include "activities/Quizz.h"
 #include "activities/Seconde.h"
 #include "activities/Tierce.h"
 #include "pupils/Formulaire.h"
@@ -33,6 +34,8 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Lexique(c); });
     forms.registerForm(QStringLiteral("Comptine"), Placement::Child,
                        [](Contexte& c) { return new Comptine(c); });
+    forms.registerForm(QStringLiteral("Quizz"), Placement::Child,
+                       [](Contexte& c) { return new Quizz(c); });
 }
 
 bool Main(Contexte& contexte) {

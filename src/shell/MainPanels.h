@@ -41,6 +41,10 @@ public:
     virtual void playTeacherFrames(int from, int to) = 0;
     // The listening activities: counting right answers and the end of a series.
     virtual Activites* activites() const = 0;
+    // For windows that answer outside the activity panel (the quiz): the teacher's reaction to
+    // a right (true) or wrong answer, and CompterReussite, which ends a series at ten answers.
+    virtual void teacherReaction(bool success) = 0;
+    virtual void compterReussite() = 0;
 };
 
 // The loaded main window's panels, or null before the main window is loaded.

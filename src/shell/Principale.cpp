@@ -566,6 +566,17 @@ void Principale::Profette() {
     FXVid1->setCommand(FXVid::PlayRange);
 }
 
+void Principale::teacherReaction(bool success) {
+    if (success)
+        activites_->ReactionSucces();
+    else
+        activites_->ReactionEchec();
+}
+
+void Principale::compterReussite() {
+    activites_->CompterReussite();
+}
+
 void Principale::playTeacherFrames(int from, int to) {
     ctx().general().VideoEnCours = true;
     FXVid1->setStartFrame(from);
