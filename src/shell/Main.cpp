@@ -9,6 +9,7 @@
 #include "pupils/Inscription.h"
 #include "shell/StartupChecks.h"
 #include "activities/Tierce.h"
+#include "sound/Visu.h"
 
 #include <QPixmap>
 
@@ -26,6 +27,8 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Seconde(c); });
     forms.registerForm(QStringLiteral("Tierce"), Placement::Child,
                        [](Contexte& c) { return new Tierce(c); });
+    forms.registerForm(QStringLiteral("Visu"), Placement::Child,
+                       [](Contexte& c) { return new Visu(c); });
 }
 
 bool Main(Contexte& contexte) {

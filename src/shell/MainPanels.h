@@ -41,6 +41,8 @@ public:
     virtual void playTeacherFrames(int from, int to) = 0;
     // The listening activities: counting right answers and the end of a series.
     virtual Activites* activites() const = 0;
+    // Takes back the answer buttons of the question phase (DesarmerReponses).
+    virtual void desarmerReponses() = 0;
 };
 
 // The loaded main window's panels, or null before the main window is loaded.

@@ -56,6 +56,7 @@ public:
 
     // The listening activities of the activity panel and the chooser's picture.
     Activites* activites() const override { return activites_; }
+    void desarmerReponses() override;
     // Timer1 .. Timer4.
     QTimer* timer(int number) override;
     // The loudspeaker picture Image2.
