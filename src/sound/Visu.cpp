@@ -32,6 +32,7 @@ constexpr int FrameHeight = 1050;
 constexpr int ButtonTop = 270;
 
 constexpr unsigned Black = 0;
+constexpr unsigned TitleColour = 0x800000; // navy, readable on the pale background
 constexpr unsigned Yellow = 0xFFFF;
 constexpr unsigned Blue = 0xFF0000;
 constexpr std::array<unsigned, 3> DrawColour{0, 0xFF00, 0xFFFF00};
@@ -92,7 +93,7 @@ void Visu::buildBoxes() {
 
         auto* title = new FXLabel(QStringLiteral("Label1"), box, this);
         title->setTransparent(true);
-        title->setForeColor(0xFFFFFF);
+        title->setForeColor(TitleColour);
         title->setFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
         title->setGeometry(twipsRect(BoxLeft, BoxTop[box] - 330, BoxWidth, 300));
         Label1[box] = title;
@@ -109,18 +110,18 @@ void Visu::buildFrames() {
         auto* frame = new QGroupBox(captions[i], this);
         frame->setObjectName(QStringLiteral("Frame1(%1)").arg(i));
         frame->setGeometry(twipsRect(lefts[i], FrameTop, widths[i], FrameHeight));
-        frame->setStyleSheet(
-            QStringLiteral("QGroupBox { color: white; font-weight: bold; border: 1px solid #c0c0c0;"
-                           " border-radius: 4px; margin-top: 8px; background: rgba(0,0,0,90); }"
-                           " QGroupBox::title { subcontrol-origin: margin; left: 8px; }"
-                           " QGroupBox:disabled { color: #808080; }"));
+        frame->setStyleSheet(QStringLiteral(
+            "QGroupBox { color: #000080; font-weight: bold; border: 1px solid #c0c0c0;"
+            " border-radius: 4px; margin-top: 8px; background: rgba(0,0,0,90); }"
+            " QGroupBox::title { subcontrol-origin: margin; left: 8px; }"
+            " QGroupBox:disabled { color: #808080; }"));
         Frame1[i] = frame;
     }
     placeButton(0, Frame1[0], 330, QStringLiteral("Arrêter"), 0, QStringLiteral("Arrêter"));
     placeButton(1, Frame1[0], 1155, QStringLiteral("Ecouter"), 5, QStringLiteral("Ecouter"));
-    placeButton(2, Frame1[1], 330, QStringLiteral("Enregistrer"), 6, QStringLiteral("Enregistrer"));
-    placeButton(3, Frame1[1], 1350, QStringLiteral("Arrêter"), 3, QStringLiteral("Arrêter"));
-    placeButton(4, Frame1[1], 2370, QStringLiteral("Ecouter"), 4, QStringLiteral("Ecouter"));
+    placeButton(2, Frame1[1], 450, QStringLiteral("Enregistrer"), 6, QStringLiteral("Enregistrer"));
+    placeButton(3, Frame1[1], 1400, QStringLiteral("Arrêter"), 3, QStringLiteral("Arrêter"));
+    placeButton(4, Frame1[1], 2350, QStringLiteral("Ecouter"), 4, QStringLiteral("Ecouter"));
     placeButton(5, Frame1[2], 232, QStringLiteral("Quitter le studio"), 7,
                 QStringLiteral("Quitter"));
 }
@@ -146,7 +147,7 @@ void Visu::placeButton(int button, QWidget* frame, int left, const QString& capt
     text->setForeColor(0xFFFFFF);
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     text->setGeometry(
-        twipsRect(left - 200, ButtonTop + size.height() + 15, size.width() + 400, 270));
+        twipsRect(left - 240, ButtonTop + size.height() + 15, size.width() + 480, 270));
     Label1[static_cast<size_t>(labelIndex)] = text;
 }
 
