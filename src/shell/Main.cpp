@@ -13,6 +13,7 @@
 #include "shell/StartupChecks.h"
 #include "activities/Tierce.h"
 #include "lexicon/Lexique.h"
+#include "sound/Visu.h"
 
 #include <QPixmap>
 
@@ -36,6 +37,8 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Comptine(c); });
     forms.registerForm(QStringLiteral("Quizz"), Placement::Child,
                        [](Contexte& c) { return new Quizz(c); });
+    forms.registerForm(QStringLiteral("Visu"), Placement::Child,
+                       [](Contexte& c) { return new Visu(c); });
 }
 
 bool Main(Contexte& contexte) {

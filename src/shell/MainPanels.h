@@ -45,6 +45,8 @@ public:
     // a right (true) or wrong answer, and CompterReussite, which ends a series at ten answers.
     virtual void teacherReaction(bool success) = 0;
     virtual void compterReussite() = 0;
+    // Takes back the answer buttons of the question phase (DesarmerReponses).
+    virtual void desarmerReponses() = 0;
 };
 
 // The loaded main window's panels, or null before the main window is loaded.

@@ -20,6 +20,7 @@
 #include "shell/controls/MouseArgs.h"
 #include "sound/Effects.h"
 #include "sound/MciInterpreter.h"
+#include "sound/RecordingFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -381,6 +382,10 @@ QWidget* Principale::hautParleur() const {
     return Image2;
 }
 
+void Principale::desarmerReponses() {
+    activites_->DesarmerReponses();
+}
+
 void Principale::useTable(const QString& table) {
     Data1->setRecordSource(table);
     Data1->refresh();
@@ -601,6 +606,7 @@ bool Principale::onQueryUnload() {
     for (const char* command : {"stop sound", "close sound", "stop capture", "close capture"})
         ctx().mci().send(QString::fromLatin1(command));
     QFile::remove(ctx().media(QStringLiteral("\\enregist.tmp")));
+    RecordingFile::remove();
     ctx().quit(0);
     return true;
 }

@@ -58,6 +58,7 @@ public:
     Activites* activites() const override { return activites_; }
     void teacherReaction(bool success) override;
     void compterReussite() override;
+    void desarmerReponses() override;
     // Timer1 .. Timer4.
     QTimer* timer(int number) override;
     // The loudspeaker picture Image2.

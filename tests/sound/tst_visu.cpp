@@ -1,0 +1,233 @@
+#include "platform/MessageBox.h"
+#include "shell/Main.h"
+#include "shell/Principale.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "sound/RecordingFile.h"
+#include "sound/Visu.h"
+#include "sound/WaveBox.h"
+#include "sound/WaveFile.h"
+#include "support/Scenario.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+// A second of a rising and falling tone, as a spoken word would give.
+QByteArray tone(int count = 11025) {
+    QByteArray samples;
+    for (int i = 0; i < count; ++i)
+        samples.append(
+            char(128 + std::lround(100 * std::sin(i / 8.0) * std::sin(i * M_PI / count))));
+    return samples;
+}
+
+void fire(QTimer* timer) {
+    QVERIFY(timer->isActive());
+    QMetaObject::invokeMethod(timer, "timeout");
+}
+
+} // namespace
+
+// The studio window, driven through its named controls with the fake audio devices.
+class TestVisu : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir runtime_;
+
+    struct Studio {
+        Scenario s;
+        Visu* visu = nullptr;
+
+        Studio() {
+            s->general().DernierSon =
+                s.writeFile(QStringLiteral("MciLangue/k1.wav"), makeWave8BitMono(tone()));
+            visu = qobject_cast<Visu*>(s->forms().show(QStringLiteral("Visu")));
+            visu->spectro().processEvents = [this] { s.clock->advance(100); };
+        }
+        template <class T> T* control(const QString& name) { return visu->findChild<T*>(name); }
+        FXShape* button(int i) { return control<FXShape>(QStringLiteral("Command1(%1)").arg(i)); }
+        WaveBox* box(int i) { return control<WaveBox>(QStringLiteral("Picture1(%1)").arg(i)); }
+        FXLabel* title(int i) { return control<FXLabel>(QStringLiteral("Label1(%1)").arg(i)); }
+        QTimer* timer(int i) { return control<QTimer>(QStringLiteral("Timer%1").arg(i)); }
+        void click(int i) { QTest::mouseClick(button(i), Qt::LeftButton); }
+        FakeAudioCapture* capture() { return s.audio->captures.last(); }
+        FakeAudioChannel* channel() { return s.audio->channels.last(); }
+        void record(const QByteArray& voice) {
+            click(2);
+            capture()->captured = voice;
+        }
+    };
+
+    // Drags across a box from one x to another, in twips.
+    static void drag(WaveBox* box, int fromX, int toX) {
+        const int y = box->height() / 2;
+        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(fromX / 15, y));
+        QMouseEvent move(QEvent::MouseMove, QPointF(toX / 15, y),
+                         box->mapToGlobal(QPointF(toX / 15, y)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &move);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(toX / 15, y));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(runtime_.isValid());
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
+    }
+
+    void theStudioButtonOpensTheStudioOnTheModel() {
+        Scenario s;
+        s.start();
+        s->general().DernierSon =
+            s.writeFile(QStringLiteral("MciLangue/k1.wav"), makeWave8BitMono(tone()));
+        QTest::mouseClick(s.principale()->findChild<FXShape*>(QStringLiteral("Bouton(8)")),
+                          Qt::LeftButton);
+        auto* visu = s.form<Visu>(QStringLiteral("Visu"));
+        QVERIFY(visu);
+        QVERIFY(s->general().ModeStudio);
+        QCOMPARE(visu->findChild<WaveBox*>(QStringLiteral("Picture1(1)"))->levels().size(), 610);
+        QCOMPARE(s.principale()->findChild<FXLabel*>(QStringLiteral("Etiquette(0)"))->caption(),
+                 QStringLiteral("Studio"));
+        QTest::mouseClick(visu->findChild<FXShape*>(QStringLiteral("Command1(5)")), Qt::LeftButton);
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Visu")));
+        QVERIFY(!s->general().ModeStudio);
+    }
+
+    void recordAndStopDrawTheRecording() {
+        Studio st;
+        QCOMPARE(st.box(1)->levels().size(), 610);
+        QCOMPARE(st.box(2)->levels().size(), 0);
+        st.record(tone(22050));
+        QVERIFY(st.timer(2)->isActive());
+        QCOMPARE(st.timer(2)->interval(), 10000);
+        QVERIFY(!st.box(1)->isEnabled());
+        QVERIFY(!st.button(4)->isEnabled());
+        st.click(3);
+        QVERIFY(!st.timer(2)->isActive());
+        QCOMPARE(st.box(2)->levels().size(), 610);
+        QVERIFY(st.box(2)->message().isEmpty());
+        QVERIFY(*std::max_element(st.box(2)->levels().begin(), st.box(2)->levels().end()) > 300);
+        QVERIFY(st.box(2)->isEnabled());
+        QVERIFY(st.button(4)->isEnabled());
+        const QString saved = RecordingFile::path();
+        QVERIFY(saved.startsWith(runtime_.path()));
+        QVERIFY(QFile::exists(saved));
+        QVERIFY(!QFile::exists(st.s.programFolder() + QStringLiteral("/enregist.tmp")));
+    }
+
+    void noInputSaysSoInsteadOfAFlatLine_data() {
+        QTest::addColumn<bool>("deviceWorks");
+        QTest::addColumn<QByteArray>("heard");
+        QTest::newRow("no input device") << false << QByteArray();
+        QTest::newRow("an input that delivers silence") << true << QByteArray(11025, char(128));
+    }
+    void noInputSaysSoInsteadOfAFlatLine() {
+        QFETCH(bool, deviceWorks);
+        QFETCH(QByteArray, heard);
+        Studio st;
+        st.click(2);
+        st.capture()->works = deviceWorks;
+        st.click(3); // the first take had no device settings: record again
+        st.click(2);
+        st.capture()->captured = heard;
+        st.click(3);
+        QCOMPARE(st.box(2)->message(), Visu::NoSoundMessage);
+        QVERIFY(st.box(2)->levels().isEmpty());
+        st.capture()->works = true;
+        st.record(tone());
+        st.click(3);
+        QVERIFY(st.box(2)->message().isEmpty());
+    }
+
+    void tenSecondsEndTheTakeWithOneMessage() {
+        Studio st;
+        st.record(tone());
+        fire(st.timer(2));
+        QCOMPARE(st.s.messageBox->shown.size(), 1);
+        QCOMPARE(st.s.messageBox->shown[0].text, Visu::TimeUpMessage);
+        QCOMPARE(MsgBox::buttonSet(st.s.messageBox->shown[0].flags), MsgBox::OkOnly);
+        QVERIFY(!st.timer(2)->isActive());
+        QVERIFY(!st.button(3)->isEnabled());
+        QVERIFY(!st.button(4)->isEnabled());
+        QVERIFY(st.button(2)->isEnabled());
+        QVERIFY(st.box(2)->levels().isEmpty()); // not drawn until a take is stopped by hand
+        QVERIFY(QFile::exists(RecordingFile::path()));
+        QCOMPARE(st.s.messageBox->shown.size(), 1);
+    }
+
+    void draggingSelectsAStretchAndAClickGivesTheWholeSound_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("normal");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("model") << 1 << "Modèle"
+                               << "Sélection du modèle";
+        QTest::newRow("recording") << 2 << "Enregistrement"
+                                   << "Sélection de l'enregistrement";
+    }
+    void draggingSelectsAStretchAndAClickGivesTheWholeSound() {
+        QFETCH(int, box);
+        QFETCH(QString, normal);
+        QFETCH(QString, selected);
+        Studio st;
+        st.record(tone());
+        st.click(3);
+        QCOMPARE(st.title(box)->caption(), normal);
+        drag(st.box(box), 300, 0);
+        QCOMPARE(st.title(box)->caption(), selected);
+        QCOMPARE(st.visu->spectro().SelStartPm[box], 2);
+        QCOMPARE(st.visu->spectro().SelEndPm[box], 49);
+        QCOMPARE(st.visu->spectro().SelStartX[box], 10);
+        QCOMPARE(st.visu->spectro().SelEndX[box], 300);
+        QCOMPARE(st.box(box)->backColour(), box == 1 ? 0xC0FFC0u : 0xFFFFC0u);
+        QCOMPARE(st.box(box)->cursorColour(), 0xFF0000u);
+        drag(st.box(box), 600, 3000); // any release in the selection view: whole sound
+        QCOMPARE(st.title(box)->caption(), normal);
+        QCOMPARE(st.visu->spectro().SelEndPm[box], 0);
+        QCOMPARE(st.box(box)->backColour(), 0u);
+        drag(st.box(box), 600, 600);
+        QCOMPARE(st.title(box)->caption(), normal);
+    }
+
+    void theSelectedStretchIsDrawnEnlargedAndPlayed() {
+        Studio st;
+        const QVector<int> whole = st.box(1)->levels();
+        drag(st.box(1), 3045, 6240); // released right of the box
+        QCOMPARE(st.visu->spectro().SelStartPm[1], 500);
+        QVERIFY(st.box(1)->levels() != whole);
+        st.click(1);
+        const auto& played = st.channel()->played.last();
+        QCOMPARE(played.file, st.s->general().DernierSon);
+        QCOMPARE(played.fromMs, 496); // sample 5512 of 11025, at 0.09 ms a sample
+        QCOMPARE(played.toMs, 979);   // 987 thousandths: sample 10882
+    }
+
+    void theCursorCrossesTheBoxAndTheButtonsComeBack() {
+        Studio st;
+        st.click(1);
+        QVERIFY(st.timer(1)->isActive());
+        QCOMPARE(st.timer(1)->interval(), 20);
+        QVERIFY(!st.box(1)->isEnabled());
+        st.channel()->position = 500; // of a 1000 ms sound
+        fire(st.timer(1));
+        QCOMPARE(st.box(1)->cursorX(), 3125.0);
+        st.channel()->position = 972;
+        fire(st.timer(1));
+        QVERIFY(st.timer(1)->isActive());
+        st.channel()->position = 973;
+        fire(st.timer(1));
+        QVERIFY(!st.timer(1)->isActive());
+        QCOMPARE(st.box(1)->cursorX(), -15.0);
+        QCOMPARE(st.button(1)->color(), 0x4000u);
+        QCOMPARE(st.button(1)->state(), int(FXShape::Idle));
+        QVERIFY(st.box(1)->isEnabled());
+        QVERIFY(st.control<QGroupBox>(QStringLiteral("Frame1(1)"))->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestVisu)
+#include "tst_visu.moc"
