@@ -9,6 +9,8 @@
 #include "pupils/Inscription.h"
 #include "shell/StartupChecks.h"
 #include "activities/Tierce.h"
+#include "teacher/Gestion.h"
+#include "teacher/Questions.h"
 
 #include <QPixmap>
 
@@ -26,6 +28,10 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Seconde(c); });
     forms.registerForm(QStringLiteral("Tierce"), Placement::Child,
                        [](Contexte& c) { return new Tierce(c); });
+    forms.registerForm(QStringLiteral("Gestion"), Placement::Child,
+                       [](Contexte& c) { return new Gestion(c); });
+    forms.registerForm(QStringLiteral("Questions"), Placement::Child,
+                       [](Contexte& c) { return new Questions(c); });
 }
 
 bool Main(Contexte& contexte) {
