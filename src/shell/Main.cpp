@@ -14,6 +14,8 @@
 #include "activities/Tierce.h"
 #include "lexicon/Lexique.h"
 #include "sound/Visu.h"
+#include "teacher/Gestion.h"
+#include "teacher/Questions.h"
 
 #include <QPixmap>
 
@@ -39,6 +41,10 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Quizz(c); });
     forms.registerForm(QStringLiteral("Visu"), Placement::Child,
                        [](Contexte& c) { return new Visu(c); });
+    forms.registerForm(QStringLiteral("Gestion"), Placement::Child,
+                       [](Contexte& c) { return new Gestion(c); });
+    forms.registerForm(QStringLiteral("Questions"), Placement::Child,
+                       [](Contexte& c) { return new Questions(c); });
 }
 
 bool Main(Contexte& contexte) {

@@ -1,0 +1,279 @@
+#include "data/Options.h"
+#include "data/Schema.h"
+#include "pupils/Inscription.h"
+#include "shell/FormRegistry.h"
+#include "shell/Principale.h"
+#include "shell/controls/FXShape.h"
+#include "support/Scenario.h"
+#include "teacher/Gestion.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QtTest>
+
+using Schema::Field::Groupe;
+using Schema::Field::Motdepasse;
+using Schema::Field::Nom;
+
+namespace {
+void press(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+class TestGestion : public QObject {
+    Q_OBJECT
+
+    // Signs in as the teacher with the stored password and returns the console.
+    Gestion* openConsole(Scenario& s, const QString& password = QStringLiteral("pivoine")) {
+        if (!s.principale())
+            s.start();
+        auto* signIn = s.form<Inscription>(QStringLiteral("Inscription"));
+        if (!signIn)
+            return nullptr;
+        signIn->managementPassword()->setText(password);
+        press(signIn->findChild<FXShape*>(QStringLiteral("FXShape1(3)")));
+        return s.form<Gestion>(QStringLiteral("Gestion"));
+    }
+    template <class T = QPushButton> T* control(Gestion* g, const QString& name) {
+        T* found = g->findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QPushButton* button(Gestion* g, int i) {
+        return control(g, QStringLiteral("FXShape1(%1)").arg(i));
+    }
+    QLineEdit* text(Gestion* g, int i) {
+        return control<QLineEdit>(g, QStringLiteral("Text%1").arg(i));
+    }
+    QString cell(Gestion* g, int row, int column) {
+        QTableView* grid = control<QTableView>(g, QStringLiteral("DBGrid1"));
+        return grid->model()->index(row, column).data().toString();
+    }
+    bool editCell(Gestion* g, int row, int column, const QString& value) {
+        QAbstractItemModel* model = control<QTableView>(g, QStringLiteral("DBGrid1"))->model();
+        return model->setData(model->index(row, column), value);
+    }
+
+private slots:
+    void defaultPasswordIsFilledAndTheFocusWaitsForTheNewOne() {
+        Scenario s;
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g && g->isVisible());
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Inscription")));
+        QCOMPARE(text(g, 1)->text(), QStringLiteral("pivoine"));
+        QCOMPARE(g->focusWidget(), text(g, 2));
+        QVERIFY(s->general().NomChoisi.isEmpty());
+        const QHeaderView* header =
+            control<QTableView>(g, QStringLiteral("DBGrid1"))->horizontalHeader();
+        QStringList captions;
+        for (int c = 0; c < 3; ++c)
+            captions << header->model()->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(captions, (QStringList{"Nom", "Groupe", "Mot de Passe"}));
+        QCOMPARE(control<QLabel>(g, QStringLiteral("Data1Caption"))->text(),
+                 QStringLiteral("n° : 1"));
+    }
+
+    void aRefusedChangeKeepsTheOldPasswordAndAnAcceptedOneSignsIn() {
+        Scenario s;
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g);
+        text(g, 2)->setText(QStringLiteral("Lys"));
+        text(g, 3)->setText(QStringLiteral("Lis"));
+        press(button(g, 2));
+        QCOMPARE(s.messageBox->shown.last().text,
+                 QStringLiteral("Confirmation du mot de pase incorrect."));
+        QCOMPARE(s.messageBox->shown.last().title, QStringLiteral("Mot de passe"));
+        QCOMPARE(g->focusWidget(), text(g, 3));
+        QCOMPARE(text(g, 3)->selectedText(), QStringLiteral("Lis"));
+        QCOMPARE(s->settings().read(Options::Configuration, Options::MotDePasse),
+                 QStringLiteral("pivoine"));
+
+        text(g, 3)->setText(QStringLiteral("Lys"));
+        press(button(g, 2));
+        QCOMPARE(s.messageBox->shown.last().flags, MsgBox::Information);
+        QCOMPARE(s->settings().read(Options::Configuration, Options::MotDePasse),
+                 QStringLiteral("Lys"));
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(text(g, i)->text().isEmpty());
+
+        press(button(g, 3));
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Gestion")));
+        QVERIFY(s.isShown(QStringLiteral("Inscription")));
+        Gestion* again = openConsole(s, QStringLiteral("Lys"));
+        QVERIFY(again && again->isVisible());
+        QVERIFY(text(again, 1)->text().isEmpty());
+    }
+
+    void deletingTheLastPupilThenAgainSaysThereIsNone() {
+        Scenario s;
+        QVERIFY(s.addPupil(QStringLiteral("Léa"), QStringLiteral("CE1"), QStringLiteral("abc")));
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g);
+        s.messageBox->answers = {MsgBox::No};
+        press(button(g, 0));
+        QCOMPARE(s.messageBox->shown.last().text, QStringLiteral("Suppression de \"Invité\" ?"));
+        QCOMPARE(s.messageBox->shown.last().flags,
+                 MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2);
+        QCOMPARE(s.rowCount(Schema::Table::Gestion), 2);
+
+        s.messageBox->answers = {MsgBox::Yes, MsgBox::Yes};
+        press(button(g, 0));
+        QCOMPARE(cell(g, 0, 0), QStringLiteral("Léa"));
+        press(button(g, 0));
+        QCOMPARE(s.messageBox->shown.last().text, QStringLiteral("Suppression de \"Léa\" ?"));
+        QCOMPARE(s.rowCount(Schema::Table::Gestion), 0);
+        QCOMPARE(control<QLabel>(g, QStringLiteral("Data1Caption"))->text(),
+                 QStringLiteral("n° : 0"));
+        const int shown = int(s.messageBox->shown.size());
+        press(button(g, 0));
+        QCOMPARE(s.messageBox->shown.size(), shown + 1);
+        QCOMPARE(s.messageBox->shown.last().text,
+                 QStringLiteral("Il n'y a pas d'enregistrement à supprimer !"));
+        QCOMPARE(s.messageBox->shown.last().title, QStringLiteral("Suppression"));
+    }
+
+    void sortingByGroupReordersTheGrid() {
+        Scenario s;
+        QVERIFY(s.addPupil(QStringLiteral("Zoé"), QStringLiteral("CM2"), QStringLiteral("a")));
+        QVERIFY(s.addPupil(QStringLiteral("Abel"), QStringLiteral("CE1"), QStringLiteral("b")));
+        QVERIFY(s.addPupil(QStringLiteral("Noé"), QStringLiteral("cm1"), QStringLiteral("c")));
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g);
+        auto* combo = control<QComboBox>(g, QStringLiteral("Combo1"));
+        QCOMPARE(combo->count(), 3);
+        combo->setCurrentIndex(combo->findText(QStringLiteral("Groupe")));
+        emit combo->activated(combo->currentIndex());
+        QStringList groups;
+        for (int r = 0; r < 4; ++r)
+            groups << cell(g, r, 1);
+        QCOMPARE(groups, (QStringList{"", "CE1", "cm1", "CM2"}));
+        combo->setCurrentIndex(combo->findText(QStringLiteral("Nom")));
+        emit combo->activated(combo->currentIndex());
+        QCOMPARE(cell(g, 0, 0), QStringLiteral("Abel"));
+    }
+
+    void gridEditsAreConfirmedCheckedAndSeenBySignIn() {
+        Scenario s;
+        QVERIFY(s.addPupil(QStringLiteral("Léa"), QStringLiteral("CE1"), QStringLiteral("abc")));
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g);
+        s.messageBox->answers = {MsgBox::No};
+        QVERIFY(!editCell(g, 1, 1, QStringLiteral("CM2")));
+        QCOMPARE(s.messageBox->shown.last().title, QStringLiteral("Confirmation d'enregistrement"));
+        QCOMPARE(s.pupilField(QStringLiteral("Léa"), Groupe).toString(), QStringLiteral("CE1"));
+
+        struct Refused {
+            int column;
+            const char* value;
+        };
+        for (const Refused& r :
+             {Refused{0, "invité"}, Refused{0, " "}, Refused{1, ""}, Refused{2, "abcd"},
+              Refused{0, "L\xC3\xA9"
+                         "a \xF0\x9F\x98\x80"}}) {
+            const int before = int(s.messageBox->shown.size());
+            QVERIFY2(!editCell(g, 1, r.column, QString::fromUtf8(r.value)), r.value);
+            QCOMPARE(s.messageBox->shown.size(), before + 1);
+            QCOMPARE(s.messageBox->shown.last().flags, MsgBox::Exclamation);
+        }
+        QCOMPARE(s.pupilField(QStringLiteral("Léa"), Motdepasse).toString(), QStringLiteral("abc"));
+
+        s.messageBox->answers = {MsgBox::Yes, MsgBox::Yes};
+        QVERIFY(editCell(g, 1, 1, QStringLiteral("CM2")));
+        QVERIFY(editCell(g, 1, 0, QStringLiteral("O'Brien \"Jo\"")));
+        QCOMPARE(s.pupilField(QStringLiteral("O'Brien \"Jo\""), Groupe).toString(),
+                 QStringLiteral("CM2"));
+        press(button(g, 3));
+        auto* groupsList = s.form<Inscription>(QStringLiteral("Inscription"))
+                               ->findChild<QListWidget*>(QStringLiteral("Combo1"));
+        QVERIFY(!groupsList->findItems(QStringLiteral("CM2"), Qt::MatchExactly).isEmpty());
+        QVERIFY(groupsList->findItems(QStringLiteral("CE1"), Qt::MatchExactly).isEmpty());
+    }
+
+    void optionsAreWrittenAndReadBackByTheirWindows() {
+        Scenario s;
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g);
+        // Start-up defaults: Protection and Texte on, Verrouillage off, the program's quiz.
+        QVERIFY(control<QCheckBox>(g, QStringLiteral("Check1"))->isChecked());
+        QVERIFY(!control<QCheckBox>(g, QStringLiteral("Check2"))->isChecked());
+        QVERIFY(control<QCheckBox>(g, QStringLiteral("Check3"))->isChecked());
+        QVERIFY(control<QRadioButton>(g, QStringLiteral("Option4"))->isChecked());
+        control<QCheckBox>(g, QStringLiteral("Check2"))->click();
+        control<QCheckBox>(g, QStringLiteral("Check3"))->click();
+        control<QRadioButton>(g, QStringLiteral("Option3"))->click();
+        QCOMPARE(s->settings().read(Options::Configuration, Options::Verrouillage), Options::Vrai);
+        QCOMPARE(s->settings().read(Options::Configuration, Options::Texte), Options::Faux);
+        QCOMPARE(s->settings().read(Options::Configuration, Options::Quizz), Options::Faux);
+
+        press(button(g, 3));
+        emit s.principale()->bouton(10)->clicked(10);
+        QCOMPARE(s.messageBox->shown.last().text,
+                 QStringLiteral("Pas d'accès possible sans oter le verrouillage."));
+
+        Gestion* again = openConsole(s);
+        QVERIFY(again);
+        QVERIFY(control<QCheckBox>(again, QStringLiteral("Check2"))->isChecked());
+        QVERIFY(!control<QCheckBox>(again, QStringLiteral("Check3"))->isChecked());
+        QVERIFY(control<QRadioButton>(again, QStringLiteral("Option3"))->isChecked());
+    }
+
+    void theModeTellsLocalFromNetworkAndABadFileIsRefused() {
+        Scenario s;
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g);
+        auto* mode = control<QGroupBox>(g, QStringLiteral("Frame2(0)"));
+        QCOMPARE(mode->title(), QStringLiteral("VALIMOR fonctionne en LOCAL"));
+
+        const QString shared = s.folder.filePath(QStringLiteral("partage/DbBrin.mdb"));
+        QVERIFY(QDir().mkpath(QFileInfo(shared).path()));
+        QVERIFY(QFile::copy(s.databasePath(), shared));
+        const QString notADatabase =
+            s.writeFile(QStringLiteral("autre/DbBrin.mdb"), "pas une base");
+        s.fileDialog->answers = {notADatabase, shared};
+        press(control(g, QStringLiteral("Command1")));
+        QCOMPARE(s.fileDialog->requests.size(), 2);
+        QCOMPARE(s.fileDialog->requests[0].title,
+                 QStringLiteral("Veuillez sélectionner DbBrin.mdb"));
+        QCOMPARE(mode->title(), QStringLiteral("VALIMOR fonctionne en RESEAU"));
+        QCOMPARE(s->settings().read(Options::Database, Options::Path), shared);
+        QCOMPARE(s->general().CheminBase, shared);
+        QCOMPARE(g->data().databaseName(), shared);
+
+        s.fileDialog->answers = {s.databasePath()};
+        press(control(g, QStringLiteral("Command1")));
+        QCOMPARE(mode->title(), QStringLiteral("VALIMOR fonctionne en LOCAL"));
+    }
+
+    void helpAndLexiconButtons() {
+        Scenario s;
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        s.registerProbe(QStringLiteral("Lexique"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g);
+        press(button(g, 6));
+        QCOMPARE(s.help->indexShown, 1);
+        press(button(g, 5));
+        QVERIFY(s->forms().isLoaded(QStringLiteral("Lexique")));
+    }
+};
+
+QTEST_MAIN(TestGestion)
+#include "tst_gestion.moc"
