@@ -9,6 +9,8 @@
 #include "pupils/Inscription.h"
 #include "shell/StartupChecks.h"
 #include "activities/Tierce.h"
+#include "periphery/Apropos.h"
+#include "periphery/Internet.h"
 
 #include <QPixmap>
 
@@ -26,6 +28,10 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Seconde(c); });
     forms.registerForm(QStringLiteral("Tierce"), Placement::Child,
                        [](Contexte& c) { return new Tierce(c); });
+    forms.registerForm(QStringLiteral("Apropos"), Placement::TopLevel,
+                       [](Contexte& c) { return new Apropos(c); });
+    forms.registerForm(QStringLiteral("Internet"), Placement::Child,
+                       [](Contexte& c) { return new Internet(c); });
 }
 
 bool Main(Contexte& contexte) {
