@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -80,7 +81,7 @@ private slots:
         QTRY_VERIFY(!v.form->isLoading());
     }
 
-    void linksBackForwardRefreshAndHomeKeepTheLatestAddressFirst() {
+    void linksRefreshAndHomeKeepTheLatestAddressFirst() {
         Visit v;
         QVERIFY(v.navigates([] {}));
         QVERIFY(v.followLink());
@@ -91,16 +92,6 @@ private slots:
         if (qEnvironmentVariableIsSet("BRINDEL_SHOT_DIR"))
             v.form->grab().save(qEnvironmentVariable("BRINDEL_SHOT_DIR") + "/internet.png");
 
-        QVERIFY(v.click(Internet::Back));
-        QCOMPARE(v.browser()->locationUrl(), v.home);
-        QCOMPARE(v.addresses(), (QStringList{v.home, v.animals}));
-        QVERIFY(v.form->bouton(Internet::Forward)->isEnabled());
-        QVERIFY(!v.form->bouton(Internet::Back)->isEnabled());
-
-        QVERIFY(v.click(Internet::Forward));
-        QCOMPARE(v.browser()->locationUrl(), v.animals);
-        QCOMPARE(v.addresses(), (QStringList{v.animals, v.home}));
-
         QVERIFY(v.click(Internet::Refresh));
         QCOMPARE(v.browser()->locationUrl(), v.animals);
         QCOMPARE(v.addresses(), (QStringList{v.animals, v.home}));
@@ -108,7 +99,7 @@ private slots:
         QVERIFY(v.click(Internet::Home));
         QCOMPARE(v.browser()->locationUrl(), v.home);
         QCOMPARE(v.addresses(), (QStringList{v.home, v.animals}));
-        QCOMPARE(v.t.audio->channels.first()->played.size(), 4);
+        QCOMPARE(v.t.audio->channels.first()->played.size(), 2);
     }
 
     void enterAndChoosingAnEntryNavigate() {
