@@ -1,4 +1,5 @@
 #include "shell/Main.h"
+#include "periphery/BrowserEngine.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RealPlatform.h"
 #include "shell/Contexte.h"
@@ -9,6 +10,7 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    BrowserEngine::prepare();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VALIMOR Brindel"));
     QApplication::setQuitOnLastWindowClosed(true);

@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Quitter.h"
 #include "platform/ScreenInfo.h"
+#include "platform/ShellOpen.h"
 
 #include <memory>
 
@@ -28,4 +29,5 @@ struct Platform {
     std::unique_ptr<Random> random;
     std::unique_ptr<Quitter> quitter;
     std::unique_ptr<AudioSystem> audio;
+    std::unique_ptr<ShellOpen> shellOpen;
 };

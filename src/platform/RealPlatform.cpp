@@ -6,6 +6,7 @@
 #include "platform/QtMessageBox.h"
 #include "platform/QtQuitter.h"
 #include "platform/QtScreenInfo.h"
+#include "platform/QtShellOpen.h"
 
 Platform makeRealPlatform() {
     Platform platform;
@@ -18,5 +19,6 @@ Platform makeRealPlatform() {
     platform.random = std::make_unique<SeededRandom>();
     platform.quitter = std::make_unique<QtQuitter>();
     platform.audio = std::make_unique<QtAudioSystem>(*platform.clock);
+    platform.shellOpen = std::make_unique<QtShellOpen>();
     return platform;
 }

@@ -16,6 +16,8 @@
 #include "sound/Visu.h"
 #include "teacher/Gestion.h"
 #include "teacher/Questions.h"
+#include "periphery/Apropos.h"
+#include "periphery/Internet.h"
 
 #include <QPixmap>
 
@@ -45,6 +47,10 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Gestion(c); });
     forms.registerForm(QStringLiteral("Questions"), Placement::Child,
                        [](Contexte& c) { return new Questions(c); });
+    forms.registerForm(QStringLiteral("Apropos"), Placement::TopLevel,
+                       [](Contexte& c) { return new Apropos(c); });
+    forms.registerForm(QStringLiteral("Internet"), Placement::Child,
+                       [](Contexte& c) { return new Internet(c); });
 }
 
 bool Main(Contexte& contexte) {

@@ -92,3 +92,10 @@ public:
     bool quitCalled = false;
     int code = -1;
 };
+
+// Records the addresses handed to the desktop's handlers.
+class FakeShellOpen : public ShellOpen {
+public:
+    void open(const QString& address, QWidget*) override { opened.append(address); }
+    QList<QString> opened;
+};

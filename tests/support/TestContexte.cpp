@@ -26,6 +26,7 @@ TestContexte::TestContexte() {
     random = plug<FakeRandom>(platform.random);
     quitter = plug<FakeQuitter>(platform.quitter);
     audio = plug<FakeAudioSystem>(platform.audio);
+    shellOpen = plug<FakeShellOpen>(platform.shellOpen);
     QDir().mkpath(programFolder());
     contexte = std::make_unique<Contexte>(std::move(platform), SettingsStore(settingsFile()),
                                           programFolder());

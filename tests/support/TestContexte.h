@@ -34,5 +34,6 @@ public:
     FakeRandom* random;
     FakeQuitter* quitter;
     FakeAudioSystem* audio;
+    FakeShellOpen* shellOpen;
     std::unique_ptr<Contexte> contexte;
 };

@@ -1,0 +1,91 @@
+#include "periphery/Apropos.h"
+#include "shell/FormRegistry.h"
+#include "shell/Main.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "support/MediaWriters.h"
+#include "support/TestContexte.h"
+
+#include <QtTest>
+
+// The about box, opened through the registry as the main window opens it.
+class TestApropos : public QObject {
+    Q_OBJECT
+
+    struct Box {
+        TestContexte t;
+        Apropos* form = nullptr;
+        Box() {
+            registerForms(*t);
+            t->general().EffectSounds[0] = MediaWriters::silence(10);
+            form = qobject_cast<Apropos*>(
+                t->forms().show(QStringLiteral("Apropos"), FormRegistry::ShowMode::Modal));
+            QCoreApplication::processEvents();
+        }
+        template <class T> T* control(const QString& name) { return form->findChild<T*>(name); }
+    };
+
+    static void click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void showsTheFixedTextsModally() {
+        Box box;
+        QVERIFY(box.form);
+        QVERIFY(box.form->isModal());
+        QCOMPARE(box.control<FXLabel>("FXLabel1")->caption(), QStringLiteral("VALIMOR Brindel"));
+        QCOMPARE(box.control<FXLabel>("lblVersion")->caption(), QStringLiteral("Version   1.1.3"));
+        QVERIFY(!box.control<FXLabel>("FXLabel2")->caption().isEmpty());
+        QVERIFY(!box.control<FXLabel>("Label2")->caption().isEmpty());
+        QVERIFY(box.control<FXLabel>("Label1")->caption().startsWith("Envoyer un email : "));
+        QVERIFY(box.control<FXLabel>("Label4")->caption().startsWith("Visiter notre site : "));
+        QCOMPARE(box.control<FXShape>("cmdOK(0)")->caption(), QStringLiteral("Aide"));
+        QCOMPARE(box.control<FXShape>("cmdOK(1)")->caption(), QStringLiteral("Quitter"));
+        QVERIFY(box.control<FXShape>("cmdOK(0)")->isVisible());
+        QVERIFY(box.control<FXShape>("cmdOK(1)")->isVisible());
+        if (qEnvironmentVariableIsSet("BRINDEL_SHOT_DIR"))
+            box.form->grab().save(qEnvironmentVariable("BRINDEL_SHOT_DIR") + "/apropos.png");
+    }
+
+    void linksOpenTheirAddressAndChangeColour_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("e-mail") << "Label1" << QStringLiteral("mailto:contact@valimor.example");
+        QTest::newRow("site") << "Label4" << QStringLiteral("http://www.valimor.example/");
+    }
+    void linksOpenTheirAddressAndChangeColour() {
+        QFETCH(QString, link);
+        QFETCH(QString, address);
+        Box box;
+        auto* label = box.control<FXLabel>(link);
+        QCOMPARE(label->foreColor(), Apropos::LinkAtRest);
+        QVERIFY(label->caption().endsWith(QString(address).remove(QStringLiteral("mailto:"))));
+        QTest::mouseMove(label, QPoint(5, 5));
+        QCOMPARE(label->foreColor(), Apropos::LinkHovered);
+        QTest::mouseMove(box.form, QPoint(2, 2));
+        QCOMPARE(label->foreColor(), Apropos::LinkAtRest);
+        click(label);
+        QCOMPARE(box.t.shellOpen->opened, QList<QString>{address});
+        QCOMPARE(label->foreColor(), Apropos::LinkVisited);
+    }
+
+    void aideOpensTheHelpContentsAndQuitterCloses() {
+        Box box;
+        click(box.control<FXShape>("cmdOK(0)"));
+        QCOMPARE(box.t.help->contentsShown, 1);
+        QVERIFY(box.t->forms().isLoaded(QStringLiteral("Apropos")));
+        const auto& played = box.t.audio->channels.first()->played;
+        QCOMPARE(played.size(), 1);
+        QCOMPARE(played.first().image, box.t->general().EffectSounds[0]);
+        QVERIFY(!box.control<FXShape>("cmdOK(0)")->isPressedLook());
+
+        click(box.control<FXShape>("cmdOK(1)"));
+        QTRY_VERIFY(!box.t->forms().isLoaded(QStringLiteral("Apropos")));
+        QVERIFY(box.t.shellOpen->opened.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestApropos)
+#include "tst_apropos.moc"

@@ -1,0 +1,158 @@
+#include "periphery/Browser.h"
+#include "periphery/BrowserEngine.h"
+#include "periphery/Internet.h"
+#include "shell/FormRegistry.h"
+#include "shell/Main.h"
+#include "shell/controls/FXShape.h"
+#include "support/TestContexte.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+
+namespace {
+QString page(const QString& title, const QString& link) {
+    return QStringLiteral("<html><head><title>%1</title></head><body><h1>%1</h1>"
+                          "<a id='suite' href='%2'>suite</a></body></html>")
+        .arg(title, link);
+}
+} // namespace
+
+// The web visit on a small set of local pages: every step waits for the browser to report the
+// end of its navigation.
+class TestInternet : public QObject {
+    Q_OBJECT
+
+    struct Visit {
+        TestContexte t;
+        Internet* form = nullptr;
+        QString home, animals;
+        Visit() {
+            home = QUrl::fromLocalFile(
+                       t.writeFile("webdoc/Index.htm", page("Accueil", "animaux.htm").toUtf8()))
+                       .toString();
+            animals = QUrl::fromLocalFile(
+                          t.writeFile("webdoc/animaux.htm", page("Animaux", "Index.htm").toUtf8()))
+                          .toString();
+            registerForms(*t);
+            form = qobject_cast<Internet*>(t->forms().show(QStringLiteral("Internet")));
+            form->resize(800, 600);
+        }
+        Browser* browser() { return form->browser(); }
+        QStringList addresses() {
+            QStringList items;
+            for (int i = 0; i < form->adresse()->count(); ++i)
+                items << form->adresse()->itemText(i);
+            return items;
+        }
+        // Runs the step and waits for the navigation it starts to complete.
+        template <class Step> bool navigates(Step step) {
+            QSignalSpy done(browser(), &Browser::navigationComplete);
+            step();
+            return done.wait(20000) || done.count() > 0;
+        }
+        bool click(int button) {
+            return navigates(
+                [&] { QTest::mouseClick(form->bouton(button), Qt::LeftButton, {}, QPoint(5, 5)); });
+        }
+        bool followLink() {
+            return navigates([&] {
+                browser()->view()->page()->runJavaScript(
+                    QStringLiteral("document.getElementById('suite').click()"));
+            });
+        }
+    };
+
+private slots:
+    void opensOnTheHomePageWithItsCaption() {
+        Visit v;
+        QCOMPARE(v.form->windowTitle(), QStringLiteral("La visite d'VALIMOR Brindel"));
+        QCOMPARE(v.form->startAddress(), v.home);
+        QVERIFY(v.navigates([] {}));
+        QCOMPARE(v.browser()->locationUrl(), v.home);
+        QCOMPARE(v.addresses(), QStringList{v.home});
+        QVERIFY(!v.browser()->showsFailure());
+        QVERIFY(!v.form->bouton(Internet::Back)->isEnabled());
+        QVERIFY(!v.form->bouton(Internet::Forward)->isEnabled());
+        QTRY_VERIFY(!v.form->isLoading());
+    }
+
+    void linksRefreshAndHomeKeepTheLatestAddressFirst() {
+        Visit v;
+        QVERIFY(v.navigates([] {}));
+        QVERIFY(v.followLink());
+        QCOMPARE(v.browser()->locationUrl(), v.animals);
+        QCOMPARE(v.addresses(), (QStringList{v.animals, v.home}));
+        QVERIFY(v.form->bouton(Internet::Back)->isEnabled());
+        // A picture of the window to look at, when asked for.
+        if (qEnvironmentVariableIsSet("BRINDEL_SHOT_DIR"))
+            v.form->grab().save(qEnvironmentVariable("BRINDEL_SHOT_DIR") + "/internet.png");
+
+        QVERIFY(v.click(Internet::Refresh));
+        QCOMPARE(v.browser()->locationUrl(), v.animals);
+        QCOMPARE(v.addresses(), (QStringList{v.animals, v.home}));
+
+        QVERIFY(v.click(Internet::Home));
+        QCOMPARE(v.browser()->locationUrl(), v.home);
+        QCOMPARE(v.addresses(), (QStringList{v.home, v.animals}));
+        QCOMPARE(v.t.audio->channels.first()->played.size(), 2);
+    }
+
+    void enterAndChoosingAnEntryNavigate() {
+        Visit v;
+        QVERIFY(v.navigates([] {}));
+        QComboBox* box = v.form->adresse();
+        QVERIFY(v.navigates([&] {
+            box->setEditText(v.animals);
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        }));
+        QCOMPARE(v.browser()->locationUrl(), v.animals);
+        QCOMPARE(v.addresses(), (QStringList{v.animals, v.home}));
+        QVERIFY(v.navigates([&] {
+            box->setCurrentIndex(1);
+            emit box->activated(1);
+        }));
+        QCOMPARE(v.browser()->locationUrl(), v.home);
+        QCOMPARE(v.addresses(), (QStringList{v.home, v.animals}));
+    }
+
+    void aMissingPageShowsTheFrenchPage() {
+        Visit v;
+        QVERIFY(v.navigates([] {}));
+        QVERIFY(v.navigates([&] { v.browser()->navigate(v.t.programFolder() + "/absente.htm"); }));
+        QVERIFY(v.browser()->showsFailure());
+        auto* failure = v.browser()->findChild<QLabel*>(QStringLiteral("PageIntrouvable"));
+        QVERIFY(failure->text().contains(QStringLiteral("Cette page ne s'ouvre pas")));
+        QVERIFY(v.click(Internet::Home));
+        QVERIFY(!v.browser()->showsFailure());
+    }
+
+    void closingAsksAndNoKeepsTheVisit() {
+        Visit v;
+        QVERIFY(v.navigates([] {}));
+        v.t.messageBox->answers = {MsgBox::No, MsgBox::Yes};
+        QTest::mouseClick(v.form->bouton(Internet::Quit), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(v.t->forms().isLoaded(QStringLiteral("Internet")));
+        QCOMPARE(v.browser()->locationUrl(), v.home);
+        QCOMPARE(v.t.messageBox->shown.size(), 1);
+        QCOMPARE(v.t.messageBox->shown.first().text, QStringLiteral("Tu veux quitter La Visite ?"));
+        QCOMPARE(v.t.messageBox->shown.first().flags,
+                 MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2);
+        QCOMPARE(v.t.messageBox->shown.first().title, QStringLiteral("Quitter"));
+        QTest::mouseClick(v.form->bouton(Internet::Quit), Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(!v.t->forms().isLoaded(QStringLiteral("Internet")));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    BrowserEngine::prepare();
+    QApplication application(argc, argv);
+    TestInternet test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_internet.moc"
