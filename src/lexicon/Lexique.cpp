@@ -23,6 +23,8 @@
 #include <QTabBar>
 #include <QTableView>
 
+#include <algorithm>
+
 using namespace LexiconRules;
 
 namespace {
@@ -72,6 +74,7 @@ Lexique::Lexique(Contexte& contexte)
     buildButtons();
     keyFilter_ = FiltreTouches::installerSur(this, contexte.general());
     buildGrid();
+    layoutControls();
 }
 
 Lexique::~Lexique() {
@@ -93,13 +96,8 @@ void Lexique::buildControls() {
     Agenda->setObjectName(QStringLiteral("Agenda"));
     Agenda->setExpanding(false);
     Agenda->setUsesScrollButtons(false);
-    Agenda->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { font: bold 10pt 'DejaVu Sans'; min-width: 24px; padding: 4px 2px;"
-        " background: #dde6f0; border: 1px solid #2a5d8a; }"
-        "QTabBar::tab:selected { background: #ffe680; }"));
     for (const QString& key : tabKeys())
         Agenda->setTabData(Agenda->addTab(key), key);
-    Agenda->setGeometry(20, 88, 980, 32);
     connect(Agenda, &QTabBar::tabBarClicked, this, [this](int tab) { tabClicked(tab); });
 
     Label1->setCaption(QStringLiteral("Recherche"));
@@ -115,12 +113,10 @@ void Lexique::buildControls() {
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setStyleSheet(BoxStyle);
     Text2->setEchoMode(QLineEdit::Password);
-    Text2->setGeometry(880, 262, 110, 34);
 
     caption_->setObjectName(QStringLiteral("DBGrid1Caption"));
     caption_->setStyleSheet(QStringLiteral(
         "background: #2a5d8a; color: white; font: bold 12pt 'DejaVu Sans'; padding-left: 6px;"));
-    caption_->setGeometry(20, 180, 660, 28);
 }
 
 void Lexique::buildButtons() {
@@ -139,7 +135,6 @@ void Lexique::buildButtons() {
         auto* button = new FXShape(QStringLiteral("Ajout_suppression"), i, this);
         button->setCaption(QString::fromUtf8(captions[i]));
         button->setColor(i == 3 ? 0x4040C0 : 0x40A040);
-        button->setGeometry(710, 200 + i * 62, 160, 46);
         connect(button, &FXShape::pressed, this,
                 [this](int index, int mouse) { actionPressed(index, mouse); });
         connect(button, &FXShape::clicked, this, [this](int index) { action(index); });
@@ -159,7 +154,6 @@ void Lexique::buildGrid() {
     DBGrid1->verticalHeader()->setDefaultSectionSize(24);
     DBGrid1->setStyleSheet(QStringLiteral("QTableView { background: white; font: 12pt 'DejaVu "
                                           "Sans'; gridline-color: #9ab; }"));
-    DBGrid1->setGeometry(20, 208, 660, 430);
     DBGrid1->installEventFilter(this);
     model_->setConfirmation([this](int, const QString&, const QVariant&) { return confirmSave(); });
     connect(model_, &LexiconModel::pairAdded, this, [this](qint64 rowId) {
@@ -173,6 +167,34 @@ void Lexique::buildGrid() {
     });
     connect(model_, &LexiconModel::writeFailed, this,
             [this](int code, const QString& message) { showError(code, message); });
+}
+
+void Lexique::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    layoutControls();
+}
+
+// The grid takes the width that the button column leaves; the tabs share the whole width, so
+// that every letter stays visible in a narrow window.
+void Lexique::layoutControls() {
+    constexpr int Margin = 20, ButtonWidth = 160, PasswordWidth = 110, Gap = 10;
+    constexpr int GridTop = 208, CaptionHeight = 28, ButtonPitch = 62;
+    const int buttonsX = width() - Margin - PasswordWidth - Gap - ButtonWidth;
+    const int gridWidth = std::max(200, buttonsX - 30 - Margin);
+    const int tabsWidth = width() - 2 * Margin - 4;
+    const int tabWidth = std::clamp(tabsWidth / std::max(1, Agenda->count()) - 6, 12, 24);
+    Agenda->setStyleSheet(
+        QStringLiteral("QTabBar::tab { font: bold 10pt 'DejaVu Sans'; min-width: %1px;"
+                       " padding: 4px 2px; background: #dde6f0; border: 1px solid #2a5d8a; }"
+                       "QTabBar::tab:selected { background: #ffe680; }")
+            .arg(tabWidth));
+    Agenda->setGeometry(Margin, 88, tabsWidth, 32);
+    caption_->setGeometry(Margin, GridTop - CaptionHeight, gridWidth, CaptionHeight);
+    DBGrid1->setGeometry(Margin, GridTop, gridWidth, std::max(120, height() - GridTop - Margin));
+    for (int i = 0; i < 4; ++i)
+        Ajout_suppression[static_cast<size_t>(i)]->setGeometry(
+            buttonsX, GridTop - 8 + i * ButtonPitch, ButtonWidth, 46);
+    Text2->setGeometry(buttonsX + ButtonWidth + Gap, GridTop + 54, PasswordWidth, 34);
 }
 
 QString Lexique::gridCaption() const {

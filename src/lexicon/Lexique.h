@@ -35,11 +35,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
     void buildButtons();
     void buildGrid();
+    void layoutControls();
     void applyProtection();
     void useDirection(int button);
     void tabClicked(int tab);

@@ -12,7 +12,7 @@ QString failurePage(const QString& address) {
                           "<h1>Oh ! Cette page ne s'ouvre pas.</h1>"
                           "<p style='font-size:16pt'>La page <b>%1</b> est introuvable.</p>"
                           "<p style='font-size:16pt'>Vérifie l'adresse, ou clique sur le bouton "
-                          "de la maison pour revenir à l'accueil de la visite.</p></div>")
+                          "<b>Accueil</b> pour revenir au début de la visite.</p></div>")
         .arg(address.toHtmlEscaped());
 }
 } // namespace

@@ -1,10 +1,29 @@
 #include "shell/FormRegistry.h"
 
 #include "shell/Form.h"
+#include "shell/ModalGuard.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QTimer>
+
+namespace {
+// A modal box opens in the middle of the window it belongs to, even without a window manager
+// to place it.
+void centreOverActiveWindow(QWidget* box) {
+    const QWidget* owner = QApplication::activeWindow();
+    const QRect area = owner ? owner->frameGeometry()
+                             : (box->screen() ? box->screen()->availableGeometry() : QRect());
+    if (area.isEmpty())
+        return;
+    box->adjustSize();
+    QRect placed(QPoint(), box->frameGeometry().size());
+    placed.moveCenter(area.center());
+    box->move(placed.topLeft());
+}
+} // namespace
 
 FormRegistry::FormRegistry(Contexte& contexte) : contexte_(contexte) {}
 
@@ -79,7 +98,13 @@ Form* FormRegistry::show(const QString& name, ShowMode mode) {
         container->show();
         break;
     case ShowMode::Modal:
+        // A top-level window is made modal by the window system; a document window by a guard
+        // that locks the rest of the main window.
         container->setWindowModality(Qt::ApplicationModal);
+        if (child)
+            ModalGuard::guard(container);
+        else
+            centreOverActiveWindow(container);
         container->show();
         break;
     case ShowMode::Normal:

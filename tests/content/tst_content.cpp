@@ -286,7 +286,9 @@ private slots:
         static const QRegularExpression link(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
                                              QRegularExpression::CaseInsensitiveOption);
         int links = 0;
-        for (const QString& page : web.entryList({QStringLiteral("*.htm")}, QDir::Files)) {
+        QSet<QString> linked{QStringLiteral("Index.htm")};
+        const QStringList pages = web.entryList({QStringLiteral("*.htm")}, QDir::Files);
+        for (const QString& page : pages) {
             QFile file(web.filePath(page));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QString html = QString::fromUtf8(file.readAll());
@@ -295,9 +297,14 @@ private slots:
                 const QString target = it.next().captured(1).section(u'#', 0, 0);
                 QVERIFY2(QFileInfo(web.filePath(target)).isFile(),
                          qPrintable(page + QStringLiteral(" -> ") + target));
+                if (target != page)
+                    linked << target;
             }
         }
         QVERIFY(links > 10);
+        // No page is an orphan that the visit cannot reach.
+        for (const QString& page : pages)
+            QVERIFY2(linked.contains(page), qPrintable(page));
     }
 };
 

@@ -72,6 +72,28 @@ private slots:
             QSKIP("no generated program folder");
     }
 
+    // In a narrow window as in a wide one, every tab, button and box stays whole on the window
+    // and no control covers the grid.
+    void everyControlFitsTheWindow() {
+        open(Options::Faux);
+        for (const QSize size : {QSize(1024, 700), QSize(800, 560)}) {
+            lexique_->resize(size);
+            const QRect window = lexique_->rect();
+            auto* tabs = child<QTabBar>(QStringLiteral("Agenda"));
+            QVERIFY(window.contains(tabs->geometry()));
+            QVERIFY2(tabs->tabRect(tabs->count() - 1).right() <= tabs->width(),
+                     qPrintable(QString::number(size.width())));
+            const QRect grid = lexique_->grid()->geometry();
+            QList<QWidget*> others{child<QLineEdit>(QStringLiteral("Text2"))};
+            for (int i = 0; i < 4; ++i)
+                others << action(i);
+            for (QWidget* w : others) {
+                QVERIFY2(window.contains(w->geometry()), qPrintable(w->objectName()));
+                QVERIFY2(!grid.intersects(w->geometry()), qPrintable(w->objectName()));
+            }
+        }
+    }
+
     void typingTabsAndPlusNarrowTheList() {
         open(Options::Faux);
         const QStringList all = words();

@@ -59,6 +59,25 @@ class TestInternet : public QObject {
             return navigates(
                 [&] { QTest::mouseClick(form->bouton(button), Qt::LeftButton, {}, QPoint(5, 5)); });
         }
+        // A real click on the link, as a child makes it: the history keeps the page it leaves
+        // for the back button (a scripted click leaves no such user step).
+        bool clickLink() {
+            QPoint centre;
+            bool located = false;
+            browser()->view()->page()->runJavaScript(
+                QStringLiteral(
+                    "(function(){var r=document.getElementById('suite')"
+                    ".getBoundingClientRect();return [r.x+r.width/2,r.y+r.height/2];})()"),
+                [&](const QVariant& at) {
+                    const QVariantList xy = at.toList();
+                    centre = QPoint(xy.value(0).toInt(), xy.value(1).toInt());
+                    located = true;
+                });
+            if (!QTest::qWaitFor([&] { return located; }, 10000))
+                return false;
+            QWidget* surface = browser()->view()->focusProxy();
+            return navigates([&] { QTest::mouseClick(surface, Qt::LeftButton, {}, centre); });
+        }
         bool followLink() {
             return navigates([&] {
                 browser()->view()->page()->runJavaScript(
@@ -100,6 +119,22 @@ private slots:
         QCOMPARE(v.browser()->locationUrl(), v.home);
         QCOMPARE(v.addresses(), (QStringList{v.home, v.animals}));
         QCOMPARE(v.t.audio->channels.first()->played.size(), 2);
+    }
+
+    void backAndForwardMoveThroughTheHistory() {
+        Visit v;
+        QVERIFY(v.navigates([] {}));
+        QVERIFY(v.clickLink());
+        QCOMPARE(v.browser()->locationUrl(), v.animals);
+        QVERIFY(v.click(Internet::Back));
+        QCOMPARE(v.browser()->locationUrl(), v.home);
+        QVERIFY(!v.form->bouton(Internet::Back)->isEnabled());
+        QVERIFY(v.form->bouton(Internet::Forward)->isEnabled());
+        QVERIFY(v.click(Internet::Forward));
+        QCOMPARE(v.browser()->locationUrl(), v.animals);
+        QVERIFY(v.form->bouton(Internet::Back)->isEnabled());
+        QVERIFY(!v.form->bouton(Internet::Forward)->isEnabled());
+        QCOMPARE(v.addresses().first(), v.animals);
     }
 
     void enterAndChoosingAnEntryNavigate() {

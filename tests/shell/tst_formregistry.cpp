@@ -4,6 +4,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
@@ -100,6 +104,61 @@ private slots:
         QTRY_COMPARE(area.subWindowList().size(), 0);
         QVERIFY(
             t->forms().unload(QStringLiteral("Deux"))); // unloading an unloaded window is harmless
+    }
+    // While a document window is shown modally, nothing else of the main window takes the mouse
+    // or the keyboard: not its own buttons, not the other document windows. It all comes back
+    // once the modal window closes.
+    void modalDocumentWindowLocksTheRestOfTheMainWindow() {
+        TestContexte t;
+        QWidget main;
+        auto* layout = new QVBoxLayout(&main);
+        auto* mainButton = new QPushButton(QStringLiteral("Quitter"));
+        auto* area = new QMdiArea;
+        layout->addWidget(mainButton);
+        layout->addWidget(area);
+        main.resize(800, 600);
+        main.show();
+        registerProbes(t, area);
+        Form* behind = t->forms().show(QStringLiteral("Un"));
+        auto* behindButton = new QPushButton(QStringLiteral("derrière"), behind);
+        behindButton->show();
+        Form* modal = t->forms().show(QStringLiteral("Deux"), FormRegistry::ShowMode::Modal);
+        auto* modalButton = new QPushButton(QStringLiteral("dedans"), modal);
+        modalButton->show();
+        QSignalSpy mainClicks(mainButton, &QPushButton::clicked);
+        QSignalSpy behindClicks(behindButton, &QPushButton::clicked);
+        QSignalSpy modalClicks(modalButton, &QPushButton::clicked);
+
+        const auto clickAll = [&] {
+            for (QPushButton* button : {mainButton, behindButton, modalButton})
+                QTest::mouseClick(button, Qt::LeftButton);
+            QTest::keyClick(mainButton, Qt::Key_Space);
+        };
+        clickAll();
+        QCOMPARE(mainClicks.count(), 0);
+        QCOMPARE(behindClicks.count(), 0);
+        QCOMPARE(modalClicks.count(), 1);
+        QCOMPARE(area->activeSubWindow()->widget(), modal);
+
+        QVERIFY(t->forms().unload(QStringLiteral("Deux")));
+        QTRY_VERIFY(!t->forms().isLoaded(QStringLiteral("Deux")));
+        QTest::mouseClick(mainButton, Qt::LeftButton);
+        QTest::mouseClick(behindButton, Qt::LeftButton);
+        QCOMPARE(mainClicks.count(), 1);
+        QCOMPARE(behindClicks.count(), 1);
+    }
+    // A modal box of its own opens in the middle of the screen, not in a corner.
+    void modalTopLevelWindowOpensCentred() {
+        TestContexte t;
+        t->forms().registerForm(QStringLiteral("Boite"), FormRegistry::Placement::TopLevel,
+                                [](Contexte& c) { return new Probe(c, QStringLiteral("Boite")); });
+        Form* box = t->forms().show(QStringLiteral("Boite"), FormRegistry::ShowMode::Modal);
+        const QRect screen = box->screen()->availableGeometry();
+        QVERIFY(box->isModal());
+        // The frame, added once shown, may shift the centre by its border.
+        QVERIFY2((box->frameGeometry().center() - screen.center()).manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("%1,%2").arg(box->x()).arg(box->y())));
+        QVERIFY(box->x() > screen.x());
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QRegularExpression>
 
+#include <cmath>
 #include <functional>
 
 namespace WebPages {
@@ -180,6 +181,103 @@ QImage bus() {
     return c.done();
 }
 
+// A five-pointed star of the given outer radius, for the flags and the games page.
+QPolygonF star(QPointF centre, double radius) {
+    QPolygonF points;
+    for (int i = 0; i < 10; ++i) {
+        const double r = i % 2 == 0 ? radius : radius * 0.4;
+        const double angle = -M_PI / 2 + i * M_PI / 5;
+        points << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
+    }
+    return points;
+}
+
+QImage usa() {
+    Canvas c(240, 126);
+    QPainter& p = c.painter;
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 13; ++i)
+        p.fillRect(QRectF(0, i * 126.0 / 13, 240, 126.0 / 13 + 0.5),
+                   i % 2 == 0 ? QColor(0xb2, 0x22, 0x34) : QColor(Qt::white));
+    p.fillRect(QRectF(0, 0, 96, 68), QColor(0x3c, 0x3b, 0x6e));
+    p.setBrush(Qt::white);
+    for (int row = 0; row < 5; ++row)
+        for (int col = 0; col < 6; ++col)
+            p.drawPolygon(star(QPointF(9 + col * 15.5 + (row % 2) * 7, 8 + row * 13), 4.5));
+    return c.done();
+}
+
+QImage canada() {
+    Canvas c(240, 120);
+    QPainter& p = c.painter;
+    const QColor red(0xd5, 0x2b, 0x1e);
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRect(0, 0, 240, 120), Qt::white);
+    p.fillRect(QRect(0, 0, 60, 120), red);
+    p.fillRect(QRect(180, 0, 60, 120), red);
+    // A simple maple leaf: a star with a stem.
+    p.setBrush(red);
+    p.drawPolygon(star(QPointF(120, 56), 40));
+    p.fillRect(QRectF(117, 70, 6, 36), red);
+    return c.done();
+}
+
+QImage australia() {
+    Canvas c(240, 120);
+    QPainter& p = c.painter;
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRect(0, 0, 240, 120), QColor(0x01, 0x21, 0x69));
+    p.setPen(QPen(Qt::white, 10));
+    p.drawLine(0, 0, 120, 60);
+    p.drawLine(0, 60, 120, 0);
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRect(50, 0, 20, 60), Qt::white);
+    p.fillRect(QRect(0, 22, 120, 16), Qt::white);
+    p.fillRect(QRect(55, 0, 10, 60), QColor(0xc8, 0x10, 0x2e));
+    p.fillRect(QRect(0, 26, 120, 8), QColor(0xc8, 0x10, 0x2e));
+    p.setBrush(Qt::white);
+    p.drawPolygon(star(QPointF(60, 92), 18));
+    for (const QPointF& at : {QPointF(180, 24), QPointF(156, 58), QPointF(206, 50),
+                              QPointF(180, 100), QPointF(194, 72)})
+        p.drawPolygon(star(at, at.y() == 72 ? 5 : 10));
+    return c.done();
+}
+
+QImage ireland() {
+    Canvas c(240, 120);
+    QPainter& p = c.painter;
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRect(0, 0, 80, 120), QColor(0x16, 0x9b, 0x62));
+    p.fillRect(QRect(80, 0, 80, 120), Qt::white);
+    p.fillRect(QRect(160, 0, 80, 120), QColor(0xff, 0x88, 0x3e));
+    return c.done();
+}
+
+QImage notes() {
+    Canvas c(120, 120);
+    QPainter& p = c.painter;
+    p.setBrush(Ink);
+    p.drawEllipse(QPointF(34, 92), 14, 10);
+    p.drawEllipse(QPointF(86, 80), 14, 10);
+    p.setPen(QPen(Ink, 5));
+    p.drawLine(QPointF(46, 90), QPointF(46, 24));
+    p.drawLine(QPointF(98, 78), QPointF(98, 12));
+    p.setPen(QPen(Ink, 10));
+    p.drawLine(QPointF(46, 26), QPointF(98, 14));
+    return c.done();
+}
+
+QImage gameStar() {
+    Canvas c(120, 120);
+    QPainter& p = c.painter;
+    p.setBrush(QColor(0xff, 0xd0, 0x30));
+    p.drawPolygon(star(QPointF(60, 64), 52));
+    eyes(p, {48, 60}, {72, 60});
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(46, 62, 28, 20), 200 * 16, 140 * 16);
+    return c.done();
+}
+
 QImage banner() {
     Canvas c(480, 120);
     QPainter& p = c.painter;
@@ -201,11 +299,22 @@ QImage banner() {
 
 const QList<std::pair<QString, std::function<QImage()>>>& painters() {
     static const QList<std::pair<QString, std::function<QImage()>>> list{
-        {QStringLiteral("banner"), banner},   {QStringLiteral("cat"), cat},
-        {QStringLiteral("dog"), dog},         {QStringLiteral("fish"), fish},
-        {QStringLiteral("bird"), bird},       {QStringLiteral("colours"), colours},
-        {QStringLiteral("numbers"), numbers}, {QStringLiteral("flag"), flag},
-        {QStringLiteral("bigben"), bigBen},   {QStringLiteral("bus"), bus}};
+        {QStringLiteral("banner"), banner},
+        {QStringLiteral("cat"), cat},
+        {QStringLiteral("dog"), dog},
+        {QStringLiteral("fish"), fish},
+        {QStringLiteral("bird"), bird},
+        {QStringLiteral("colours"), colours},
+        {QStringLiteral("numbers"), numbers},
+        {QStringLiteral("flag"), flag},
+        {QStringLiteral("bigben"), bigBen},
+        {QStringLiteral("bus"), bus},
+        {QStringLiteral("usa"), usa},
+        {QStringLiteral("canada"), canada},
+        {QStringLiteral("australia"), australia},
+        {QStringLiteral("ireland"), ireland},
+        {QStringLiteral("notes"), notes},
+        {QStringLiteral("star"), gameStar}};
     return list;
 }
 
