@@ -74,13 +74,16 @@ wait_for 60 has_report || { echo "package-test: no sign-in window" >&2; cat "$sc
 echo "package-test: $(cat "$report")"
 test -f "$home/.local/share/VALIMOR Brindel/DbBrin.mdb"
 
-# The guest: picked in the list, password typed, "Départ".
+# The guest, as a child signs in on this 1024 x 768 screen: "Tous les groupes" in the group
+# list, "Invité" in the pupil list, the password in its box, then "Départ".
 sleep 1
-board_x=$(((1024 - 560) / 2))
-xdotool mousemove $((board_x + 80)) 160 click 1
+xdotool mousemove 500 290 click 1
 sleep 0.5
+xdotool mousemove 200 260 click 1
+sleep 0.5
+xdotool mousemove 320 628 click 1
 xdotool type --delay 50 123
-xdotool mousemove $((board_x + 340)) 530 click 1
+xdotool mousemove 455 627 click 1
 signed_in() { grep -q "signed_in=Invité" "$report"; }
 if ! wait_for 20 signed_in; then
   import -window root -display "$display" "${BRINDEL_PACKAGE_SCREENSHOT:-/tmp/package-test.png}" || true

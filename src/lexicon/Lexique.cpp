@@ -101,7 +101,7 @@ void Lexique::buildControls() {
     connect(Agenda, &QTabBar::tabBarClicked, this, [this](int tab) { tabClicked(tab); });
 
     Label1->setCaption(QStringLiteral("Recherche"));
-    Label1->setForeColor(0xFFFFFF);
+    Label1->setForeColor(0x8A5D2A); // dark blue, readable on the light background
     Label1->setFont(QFont(QStringLiteral("DejaVu Sans"), 13, QFont::Bold));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label1->setGeometry(20, 132, 120, 30);
@@ -123,7 +123,6 @@ void Lexique::buildButtons() {
     for (int i = 1; i <= 2; ++i) {
         auto* button = new FXShape(QStringLiteral("Bouton"), i, this);
         button->setColor(i == 1 ? ChosenColour : OtherColour);
-        button->setGeometry(430 + (i - 1) * 170, 128, 160, 38);
         connect(button, &FXShape::pressed, this,
                 [this](int index, int mouse) { directionPressed(index, mouse); });
         connect(button, &FXShape::released, this,
@@ -195,6 +194,12 @@ void Lexique::layoutControls() {
         Ajout_suppression[static_cast<size_t>(i)]->setGeometry(
             buttonsX, GridTop - 8 + i * ButtonPitch, ButtonWidth, 46);
     Text2->setGeometry(buttonsX + ButtonWidth + Gap, GridTop + 54, PasswordWidth, 34);
+    // The two direction buttons share what the search box leaves of the line.
+    const int directionX = Text1->geometry().right() + 1 + 2 * Gap;
+    const int directionWidth = std::min(ButtonWidth, (width() - Margin - directionX - Gap) / 2);
+    for (int i = 1; i <= 2; ++i)
+        Bouton[static_cast<size_t>(i)]->setGeometry(directionX + (i - 1) * (directionWidth + Gap),
+                                                    128, directionWidth, 38);
 }
 
 QString Lexique::gridCaption() const {

@@ -97,7 +97,7 @@ Gestion::Gestion(Contexte& contexte)
     setWindowTitle(QStringLiteral("Gestion"));
     setBackgroundPicture(QImage(contexte.media(QStringLiteral("\\Bitmap\\fond.jpg"))));
     board_->setObjectName(QStringLiteral("Planche"));
-    board_->resize(960, 560);
+    board_->resize(720, 560); // fits the document area beside the teacher panel
     board_->setStyleSheet(QStringLiteral(
         "QGroupBox { background: rgba(255, 255, 240, 225); border: 2px solid #806040;"
         " border-radius: 6px; margin-top: 12px; font: bold 10pt 'DejaVu Sans'; }"
@@ -108,7 +108,7 @@ Gestion::Gestion(Contexte& contexte)
     buildOptions();
     buildPassword();
     buildButtons();
-    Frame2Mode->setGeometry(545, 390, 405, 70);
+    Frame2Mode->setGeometry(418, 390, 296, 70);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(12, 26, 150, 32);
     connect(static_cast<QPushButton*>(Command1), &QPushButton::clicked, this, &Gestion::connexion);
@@ -120,9 +120,9 @@ Gestion::Gestion(Contexte& contexte)
 Gestion::~Gestion() = default;
 
 void Gestion::buildGrid() {
-    Frame4->setGeometry(10, 10, 525, 450);
+    Frame4->setGeometry(6, 10, 404, 450);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setGeometry(12, 28, 500, 290);
+    DBGrid1->setGeometry(10, 28, 384, 290);
     model_ = new PupilsModel(Data1->recordSet(), this);
     static_cast<PupilsModel*>(model_)->onWriteFailed = [this](const DbError& error) {
         say(QStringLiteral("La modification n'a pas pu être enregistrée.\n%1")
@@ -149,10 +149,10 @@ void Gestion::buildGrid() {
 
     // The data control's navigation bar: first, previous, the row number, next, last.
     Data1Bar->setObjectName(QStringLiteral("Data1"));
-    Data1Bar->setGeometry(12, 326, 330, 30);
+    Data1Bar->setGeometry(10, 326, 236, 30);
     Data1Bar->setStyleSheet(QStringLiteral("background: #d8d0c0; border: 1px solid #806040;"));
     const char* const arrows[] = {"|<", "<", ">", ">|"};
-    const int xs[] = {0, 32, 266, 298};
+    const int xs[] = {0, 32, 172, 204};
     for (int i = 0; i < 4; ++i) {
         auto* arrow = new QToolButton(Data1Bar);
         arrow->setObjectName(QStringLiteral("Data1Move(%1)").arg(i));
@@ -171,11 +171,11 @@ void Gestion::buildGrid() {
         });
     }
     Data1Caption->setObjectName(QStringLiteral("Data1Caption"));
-    Data1Caption->setGeometry(66, 0, 198, 30);
+    Data1Caption->setGeometry(64, 0, 108, 30);
     Data1Caption->setAlignment(Qt::AlignCenter);
 
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(352, 326, 160, 30);
+    Combo1->setGeometry(254, 326, 140, 30);
     connect(Combo1, &QComboBox::activated, this, [this](int) { sortChosen(); });
 
     auto* warning = new QLabel(
@@ -185,23 +185,23 @@ void Gestion::buildGrid() {
     warning->setObjectName(QStringLiteral("Label2"));
     warning->setWordWrap(true);
     warning->setStyleSheet(QStringLiteral("color: #a01010; font: bold 10pt 'DejaVu Sans';"));
-    warning->setGeometry(190, 370, 322, 60);
+    warning->setGeometry(184, 364, 212, 84);
 }
 
 void Gestion::buildOptions() {
     SettingsStore& store = ctx().settings();
     auto* lexique = frame(QStringLiteral("Frame3"), QStringLiteral("Lexique"), board_);
-    lexique->setGeometry(545, 10, 200, 90);
+    lexique->setGeometry(418, 10, 144, 90);
     auto* texte = frame(QStringLiteral("Frame5"), QString(), board_);
-    texte->setGeometry(545, 108, 405, 44);
+    texte->setGeometry(418, 108, 296, 44);
     auto* quizz = frame(QStringLiteral("Frame2(1)"), QStringLiteral("Quizz"), board_);
-    quizz->setGeometry(755, 10, 195, 90);
+    quizz->setGeometry(570, 10, 144, 90);
     Check2 = new QCheckBox(QStringLiteral("Verrouillage"), lexique);
     Check1 = new QCheckBox(QStringLiteral("Protection"), lexique);
     Check3 = new QCheckBox(QStringLiteral("Texte visible dans l'imagier"), texte);
-    Check2->setGeometry(14, 28, 170, 24);
-    Check1->setGeometry(14, 56, 170, 24);
-    Check3->setGeometry(14, 12, 380, 26);
+    Check2->setGeometry(12, 28, 128, 24);
+    Check1->setGeometry(12, 56, 128, 24);
+    Check3->setGeometry(12, 12, 276, 26);
     const std::array<QCheckBox*, 3> checks{Check1, Check2, Check3};
     for (int i = 1; i <= 3; ++i) {
         QCheckBox* box = checks[static_cast<size_t>(i - 1)];
@@ -215,8 +215,8 @@ void Gestion::buildOptions() {
     Option3 = new QRadioButton(QStringLiteral("Personnalisé"), quizz);
     Option4->setObjectName(QStringLiteral("Option4"));
     Option3->setObjectName(QStringLiteral("Option3"));
-    Option4->setGeometry(14, 28, 170, 24);
-    Option3->setGeometry(14, 56, 170, 24);
+    Option4->setGeometry(12, 28, 128, 24);
+    Option3->setGeometry(12, 56, 128, 24);
     (store.read(Options::Configuration, Options::Quizz) == Options::Vrai ? Option4 : Option3)
         ->setChecked(true);
     connect(Option4, &QRadioButton::clicked, this, [this] {
@@ -229,7 +229,7 @@ void Gestion::buildOptions() {
 
 void Gestion::buildPassword() {
     auto* box = frame(QStringLiteral("Frame1"), QStringLiteral("Changer le mot de passe"), board_);
-    box->setGeometry(545, 162, 405, 218);
+    box->setGeometry(418, 162, 296, 218);
     const char* const captions[] = {"Mot de passe ", "Nouveau mot de passe ",
                                     "Confirmation du mot de passe "};
     Text1 = passwordBox(QStringLiteral("Text1"), box);
@@ -242,8 +242,10 @@ void Gestion::buildPassword() {
         label->setForeColor(0x103060);
         label->setFont(QFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold));
         label->setTransparent(true);
-        label->setGeometry(12, 30 + 42 * i, 230, 30);
-        texts[static_cast<size_t>(i)]->setGeometry(250, 30 + 42 * i, 140, 30);
+        // Each caption above its box, so that the frame fits beside the pupils' grid.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setGeometry(12, 24 + 58 * i, 276, 22);
+        texts[static_cast<size_t>(i)]->setGeometry(12, 46 + 58 * i, 150, 28);
         FXLabel1[static_cast<size_t>(i)] = label;
     }
 }
@@ -262,13 +264,13 @@ void Gestion::buildButtons() {
     auto at = [this](int i, int x, int y, int w) {
         FXShape1[static_cast<size_t>(i)]->setGeometry(x, y, w, 36);
     };
-    at(0, 12, 376, 165);
-    at(2, 250, 162, 66);
-    at(1, 322, 162, 68);
-    at(3, 10, 480, 170);
-    at(4, 195, 480, 240);
-    at(5, 450, 480, 170);
-    at(6, 635, 480, 170);
+    at(0, 10, 376, 165);
+    at(2, 170, 158, 48);
+    at(1, 222, 158, 70);
+    at(3, 6, 476, 150);
+    at(4, 164, 476, 220);
+    at(5, 392, 476, 150);
+    at(6, 550, 476, 164);
 }
 
 void Gestion::onLoad() {

@@ -76,7 +76,7 @@ private slots:
     // and no control covers the grid.
     void everyControlFitsTheWindow() {
         open(Options::Faux);
-        for (const QSize size : {QSize(1024, 700), QSize(800, 560)}) {
+        for (const QSize size : {QSize(1024, 700), QSize(738, 664)}) {
             lexique_->resize(size);
             const QRect window = lexique_->rect();
             auto* tabs = child<QTabBar>(QStringLiteral("Agenda"));
@@ -87,6 +87,8 @@ private slots:
             QList<QWidget*> others{child<QLineEdit>(QStringLiteral("Text2"))};
             for (int i = 0; i < 4; ++i)
                 others << action(i);
+            for (int i = 1; i <= 2; ++i)
+                others << child<FXShape>(QStringLiteral("Bouton(%1)").arg(i));
             for (QWidget* w : others) {
                 QVERIFY2(window.contains(w->geometry()), qPrintable(w->objectName()));
                 QVERIFY2(!grid.intersects(w->geometry()), qPrintable(w->objectName()));

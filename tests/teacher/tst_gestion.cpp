@@ -71,6 +71,15 @@ private slots:
         s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
         Gestion* g = openConsole(s);
         QVERIFY(g && g->isVisible());
+        QVERIFY(g->parentWidget()->isMaximized()); // the console fills the document area
+        // It fits the document area beside the teacher's panel (738 px on a 1024 px screen),
+        // and no control sticks out of its frame.
+        const auto* board = g->findChild<QWidget*>(QStringLiteral("Planche"));
+        QVERIFY(board->width() <= 738);
+        for (const QWidget* w : board->findChildren<QWidget*>())
+            if (w->isVisibleTo(board) && !w->isWindow())
+                QVERIFY2(w->parentWidget()->rect().contains(w->geometry()),
+                         qPrintable(w->objectName()));
         QVERIFY(!s->forms().isLoaded(QStringLiteral("Inscription")));
         QCOMPARE(text(g, 1)->text(), QStringLiteral("pivoine"));
         QCOMPARE(g->focusWidget(), text(g, 2));
