@@ -66,6 +66,24 @@ class TestGestion : public QObject {
     }
 
 private slots:
+    // The lexicon opened from the console is modal: "Retour" of the console does nothing until
+    // the lexicon closes.
+    void lexiconFromTheConsoleIsModal() {
+        Scenario s;
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("lys"));
+        Gestion* g = openConsole(s, QStringLiteral("lys"));
+        QVERIFY(g);
+        g->window()->show();
+        QTest::mouseClick(button(g, 5), Qt::LeftButton);
+        QVERIFY(s.isShown(QStringLiteral("Lexique")));
+        QTest::mouseClick(button(g, 3), Qt::LeftButton);
+        QVERIFY(s->forms().isLoaded(QStringLiteral("Gestion")));
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Inscription")));
+        QVERIFY(s->forms().unload(QStringLiteral("Lexique")));
+        QTRY_VERIFY(!s->forms().isLoaded(QStringLiteral("Lexique")));
+        QTest::mouseClick(button(g, 3), Qt::LeftButton);
+        QTRY_VERIFY(s.isShown(QStringLiteral("Inscription")));
+    }
     void defaultPasswordIsFilledAndTheFocusWaitsForTheNewOne() {
         Scenario s;
         s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
