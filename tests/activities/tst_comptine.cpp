@@ -9,6 +9,7 @@
 #include "shell/controls/FXShape.h"
 #include "support/Scenario.h"
 
+#include <QLabel>
 #include <QtTest>
 #include <algorithm>
 
@@ -102,6 +103,36 @@ private slots:
         std::sort(places.begin(), places.end());
         QCOMPARE(places, (QList<int>{46, 86, 126, 166}));
         QCOMPARE(c->etiquette(3)->x(), 36);
+    }
+
+    // The program's area on a 1024 x 768 screen, a larger and a smaller one: the panel and the
+    // illustration stay inside the window, right of the verses.
+    void thePanelAndTheIllustrationFitTheWindow_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1024 x 768 screen") << QSize(738, 664);
+        QTest::newRow("large") << QSize(1200, 740);
+        QTest::newRow("small") << QSize(640, 480);
+    }
+    void thePanelAndTheIllustrationFitTheWindow() {
+        QFETCH(QSize, size);
+        Ronde p;
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        c->resize(size);
+        p.press(Demarrer);
+        const QRect window = c->rect();
+        QVERIFY2(window.contains(c->panneau()->geometry()),
+                 qPrintable(QStringLiteral("panel %1,%2 %3x%4")
+                                .arg(c->panneau()->x())
+                                .arg(c->panneau()->y())
+                                .arg(c->panneau()->width())
+                                .arg(c->panneau()->height())));
+        auto* illustre = c->findChild<QLabel*>(QStringLiteral("illustre"));
+        QVERIFY(illustre);
+        QVERIFY(window.contains(illustre->geometry()));
+        QVERIFY(illustre->pixmap().width() <= illustre->width());
+        for (int k = 1; k <= c->NbVers(); ++k)
+            QVERIFY(c->etiquette(k)->geometry().right() < c->panneau()->x());
     }
 
     void everyVerseDroppedInOrderStoresOne() {
