@@ -368,7 +368,9 @@ void Comptine::layoutControls() {
     const int panelHeight =
         qMax(QFontMetrics(Label1->font()).lineSpacing() * RhymeOrder::MaxVerses + 12,
              (height() - top) / 2);
-    Label1->setGeometry(left, top, qMax(PanelWidth, width() - left - Margin), panelHeight);
+    // The panel fills the room right of the verses; in a window narrower than the verses and a
+    // full panel it shrinks rather than run past the window's edge.
+    Label1->setGeometry(left, top, qMax(1, width() - left - Margin), panelHeight);
     const QRect room(left, top + panelHeight + Margin, Label1->width(),
                      height() - top - panelHeight - 2 * Margin);
     illustre->setGeometry(room);

@@ -19,9 +19,13 @@
 
 namespace {
 constexpr int BoutonAction = 13;
+// The background picture is pale: titles, verdict and score are written in dark colours on it,
+// the question and the answers in light ones on dark bands.
 constexpr unsigned Blanc = 0xFFFFFF;
 constexpr unsigned BleuNuit = 0x400000;
-constexpr unsigned Or = 0x00D7FF;
+constexpr unsigned BleuTitre = 0x803A10;
+constexpr unsigned Encre = 0x401808;
+constexpr unsigned VertFonce = 0x008000;
 const QString Titre = QStringLiteral("QUIZZ");
 
 // The labels draw '&' as a mnemonic marker; a question or an answer shows it as typed.
@@ -67,15 +71,18 @@ void Quizz::buildControls() {
         auto* titre = new FXLabel(QStringLiteral("FXLabel1"), int(i), this);
         titre->setCaption(titres.at(i));
         titre->setFont(police(20, true));
-        titre->setForeColor(Or);
+        titre->setForeColor(BleuTitre);
         titre->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         FXLabel1.at(i) = titre;
     }
     for (FXLabel* texte : {question, Label2, Label3}) {
         texte->setFont(police(22, true));
-        texte->setForeColor(Blanc);
+        texte->setForeColor(Encre);
         texte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
+    question->setForeColor(Blanc);
+    question->setTransparent(false);
+    question->setBackColor(BleuNuit);
     question->hide();
     for (size_t i = 0; i < Label1.size(); ++i) {
         auto* reponse = new FXLabel(QStringLiteral("Label1"), int(i), this);
@@ -205,7 +212,7 @@ void Quizz::repondre(int index) {
         return;
     const QuizSeries::Verdict verdict = serie_.answer(index);
     Label2->setCaption(verdict.right ? QStringLiteral("Bonne réponse") : tel(verdict.solution));
-    Label2->setForeColor(verdict.right ? Survol : Blanc);
+    Label2->setForeColor(verdict.right ? VertFonce : Encre);
     if (MainPanels* main = mainPanels(ctx()))
         main->teacherReaction(verdict.right);
     Label3->setCaption(serie_.scoreText());

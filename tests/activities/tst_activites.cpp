@@ -11,26 +11,13 @@
 #include "shell/controls/FXSnd.h"
 #include "support/Scenario.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
-const QString ProgramDir = qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
-const QString Lea = QStringLiteral("Léa");
-const QString Invite = QStringLiteral("Invité");
-
-void copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
-}
+const QString Lea = Partie::Lea;
+const QString Invite = Partie::Invite;
 
 void send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
@@ -38,14 +25,8 @@ void send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button)
     QApplication::sendEvent(widget, &event);
 }
 
-// A point inside hotspot `index` of a picture control.
 QPoint pointOf(FXHotspotPicture* picture, int index) {
-    QList<QPoint> inside;
-    for (int y = 0; y < picture->height(); y += 3)
-        for (int x = 0; x < picture->width(); x += 3)
-            if (picture->indexAt(QPointF(x, y)) == index)
-                inside << QPoint(x, y);
-    return inside.isEmpty() ? QPoint(-1, -1) : inside.at(inside.size() / 2);
+    return hotspotPoint(picture, index);
 }
 
 // The pointer moves onto hotspot `index` and the left (or other) button is released there.
@@ -58,30 +39,14 @@ void clickHotspot(FXHotspotPicture* picture, int index, Qt::MouseButton button =
 }
 } // namespace
 
-// The main window and the chooser of a signed-in pupil, over a fresh copy of the generated
-// program folder's database, pictures and hotspot files.
-class Partie {
+// The listening exercises of a signed-in pupil, with the spoken words and the shown word label.
+class Exercice : public Partie {
 public:
-    explicit Partie(const QString& pupil = Lea) {
-        QFile::remove(s.databasePath());
-        QFile::copy(ProgramDir + QStringLiteral("/DbBrin.mdb"), s.databasePath());
-        QFile(s.databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        s.addPupil(Lea, QStringLiteral("CE2"), QStringLiteral("abc"));
-        for (const char* folder : {"Hotspot", "Bitmap", "Mcison"})
-            copyTree(ProgramDir + u'/' + QLatin1String(folder),
-                     s.programFolder() + u'/' + QLatin1String(folder));
-        s->settings().write(Options::Configuration, Options::Texte, Options::Vrai);
-        main = s.start();
-        s->general().NomChoisi = s->general().NomEleve = pupil;
-        // What an accepted sign-in shows.
-        for (int i = 0; i <= 13; ++i)
-            if (i != 8)
-                main->bouton(i)->show();
-        seconde = qobject_cast<Seconde*>(
-            s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised));
-    }
+    explicit Exercice(const QString& pupil = Lea)
+        : Partie(pupil,
+                 {QStringLiteral("Hotspot"), QStringLiteral("Bitmap"), QStringLiteral("Mcison")},
+                 {{Options::Texte, Options::Vrai}}) {}
 
-    Général& g() { return s->general(); }
     FXHotspotPicture* image() { return seconde->exercisePicture(); }
     FXShape* commande(int i) { return main->commande(i); }
 
@@ -91,33 +56,12 @@ public:
     }
     void press(int button) { QTest::mouseClick(commande(button), Qt::LeftButton); }
 
-    // The channel that last played a file ending with `suffix`, or null.
-    FakeAudioChannel* channelOf(const QString& suffix) {
-        for (FakeAudioChannel* channel : s.audio->channels)
-            if (!channel->played.isEmpty() && channel->played.last().file.endsWith(suffix))
-                return channel;
-        return nullptr;
-    }
     // The word button `word` is heard to the end.
     void hear(int word) {
         press(word);
         if (FakeAudioChannel* channel = channelOf(QStringLiteral("k%1.wav").arg(word)))
             channel->finishNow();
     }
-    int played(const QString& suffix) {
-        int count = 0;
-        for (FakeAudioChannel* channel : s.audio->channels)
-            for (const auto& p : channel->played)
-                count += p.file.endsWith(suffix) ? 1 : 0;
-        return count;
-    }
-    QVariant score(const QString& column, const QString& pupil = Lea) {
-        return s.pupilField(pupil, column);
-    }
-
-    Scenario s;
-    Principale* main = nullptr;
-    Seconde* seconde = nullptr;
 };
 
 class TestActivites : public QObject {
@@ -125,12 +69,12 @@ class TestActivites : public QObject {
 
 private slots:
     void initTestCase() {
-        if (!QFile::exists(ProgramDir + QStringLiteral("/DbBrin.mdb")))
+        if (!Partie::available())
             QSKIP("no generated program folder");
     }
 
     void choosingLeSportShowsItsPictureAndTitle() {
-        Partie p;
+        Exercice p;
         p.choose(0, 1);
         QCOMPARE(p.g().NumExercice, 2);
         QCOMPARE(p.g().Colonne, QStringLiteral("Sport"));
@@ -146,7 +90,7 @@ private slots:
     }
 
     void exploringSaysTheWordWithItsLabelOneAtATime() {
-        Partie p;
+        Exercice p;
         p.choose(0, 1);
         clickHotspot(p.image(), 3);
         QCOMPARE(p.played(QStringLiteral("MciLangue/Sportk3.wav")), 1);
@@ -163,14 +107,14 @@ private slots:
     }
 
     void theLabelStaysHiddenWhenTexteIsFaux() {
-        Partie p;
+        Exercice p;
         p.s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
         p.choose(0, 1);
         QVERIFY(p.main->motAnglais()->isHidden());
     }
 
     void tenRightClicksStoreTen() {
-        Partie p;
+        Exercice p;
         p.choose(0, 1);
         p.press(13);
         QVERIFY(!p.image()->isEnabled());
@@ -191,7 +135,7 @@ private slots:
     }
 
     void twelveWrongClicksThenTheTenWordsStoreZero() {
-        Partie p;
+        Exercice p;
         p.choose(0, 1);
         p.press(13);
         p.hear(0);
@@ -207,7 +151,7 @@ private slots:
     }
 
     void threeWrongAndSevenRightAnswersStoreSeven() {
-        Partie p;
+        Exercice p;
         p.choose(1, 2); // Les couleurs
         QCOMPARE(p.g().NumExercice, 15);
         p.press(13);
@@ -229,7 +173,7 @@ private slots:
     }
 
     void schoolObjectsTwoAndSixAnswerEachOther() {
-        Partie p;
+        Exercice p;
         p.choose(0, 9);
         QCOMPARE(p.g().NumExercice, 10);
         p.press(13);
@@ -250,7 +194,7 @@ private slots:
             bool vrai;
         } cases[] = {{1, 13, true}, {0, 14, true}, {2, 15, false}, {3, 16, false}};
         for (const auto& c : cases) {
-            Partie p;
+            Exercice p;
             p.choose(1, c.hotspot);
             QCOMPARE(p.g().NumExercice, c.exercise);
             p.press(13);
@@ -265,7 +209,7 @@ private slots:
     }
 
     void anAnswerButtonBeforeAnyWordCountsNothing() {
-        Partie p;
+        Exercice p;
         p.choose(1, 1);
         p.press(13);
         p.commande(11)->setEnabled(true); // even if it could be pressed
@@ -277,7 +221,7 @@ private slots:
     }
 
     void oppositionOneIsPlayedAsAThemePicture() {
-        Partie p;
+        Exercice p;
         p.choose(1, 4);
         QCOMPARE(p.g().NumExercice, 17);
         QCOMPARE(p.g().ModeActivite, 0);
@@ -292,7 +236,7 @@ private slots:
     }
 
     void movingOverTheListLightsAnExerciseWithTheHoverSound() {
-        Partie p;
+        Exercice p;
         QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
         FXHotspotPicture* list = p.seconde->listPicture();
         const auto hoverSounds = [&p] {
@@ -315,7 +259,7 @@ private slots:
     }
 
     void rechoisirPreparesTheFamilyAgainWithTheStartSound() {
-        Partie p;
+        Exercice p;
         p.choose(0, 1);
         p.main->useTable(Schema::Table::Gestion);
         p.seconde->rechoisir();
@@ -328,7 +272,7 @@ private slots:
     }
 
     void aReleaseAwayFromTheListShowsTheStartPicture() {
-        Partie p;
+        Exercice p;
         QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
         QVERIFY(p.seconde->listPicture()->isVisible());
         const QPoint away = pointOf(p.seconde->listPicture(), -1);
@@ -341,7 +285,7 @@ private slots:
     }
 
     void theGuestsSeriesStoresNothing() {
-        Partie p(Invite);
+        Exercice p(Invite);
         p.choose(0, 1);
         p.press(13);
         for (int word = 0; word <= 9; ++word) {
@@ -356,7 +300,7 @@ private slots:
     }
 
     void aScoreThatCannotBeWrittenIsReportedToTheTeacher() {
-        Partie p;
+        Exercice p;
         QVERIFY(LearningDbFixture::execute(
             p.s.databasePath(), QStringLiteral("CREATE TRIGGER refus BEFORE UPDATE ON Gestion "
                                                "BEGIN SELECT RAISE(ABORT, 'disque plein'); END")));
@@ -372,7 +316,7 @@ private slots:
     }
 
     void repereOpensTheDictationWindowWithAction() {
-        Partie p;
+        Exercice p;
         p.s.registerProbe(QStringLiteral("Tierce"));
         p.choose(2, 0);
         QCOMPARE(p.g().NumExercice, 19);
@@ -391,7 +335,7 @@ private slots:
     // order, and a series with three errors leaves the puzzle scrambled and draggable.
     void repereSeriesRevealsThePiecesOfTheRealPuzzle() {
         for (const int errors : {3, 4}) {
-            Partie p;
+            Exercice p;
             p.choose(2, 0);
             auto* tierce = p.s.form<Tierce>(QStringLiteral("Tierce"));
             QVERIFY(tierce);
@@ -412,7 +356,7 @@ private slots:
 
     // Distingue: a sentence button heard puts its sentence, run together, in the dictation box.
     void distingueSentenceButtonFillsTheDictationBox() {
-        Partie p;
+        Exercice p;
         p.choose(3, 0);
         auto* tierce = p.s.form<Tierce>(QStringLiteral("Tierce"));
         QVERIFY(tierce);

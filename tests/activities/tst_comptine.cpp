@@ -9,25 +9,15 @@
 #include "shell/controls/FXShape.h"
 #include "support/Scenario.h"
 
-#include <QDirIterator>
+#include <QLabel>
 #include <QtTest>
 #include <algorithm>
 
 namespace {
-const QString ProgramDir = qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
-const QString Lea = QStringLiteral("Léa");
-const QString Invite = QStringLiteral("Invité");
+const QString Lea = Partie::Lea;
+const QString Invite = Partie::Invite;
+const QString Column = QStringLiteral("Comptine1");
 enum { Terminer = 0, Arreter = 1, Ecouter = 2, Demarrer = 3 };
-
-void copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
-}
 
 // A mouse event as the window system delivers it to the widget under the pointer (or to the one
 // that holds the pointer while a button is down): position in the widget, global position.
@@ -42,39 +32,18 @@ QPoint centreOf(QWidget* widget) {
     return widget->mapToGlobal(widget->rect().center());
 }
 
-// A point inside hotspot `index` of a picture control.
-QPoint pointOf(FXHotspotPicture* picture, int index) {
-    for (int y = 0; y < picture->height(); y += 3)
-        for (int x = 0; x < picture->width(); x += 3)
-            if (picture->indexAt(QPointF(x, y)) == index)
-                return QPoint(x, y);
-    return QPoint(-1, -1);
-}
 } // namespace
 
-// A signed-in pupil on the rhyme window of the generated program folder, over a fresh copy of
-// its database.
-class Partie {
+// A signed-in pupil in front of the rhyme list of the chooser.
+class Ronde : public Partie {
 public:
-    explicit Partie(const QString& pupil = Lea) {
-        QFile::remove(s.databasePath());
-        QFile::copy(ProgramDir + QStringLiteral("/DbBrin.mdb"), s.databasePath());
-        QFile(s.databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        s.addPupil(Lea, QStringLiteral("CE2"), QStringLiteral("abc"));
-        for (const char* folder : {"Hotspot", "Bitmap"})
-            copyTree(ProgramDir + u'/' + QLatin1String(folder),
-                     s.programFolder() + u'/' + QLatin1String(folder));
-        main = s.start();
-        s->general().NomChoisi = s->general().NomEleve = pupil;
-        s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised);
-    }
+    using Partie::Partie;
 
     // The pupil picks "Comptine <rhyme>" in the rhyme list of the chooser.
     Comptine* choose(int rhyme) {
-        auto* seconde = s.form<Seconde>(QStringLiteral("Seconde"));
         QTest::mouseClick(main->bouton(5), Qt::LeftButton);
         FXHotspotPicture* list = seconde->listPicture();
-        const QPoint at = pointOf(list, rhyme - 1);
+        const QPoint at = hotspotPoint(list, rhyme - 1);
         if (at.x() < 0)
             return nullptr;
         QTest::mouseMove(list, at);
@@ -97,17 +66,6 @@ public:
         const QPoint panel = centreOf(c->panneau());
         drag(c, k, {panel - QPoint(40, 0), panel});
     }
-
-    FakeAudioChannel* channelOf(const QString& suffix) {
-        for (FakeAudioChannel* channel : s.audio->channels)
-            if (!channel->played.isEmpty() && channel->played.last().file.endsWith(suffix))
-                return channel;
-        return nullptr;
-    }
-    QVariant score(const QString& pupil) { return s.pupilField(pupil, "Comptine1"); }
-
-    Scenario s;
-    Principale* main = nullptr;
 };
 
 class TestComptine : public QObject {
@@ -122,12 +80,12 @@ class TestComptine : public QObject {
 
 private slots:
     void initTestCase() {
-        if (!QFile::exists(ProgramDir + QStringLiteral("/DbBrin.mdb")))
+        if (!Partie::available())
             QSKIP("no generated program folder");
     }
 
     void choosingARhymeShowsItsVersesHiddenUntilDemarrer() {
-        Partie p;
+        Ronde p;
         Comptine* c = p.choose(1);
         QVERIFY(c);
         QVERIFY(!p.s.isShown(QStringLiteral("Seconde")));
@@ -147,8 +105,38 @@ private slots:
         QCOMPARE(c->etiquette(3)->x(), 36);
     }
 
+    // The program's area on a 1024 x 768 screen, a larger and a smaller one: the panel and the
+    // illustration stay inside the window, right of the verses.
+    void thePanelAndTheIllustrationFitTheWindow_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1024 x 768 screen") << QSize(738, 664);
+        QTest::newRow("large") << QSize(1200, 740);
+        QTest::newRow("small") << QSize(640, 480);
+    }
+    void thePanelAndTheIllustrationFitTheWindow() {
+        QFETCH(QSize, size);
+        Ronde p;
+        Comptine* c = p.choose(1);
+        QVERIFY(c);
+        c->resize(size);
+        p.press(Demarrer);
+        const QRect window = c->rect();
+        QVERIFY2(window.contains(c->panneau()->geometry()),
+                 qPrintable(QStringLiteral("panel %1,%2 %3x%4")
+                                .arg(c->panneau()->x())
+                                .arg(c->panneau()->y())
+                                .arg(c->panneau()->width())
+                                .arg(c->panneau()->height())));
+        auto* illustre = c->findChild<QLabel*>(QStringLiteral("illustre"));
+        QVERIFY(illustre);
+        QVERIFY(window.contains(illustre->geometry()));
+        QVERIFY(illustre->pixmap().width() <= illustre->width());
+        for (int k = 1; k <= c->NbVers(); ++k)
+            QVERIFY(c->etiquette(k)->geometry().right() < c->panneau()->x());
+    }
+
     void everyVerseDroppedInOrderStoresOne() {
-        Partie p;
+        Ronde p;
         Comptine* c = p.choose(1);
         QVERIFY(c);
         p.press(Demarrer);
@@ -160,10 +148,10 @@ private slots:
             QCOMPARE(c->panneau()->foreColor(), Comptine::Violet);
         }
         QCOMPARE(c->comptine().panel(), c->TexteComptine());
-        QCOMPARE(p.score(Lea).toInt(), 0);
+        QCOMPARE(p.score(Column).toInt(), 0);
         p.press(Terminer);
         QCOMPARE(c->panneau()->foreColor(), Comptine::Vert);
-        QCOMPARE(p.score(Lea).toInt(), 1);
+        QCOMPARE(p.score(Column).toInt(), 1);
         QCOMPARE(p.s->general().Reaction, 2);
         QVERIFY(p.s.messageBox->shown.isEmpty());
     }
@@ -176,7 +164,7 @@ private slots:
     }
     void someVersesOnlyGiveARedPanelAndNoMark() {
         QFETCH(QList<int>, drops);
-        Partie p;
+        Ronde p;
         Comptine* c = p.choose(1);
         QVERIFY(c);
         p.press(Demarrer);
@@ -184,12 +172,12 @@ private slots:
             p.dropOnPanel(c, k);
         p.press(Terminer);
         QCOMPARE(c->panneau()->foreColor(), Comptine::Rouge);
-        QCOMPARE(p.score(Lea).toInt(), 0);
+        QCOMPARE(p.score(Column).toInt(), 0);
         QCOMPARE(p.s->general().Reaction, 1);
     }
 
     void demarrerAgainEmptiesThePanelAndShufflesEveryVerse() {
-        Partie p;
+        Ronde p;
         p.s.random->values = {0.5, 0.1, 0.9, 0.3};
         Comptine* c = p.choose(1);
         QVERIFY(c);
@@ -211,7 +199,7 @@ private slots:
     }
 
     void aTenVerseRhymeReadsItsTenthVerseFrom160() {
-        Partie p;
+        Ronde p;
         Comptine* c = p.choose(4);
         QVERIFY(c);
         QCOMPARE(c->NbVers(), 10);
@@ -231,7 +219,7 @@ private slots:
     // The rest of the program never keeps the guest's results: a rhyme rebuilt by the guest is
     // shown right, and the guest's row keeps its value.
     void theGuestsRhymeIsJudgedButNotStored() {
-        Partie p(Invite);
+        Ronde p(Invite);
         Comptine* c = p.choose(1);
         QVERIFY(c);
         p.press(Demarrer);
@@ -239,13 +227,13 @@ private slots:
             p.dropOnPanel(c, k);
         p.press(Terminer);
         QCOMPARE(c->panneau()->foreColor(), Comptine::Vert);
-        QCOMPARE(p.score(Invite).toInt(), 0);
-        QCOMPARE(p.score(Lea).toInt(), 0);
+        QCOMPARE(p.score(Column, Invite).toInt(), 0);
+        QCOMPARE(p.score(Column).toInt(), 0);
         QVERIFY(p.s.messageBox->shown.isEmpty());
     }
 
     void passingOverAVersePlaysTheDraggedVerseOnce() {
-        Partie p;
+        Ronde p;
         Comptine* c = p.choose(1);
         QVERIFY(c);
         p.press(Demarrer);
@@ -272,7 +260,7 @@ private slots:
     }
 
     void ecouterPlaysTheWholeRhymeAndArreterStopsIt() {
-        Partie p;
+        Ronde p;
         Comptine* c = p.choose(1);
         QVERIFY(c);
         p.press(Ecouter);
@@ -287,7 +275,7 @@ private slots:
     }
 
     void leavingTheRhymeHidesItsButtons() {
-        Partie p;
+        Ronde p;
         QVERIFY(p.choose(1));
         p.press(Demarrer);
         QTest::mouseClick(p.main->bouton(13), Qt::LeftButton); // "Retour"

@@ -316,6 +316,12 @@ private slots:
         QCOMPARE(quint32(frames.size()), declared);
         QCOMPARE(qFromLittleEndian<quint32>(avi.constData() + idx1 + 4),
                  quint32(16 * frames.size()));
+        // A range is played up to the first frame of the next one, which stays on screen:
+        // after "Bravo !" (14-49) or "Oh non…" (49-84) the teacher is back at rest.
+        for (const int boundary : {49, 84, 94, 104})
+            QCOMPARE(frames.at(boundary), frames.at(14));
+        for (const int inside : {13, 15, 48, 50, 83, 85})
+            QVERIFY(frames.at(inside) != frames.at(14));
         for (const QByteArray& frame : {frames.first(), frames.at(135), frames.last()}) {
             const QImage image = QImage::fromData(frame, "JPG");
             QVERIFY(!image.isNull());

@@ -1,13 +1,31 @@
 #include "support/Scenario.h"
 
+#include "activities/Seconde.h"
 #include "data/Options.h"
 #include "data/Schema.h"
 #include "data/Sqlite.h"
 #include "shell/FormRegistry.h"
 #include "shell/Main.h"
 #include "shell/Principale.h"
+#include "shell/controls/FXHotspotPicture.h"
+#include "shell/controls/FXShape.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QMdiSubWindow>
+
+namespace {
+void copyTree(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + u'/' + QDir(from).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+}
+} // namespace
 
 Scenario::Scenario(bool storePath) {
     DbError error;
@@ -78,4 +96,68 @@ void Scenario::registerProbe(const QString& name) {
 bool Scenario::isShown(const QString& name) {
     Form* form = contexte->forms().find(name);
     return form && form->isVisible();
+}
+
+// ---- Partie ----
+
+Partie::Partie(const QString& pupil, const QStringList& mediaFolders,
+               const QVariantMap& configuration) {
+    QFile::remove(s.databasePath());
+    QFile::copy(programDir() + QStringLiteral("/DbBrin.mdb"), s.databasePath());
+    QFile(s.databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    s.addPupil(Lea, QStringLiteral("CE2"), QStringLiteral("abc"));
+    for (const QString& folder : mediaFolders)
+        copyTree(programDir() + u'/' + folder, s.programFolder() + u'/' + folder);
+    for (auto it = configuration.cbegin(); it != configuration.cend(); ++it)
+        s->settings().write(Options::Configuration, it.key(), it.value().toString());
+    main = s.start();
+    s->general().NomChoisi = s->general().NomEleve = pupil;
+    // What an accepted sign-in leaves: the sign-in window gone, the activity buttons and
+    // "Retour" shown, not the studio.
+    s->forms().unload(QStringLiteral("Inscription"));
+    for (int i = 0; i <= 13; ++i)
+        if (i != 8)
+            main->bouton(i)->show();
+    seconde = qobject_cast<Seconde*>(
+        s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised));
+}
+
+QString Partie::programDir() {
+    return qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
+}
+
+bool Partie::available() {
+    return !programDir().isEmpty() && QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb"));
+}
+
+Général& Partie::g() {
+    return s->general();
+}
+
+FakeAudioChannel* Partie::channelOf(const QString& suffix) {
+    for (FakeAudioChannel* channel : s.audio->channels)
+        if (!channel->played.isEmpty() && channel->played.last().file.endsWith(suffix))
+            return channel;
+    return nullptr;
+}
+
+int Partie::played(const QString& suffix) {
+    int count = 0;
+    for (FakeAudioChannel* channel : s.audio->channels)
+        for (const auto& p : channel->played)
+            count += p.file.endsWith(suffix) ? 1 : 0;
+    return count;
+}
+
+QVariant Partie::score(const QString& column, const QString& pupil) {
+    return s.pupilField(pupil, column);
+}
+
+QPoint hotspotPoint(FXHotspotPicture* picture, int index) {
+    QList<QPoint> inside;
+    for (int y = 0; y < picture->height(); y += 3)
+        for (int x = 0; x < picture->width(); x += 3)
+            if (picture->indexAt(QPointF(x, y)) == index)
+                inside << QPoint(x, y);
+    return inside.isEmpty() ? QPoint(-1, -1) : inside.at(inside.size() / 2);
 }

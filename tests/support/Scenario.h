@@ -5,9 +5,13 @@
 #include "shell/FormRegistry.h"
 #include "support/TestContexte.h"
 
+#include <QStringList>
 #include <QVariantMap>
 
+class FXHotspotPicture;
+class FakeAudioChannel;
 class Principale;
+class Seconde;
 
 // A window that stands for one the scenario does not drive: it only records that it was shown.
 class ProbeForm : public Form {
@@ -46,3 +50,38 @@ public:
         return qobject_cast<T*>(contexte->forms().find(name));
     }
 };
+
+// A pupil signed in on the main window of the generated program folder (BRINDEL_PROGRAM_DIR),
+// over a fresh copy of its database and of the media folders given, with the exercise chooser
+// shown as an accepted sign-in leaves it. The pupil "Léa" of group "CE2" is added to the copy.
+class Partie {
+public:
+    static inline const QString Lea = QStringLiteral("Léa");
+    static inline const QString Invite = QStringLiteral("Invité");
+
+    // configuration: values of section "Configuration" stored before the main window loads.
+    explicit Partie(const QString& pupil = Lea,
+                    const QStringList& mediaFolders = {QStringLiteral("Hotspot"),
+                                                       QStringLiteral("Bitmap")},
+                    const QVariantMap& configuration = {});
+
+    static QString programDir();
+    // The generated program folder is there (tests skip without it).
+    static bool available();
+
+    Général& g();
+    // The channel that last played a file ending with `suffix`, or null.
+    FakeAudioChannel* channelOf(const QString& suffix);
+    // How many times a file ending with `suffix` was played, on every channel.
+    int played(const QString& suffix);
+    // A score field of a pupil's row, read from a fresh connection.
+    QVariant score(const QString& column, const QString& pupil = Lea);
+
+    Scenario s;
+    Principale* main = nullptr;
+    Seconde* seconde = nullptr;
+};
+
+// A point inside hotspot `index` of a picture control (the middle one of its points), or
+// (-1, -1) when the picture has none.
+QPoint hotspotPoint(FXHotspotPicture* picture, int index);

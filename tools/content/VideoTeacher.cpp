@@ -31,6 +31,11 @@ struct Pose {
 Pose poseAt(int frame) {
     Pose pose;
     const auto phase = [](int f, int from, int to) { return qreal(f - from) / (to - from); };
+    // A range is played up to and including the first frame of the next one, which then stays
+    // on screen: those frames show the teacher at rest, not the start of another reaction.
+    for (const int boundary : {14, 49, 84, 94, 104})
+        if (frame == boundary)
+            return pose;
     if (frame < 14) { // greeting: waves the right hand
         pose.rightArm = 140 + 25 * std::sin(phase(frame, 0, 14) * 4 * M_PI);
         pose.smile = 0.8;

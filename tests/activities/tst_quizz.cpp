@@ -1,0 +1,219 @@
+#include "activities/Quizz.h"
+#include "data/DataControl.h"
+#include "data/Options.h"
+#include "data/Schema.h"
+#include "shell/Principale.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "support/Scenario.h"
+
+#include <QCheckBox>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+constexpr int BoutonQuizz = 7;
+constexpr int Action = 13;
+
+// A record of a quiz table as the database holds it.
+struct Record {
+    QStringList reponses;
+    QList<bool> valides;
+};
+
+QHash<QString, Record> readTable(const QString& database, const QString& table) {
+    DataControl data;
+    data.setDatabaseName(database);
+    data.setRecordSource(table);
+    data.refresh();
+    QHash<QString, Record> records;
+    RecordSet& rs = data.recordSet();
+    for (bool on = rs.moveFirst(); on && !rs.eof(); on = rs.moveNext()) {
+        Record r;
+        for (const QString& f :
+             {Schema::Field::Reponse1, Schema::Field::Reponse2, Schema::Field::Reponse3})
+            r.reponses << rs.field(f).toString();
+        for (const QString& f :
+             {Schema::Field::Valide1, Schema::Field::Valide2, Schema::Field::Valide3})
+            r.valides << (rs.field(f).toInt() != 0);
+        records.insert(rs.field(Schema::Field::Question).toString(), r);
+    }
+    return records;
+}
+} // namespace
+
+// A pupil who opens the quiz with the main window's "?" button and starts a series with
+// "Action", over a fresh copy of the generated database (the teacher's table gets ten
+// questions of its own so that either table can be played).
+class Quiz : public Partie {
+public:
+    explicit Quiz(const QString& pupil = Lea, const QString& option = Options::Vrai)
+        : Partie(pupil, {QStringLiteral("Bitmap")}, {{Options::Quizz, option}}) {
+        for (int i = 1; i <= 10; ++i)
+            s.addRow(Schema::Table::Quizz2,
+                     {{Schema::Field::Question, QStringLiteral("Question du maître %1 ?").arg(i)},
+                      {Schema::Field::Reponse1, QStringLiteral("faux %1").arg(i)},
+                      {Schema::Field::Reponse2, QStringLiteral("juste %1").arg(i)},
+                      {Schema::Field::Reponse3, QStringLiteral("autre %1").arg(i)},
+                      {Schema::Field::Valide1, 0},
+                      {Schema::Field::Valide2, 1},
+                      {Schema::Field::Valide3, 0}});
+        QTest::mouseClick(main->bouton(BoutonQuizz), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        quizz = s.form<Quizz>(QStringLiteral("Quizz"));
+    }
+
+    void start() { QTest::mouseClick(main->commande(Action), Qt::LeftButton); }
+
+    FXLabel* label(const QString& name) { return quizz->findChild<FXLabel*>(name); }
+    FXLabel* reponse(int i) { return label(QStringLiteral("Label1(%1)").arg(i)); }
+    bool valide(int i) {
+        return quizz->findChild<QCheckBox*>(QStringLiteral("Check1(%1)").arg(i))->isChecked();
+    }
+    QTimer* timer() { return quizz->findChild<QTimer*>(QStringLiteral("Timer1")); }
+    QString question() { return label(QStringLiteral("question"))->caption(); }
+
+    // The first right (or wrong) answer of the question on screen.
+    int pick(bool right) {
+        for (int i = 0; i < 3; ++i)
+            if (valide(i) == right)
+                return i;
+        return -1;
+    }
+    // The pause after an answer is over: Timer1 fires.
+    void endPause() { QMetaObject::invokeMethod(timer(), "timeout"); }
+
+    Quizz* quizz = nullptr;
+};
+
+class TestQuizz : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (!Partie::available())
+            QSKIP("no generated program folder");
+    }
+
+    // wrong: the answers (1..10) given wrong; stored: the value of column "Quizz" afterwards.
+    void aSeriesOfTenAnswersStoresRightAnswersInQuizz_data() {
+        QTest::addColumn<QString>("pupil");
+        QTest::addColumn<QList<int>>("wrong");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("all right") << Partie::Lea << QList<int>{} << 10;
+        QTest::newRow("three wrong") << Partie::Lea << QList<int>{2, 5, 10} << 7;
+        QTest::newRow("all wrong") << Partie::Lea << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 0;
+        QTest::newRow("the guest keeps nothing") << Partie::Invite << QList<int>{} << 0;
+    }
+    void aSeriesOfTenAnswersStoresRightAnswersInQuizz() {
+        QFETCH(QString, pupil);
+        QFETCH(QList<int>, wrong);
+        QFETCH(int, stored);
+        Quiz q(pupil);
+        QVERIFY(q.quizz);
+        QCOMPARE(q.quizz->data().recordSource(), Schema::Table::Quizz1);
+        const QHash<QString, Record> table = readTable(q.s.databasePath(), Schema::Table::Quizz1);
+        q.start();
+        QVERIFY(q.main->commande(Action)->isHidden());
+        QSet<QString> asked;
+        for (int n = 1; n <= 10; ++n) {
+            // The answers and their marks are those of the question's record.
+            QVERIFY2(table.contains(q.question()), qPrintable(q.question()));
+            const Record& record = table.value(q.question());
+            for (int i = 0; i < 3; ++i) {
+                QCOMPARE(q.reponse(i)->caption(), record.reponses.at(i));
+                QCOMPARE(q.valide(i), record.valides.at(i));
+                QVERIFY(q.reponse(i)->isVisible());
+            }
+            asked << q.question();
+            const bool right = !wrong.contains(n);
+            const int clicked = q.pick(right);
+            QVERIFY(clicked >= 0);
+            QTest::mouseClick(q.reponse(clicked), Qt::LeftButton);
+            const QString verdict = q.label(QStringLiteral("Label2"))->caption();
+            QCOMPARE(verdict, right ? QStringLiteral("Bonne réponse")
+                                    : record.reponses.at(record.valides.lastIndexOf(true)));
+            const int errors =
+                int(std::count_if(wrong.cbegin(), wrong.cend(), [n](int w) { return w <= n; }));
+            QCOMPARE(q.label(QStringLiteral("Label3"))->caption(),
+                     QStringLiteral("%1 / %2").arg(n - errors).arg(n));
+            QCOMPARE(q.score(QStringLiteral("Quizz"), pupil).toInt(), 0); // not before the end
+            q.endPause();
+        }
+        QCOMPARE(asked.size(), 10);
+        QCOMPARE(q.score(QStringLiteral("Quizz"), pupil).toInt(), stored);
+        if (pupil == Partie::Invite)
+            QCOMPARE(q.score(QStringLiteral("Quizz")).toInt(), 0);
+        // The series is over: the questions are put away and "Action" starts another one.
+        QVERIFY(q.label(QStringLiteral("question"))->isHidden());
+        QVERIFY(q.reponse(0)->isHidden());
+        QVERIFY(q.main->commande(Action)->isVisible());
+        QCOMPARE(q.g().Reussites, 0);
+        QCOMPARE(q.g().Erreurs, 0);
+        QVERIFY(q.s.messageBox->shown.isEmpty());
+        q.start();
+        QVERIFY(q.reponse(0)->isVisible());
+        QVERIFY(q.label(QStringLiteral("Label3"))->caption().isEmpty());
+    }
+
+    // The main window counts Quizz2 only for "Faux"; the quiz window plays Quizz1 only for
+    // "Vrai": with another value the main window counts the program's table and the window
+    // plays the teacher's.
+    void theSettingChoosesTheTable_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("counted");
+        QTest::newRow("Vrai") << "Vrai" << Schema::Table::Quizz1 << "44";
+        QTest::newRow("Faux") << "Faux" << Schema::Table::Quizz2 << "10";
+        QTest::newRow("another value") << "Oui" << Schema::Table::Quizz2 << "10";
+    }
+    void theSettingChoosesTheTable() {
+        QFETCH(QString, option);
+        QFETCH(QString, table);
+        QFETCH(QString, counted);
+        Quiz q(Partie::Lea, option);
+        QVERIFY(q.quizz);
+        QCOMPARE(q.quizz->data().recordSource(), table);
+        QCOMPARE(q.g().NbQuestions, counted);
+        q.start();
+        const QHash<QString, Record> records = readTable(q.s.databasePath(), table);
+        for (int n = 1; n <= 10; ++n) {
+            QVERIFY2(records.contains(q.question()), qPrintable(q.question()));
+            QTest::mouseClick(q.reponse(q.pick(true)), Qt::LeftButton);
+            q.endPause();
+        }
+        QCOMPARE(q.score(QStringLiteral("Quizz")).toInt(), 10);
+    }
+
+    void theNextQuestionComesOnlyWhenTimer1Fires() {
+        Quiz q;
+        QVERIFY(q.quizz);
+        q.start();
+        const QString first = q.question();
+        QVERIFY(!q.timer()->isActive());
+        QTest::mouseClick(q.reponse(q.pick(false)), Qt::LeftButton);
+        QVERIFY(q.timer()->isActive());
+        QVERIFY(q.timer()->isSingleShot());
+        QCOMPARE(q.timer()->interval(), 2000);
+        QVERIFY(!q.quizz->isEnabled());
+        // Time passes on the clock and events are handled, but the pause has not ended.
+        q.s.clock->advance(1999);
+        QCoreApplication::processEvents();
+        QCOMPARE(q.question(), first);
+        // A second answer in the pause is not counted.
+        QTest::mouseClick(q.reponse(q.pick(true)), Qt::LeftButton);
+        QCOMPARE(q.g().Reussites, 1);
+        QCOMPARE(q.g().Erreurs, 1);
+        QCOMPARE(q.label(QStringLiteral("Label3"))->caption(), QStringLiteral("0 / 1"));
+        q.endPause();
+        QVERIFY(!q.timer()->isActive());
+        QVERIFY(q.quizz->isEnabled());
+        QVERIFY(q.question() != first);
+        QVERIFY(q.label(QStringLiteral("Label2"))->caption().isEmpty());
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(q.reponse(i)->foreColor(), Quizz::Repos);
+    }
+};
+
+QTEST_MAIN(TestQuizz)
+#include "tst_quizz.moc"
