@@ -1,0 +1,164 @@
+#include "pupils/Recompense.h"
+
+#include "data/DataControl.h"
+#include "data/Schema.h"
+#include "pupils/PrintPage.h"
+#include "pupils/Rewards.h"
+#include "shell/Contexte.h"
+#include "shell/FormRegistry.h"
+#include "shell/MainPanels.h"
+#include "shell/Routines.h"
+#include "shell/Twips.h"
+#include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "shell/controls/MouseArgs.h"
+
+#include <QLabel>
+
+namespace {
+constexpr int Detail = 0;
+constexpr int Retour = 1;
+
+// Left edge in twips of place k (0-based) of a row whose places run evenly from first to last.
+int placeLeft(int first, int last, int k, int places) {
+    return first + (last - first) * k / (places - 1);
+}
+} // namespace
+
+Recompense::Recompense(Contexte& contexte)
+    : Form(contexte, QStringLiteral("Recompense")), page_(new PageFace(this)),
+      Label2(new FXLabel(QStringLiteral("Label2"), -1, page_)) {
+    setWindowTitle(QStringLiteral("Recompense"));
+
+    const QPoint labelPlaces[] = {{345, 270}, {5355, 255}};
+    for (int i = 0; i < 2; ++i) {
+        auto* label = new FXLabel(QStringLiteral("Label1"), i, page_);
+        label->setTransparent(true);
+        label->setForeColor(0x105080);
+        label->setFont(QFont(QStringLiteral("DejaVu Sans"), 14, QFont::Bold));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setGeometry(QRect(Twips::toPixels(labelPlaces[i]), QSize(i == 0 ? 320 : 140, 24)));
+        label->hide();
+        Label1[std::size_t(i)] = label;
+    }
+    Label2->setTransparent(true);
+    Label2->setForeColor(0x8C3C1D);
+    Label2->setFont(QFont(QStringLiteral("DejaVu Sans"), 20, QFont::Bold));
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    Label2->setGeometry(QRect(Twips::toPixels(QPoint(3510, 3945)), QSize(340, 32)));
+    Label2->hide();
+
+    for (int k = 0; k < Rewards::TrophyPlaces; ++k)
+        trophee[std::size_t(k + 1)] =
+            makePicture(QStringLiteral("trophee"), k + 1, std::array{1350, 3120, 4920, 6720}[k],
+                        1140, {100, 130});
+    for (int k = 0; k < Rewards::CupPlaces; ++k)
+        Coupe[std::size_t(k + 1)] =
+            makePicture(QStringLiteral("Coupe"), k + 1, placeLeft(405, 8250, k, Rewards::CupPlaces),
+                        3390, {60, 80});
+    for (int k = 0; k < Rewards::MedalPlaces; ++k)
+        Medaille[std::size_t(k + 1)] =
+            makePicture(QStringLiteral("Medaille"), k + 1,
+                        placeLeft(855, 7890, k, Rewards::MedalPlaces), 5595, {54, 70});
+
+    const char* const captions[] = {"Détail", "Retour"};
+    const int lefts[] = {7530, 8400};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new FXShape(QStringLiteral("Bouton"), i, page_);
+        button->setCaption(QString::fromUtf8(captions[i]));
+        button->setColor(i == Detail ? 0x40A040 : 0x4040C0);
+        button->setFont(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold));
+        button->setGeometry(Twips::toPixels(lefts[i]), Twips::toPixels(240), 56, 28);
+        button->hide();
+        connect(button, &FXShape::pressed, this,
+                [this](int index, int mouse) { buttonPressed(index, mouse); });
+        connect(button, &FXShape::clicked, this, [this](int index) { buttonClicked(index); });
+        Bouton[std::size_t(i)] = button;
+    }
+}
+
+QLabel* Recompense::makePicture(const QString& name, int index, int leftTwips, int topTwips,
+                                QSize size) {
+    auto* picture = new QLabel(page_);
+    picture->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
+    picture->setGeometry(QRect(Twips::toPixels(QPoint(leftTwips, topTwips)), size));
+    picture->setScaledContents(true);
+    return picture;
+}
+
+void Recompense::onLoad() {
+    total_ = 0;
+    MainPanels* panels = mainPanels(ctx());
+    Rewards::PupilScores scores;
+    if (panels) {
+        panels->useTable(Schema::Table::Gestion);
+        scores = Rewards::readPupilScores(panels->data().recordSet(), ctx().general().NomEleve);
+    } else {
+        scores.nom = ctx().general().NomEleve;
+    }
+    Label1[0]->setCaption(scores.nom);
+    Label2->setCaption(scores.nom);
+    total_ = Rewards::total(scores.values);
+    Label1[1]->setCaption(Rewards::scoreCaption(total_));
+
+    if (Rewards::isDiploma(total_)) {
+        page_->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\diplome.jpg"))));
+        Label2->show();
+        Bouton[Detail]->setCaption(QStringLiteral("Imprimer"));
+        return;
+    }
+    page_->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\recompen.jpg"))));
+    showAwards();
+}
+
+void Recompense::showAwards() {
+    const Rewards::Awards awards = Rewards::awards(total_);
+    const auto fill = [this](auto& places, int count, const QString& file) {
+        const QPixmap picture(ctx().media(file));
+        for (int k = 1; k <= count; ++k)
+            places[std::size_t(k)]->setPixmap(picture);
+    };
+    fill(Medaille, awards.medals, QStringLiteral("\\bitmap\\medaille.jpg"));
+    fill(Coupe, awards.cups, QStringLiteral("\\bitmap\\Coupe.jpg"));
+    fill(trophee, awards.trophies, QStringLiteral("\\bitmap\\trophee.jpg"));
+}
+
+void Recompense::onActivate() {
+    for (FXShape* button : Bouton) {
+        button->show();
+        button->update();
+    }
+    if (!Rewards::isDiploma(total_))
+        for (FXLabel* label : Label1) {
+            label->show();
+            label->update();
+        }
+}
+
+void Recompense::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    page_->centre();
+}
+
+void Recompense::buttonPressed(int index, int button) {
+    if (button != MouseArgs::Left)
+        return;
+    PlayEffect(ctx(), 1);
+    Bouton[std::size_t(index)]->setPressedLook();
+}
+
+void Recompense::buttonClicked(int index) {
+    Bouton[std::size_t(index)]->clearPressedLook();
+    FormRegistry& forms = ctx().forms();
+    if (index == Retour) {
+        forms.show(QStringLiteral("Principale"));
+        forms.unload(formName());
+        return;
+    }
+    if (Rewards::isDiploma(total_) &&
+        !askAndPrint(ctx(), page_, {Bouton[0], Bouton[1]},
+                     QStringLiteral("Veux-tu imprimer ton diplôme ?"), QStringLiteral("Diplôme")))
+        return;
+    forms.show(QStringLiteral("Bilan"), FormRegistry::ShowMode::Maximised);
+    forms.unload(formName());
+}
