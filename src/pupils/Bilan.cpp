@@ -13,8 +13,6 @@
 #include "shell/controls/FXShape.h"
 #include "shell/controls/MouseArgs.h"
 
-#include <QFontMetrics>
-
 namespace {
 constexpr int Imprimer = 0;
 
@@ -28,12 +26,6 @@ FXLabel* makeLabel(const QString& name, QPoint twips, QWidget* parent) {
     return label;
 }
 
-// A label sized to its text, as the report's labels are.
-void setSizedCaption(FXLabel* label, const QString& text) {
-    label->setCaption(text);
-    const QFontMetrics metrics(label->font());
-    label->resize(metrics.horizontalAdvance(text) + 4, metrics.height() + 2);
-}
 } // namespace
 
 Bilan::Bilan(Contexte& contexte)
@@ -56,8 +48,7 @@ Bilan::Bilan(Contexte& contexte)
         auto* button = new FXShape(QStringLiteral("Boulan"), i, page_);
         button->setCaption(QString::fromUtf8(captions[i]));
         button->setColor(i == Imprimer ? 0x40A040 : 0x4040C0);
-        button->setFont(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold));
-        button->setGeometry(Twips::toPixels(lefts[i]), Twips::toPixels(150), 56, 28);
+        button->setGeometry(buttonPlace(lefts[i], 150));
         button->hide();
         connect(button, &FXShape::pressed, this,
                 [this](int index, int mouse) { buttonPressed(index, mouse); });

@@ -4,8 +4,26 @@
 #include "platform/Printer.h"
 #include "shell/Contexte.h"
 #include "shell/Twips.h"
+#include "shell/controls/FXLabel.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+QRect buttonPlace(int leftTwips, int topTwips) {
+    constexpr int Width = 70;
+    constexpr int Height = 28;
+    constexpr int SecondLeft = 8400; // twips
+    const int left = Twips::toPixels(leftTwips);
+    const int secondLeft = Twips::toPixels(SecondLeft);
+    return {left < secondLeft ? std::min(left, secondLeft - Width - 3) : left,
+            Twips::toPixels(topTwips), Width, Height};
+}
+
+void setSizedCaption(FXLabel* label, const QString& text) {
+    label->setCaption(text);
+    const QFontMetrics metrics(label->font());
+    label->resize(metrics.horizontalAdvance(text) + 4, metrics.height() + 2);
+}
 
 namespace {
 const QString PrintTitle = QStringLiteral("Bilan");

@@ -6,6 +6,15 @@
 #include <initializer_list>
 
 class Contexte;
+class FXLabel;
+
+// Where a button of the results windows goes, given its left edge and top in twips: the
+// first of the two buttons ends a little short of the second's left edge, so that its caption
+// fits whole.
+QRect buttonPlace(int leftTwips, int topTwips);
+
+// Sets a label's caption and sizes the label to the text, as the results windows' labels are.
+void setSizedCaption(FXLabel* label, const QString& text);
 
 // The face of the results windows: their background picture at its own size, with the
 // controls placed on it in twips, kept in the middle of the window. It is what gets printed.

@@ -35,9 +35,9 @@ Recompense::Recompense(Contexte& contexte)
         auto* label = new FXLabel(QStringLiteral("Label1"), i, page_);
         label->setTransparent(true);
         label->setForeColor(0x105080);
-        label->setFont(QFont(QStringLiteral("DejaVu Sans"), 14, QFont::Bold));
+        label->setFont(QFont(QStringLiteral("DejaVu Sans"), 13, QFont::Bold));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setGeometry(QRect(Twips::toPixels(labelPlaces[i]), QSize(i == 0 ? 320 : 140, 24)));
+        label->move(Twips::toPixels(labelPlaces[i]));
         label->hide();
         Label1[std::size_t(i)] = label;
     }
@@ -67,8 +67,7 @@ Recompense::Recompense(Contexte& contexte)
         auto* button = new FXShape(QStringLiteral("Bouton"), i, page_);
         button->setCaption(QString::fromUtf8(captions[i]));
         button->setColor(i == Detail ? 0x40A040 : 0x4040C0);
-        button->setFont(QFont(QStringLiteral("DejaVu Sans"), 8, QFont::Bold));
-        button->setGeometry(Twips::toPixels(lefts[i]), Twips::toPixels(240), 56, 28);
+        button->setGeometry(buttonPlace(lefts[i], 240));
         button->hide();
         connect(button, &FXShape::pressed, this,
                 [this](int index, int mouse) { buttonPressed(index, mouse); });
@@ -96,10 +95,10 @@ void Recompense::onLoad() {
     } else {
         scores.nom = ctx().general().NomEleve;
     }
-    Label1[0]->setCaption(scores.nom);
+    setSizedCaption(Label1[0], scores.nom);
     Label2->setCaption(scores.nom);
     total_ = Rewards::total(scores.values);
-    Label1[1]->setCaption(Rewards::scoreCaption(total_));
+    setSizedCaption(Label1[1], Rewards::scoreCaption(total_));
 
     if (Rewards::isDiploma(total_)) {
         page_->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\diplome.jpg"))));
