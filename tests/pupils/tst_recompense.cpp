@@ -2,85 +2,28 @@
 #include "pupils/Bilan.h"
 #include "pupils/PrintPage.h"
 #include "pupils/Recompense.h"
+#include "pupils/ResultsScenario.h"
 #include "pupils/Rewards.h"
 #include "shell/FormRegistry.h"
 #include "shell/Principale.h"
 #include "shell/Twips.h"
 #include "shell/controls/FXLabel.h"
 #include "shell/controls/FXShape.h"
-#include "support/Scenario.h"
 
 #include <QLabel>
 #include <QtTest>
 
 namespace {
-const QString ProgramDir = qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
-const QString Lea = QStringLiteral("Léa");
 const QString Question = QStringLiteral("Veux-tu imprimer ton diplôme ?");
 const QString ReportQuestion = QStringLiteral("Voulez-vous imprimer ces résultats ?");
 constexpr int QuestionFlags = MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2;
 
-// Score columns adding up to `sum`, ten to a column in bar order.
-QVariantMap scoresAddingUpTo(int sum) {
-    QVariantMap fields;
-    for (const QString& field : Schema::scoreFields()) {
-        const int v = std::min(sum, 10);
-        fields[field] = v;
-        sum -= v;
-    }
-    return fields;
-}
-
 bool samePicture(const QImage& shown, const QString& file) {
     return !shown.isNull() && shown == QImage(file);
 }
-
-// How far two colours are apart, channel by channel.
-int distance(QRgb a, QRgb b) {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
-}
 } // namespace
 
-// Léa signed in over a fresh copy of the generated database, with the given score columns.
-class Partie {
-public:
-    explicit Partie(const QVariantMap& scores, const QString& signedInAs = Lea) {
-        s.useGeneratedContent(ProgramDir, {QStringLiteral("Bitmap"), QStringLiteral("Hotspot")});
-        QVariantMap row = scores;
-        row[Schema::Field::Nom] = Lea;
-        row[Schema::Field::Groupe] = QStringLiteral("CE2");
-        row[Schema::Field::Motdepasse] = QStringLiteral("abc");
-        ok = s.addRow(Schema::Table::Gestion, row);
-        main = s.start();
-        s->general().NomChoisi = s->general().NomEleve = signedInAs;
-    }
-
-    // The child presses "Score" on the main window.
-    Recompense* score() {
-        QTest::mouseClick(main->bouton(9), Qt::LeftButton);
-        return s.form<Recompense>(QStringLiteral("Recompense"));
-    }
-    template <class T = QWidget> T* control(Form* form, const QString& name) {
-        return form ? form->findChild<T*>(name) : nullptr;
-    }
-    void click(Form* form, const QString& button) {
-        QTest::mouseClick(control(form, button), Qt::LeftButton);
-        QCoreApplication::processEvents();
-    }
-    // The report, reached by "Détail".
-    Bilan* detail() {
-        click(score(), QStringLiteral("Bouton(0)"));
-        return s.form<Bilan>(QStringLiteral("Bilan"));
-    }
-    QString media(const QString& name) const {
-        return s.programFolder() + QStringLiteral("/Bitmap/") + name;
-    }
-
-    Scenario s;
-    Principale* main = nullptr;
-    bool ok = false;
-};
+using namespace ResultsScenario;
 
 class TestRecompense : public QObject {
     Q_OBJECT
@@ -101,7 +44,7 @@ class TestRecompense : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(QFile::exists(ProgramDir + QStringLiteral("/DbBrin.mdb"))); }
+    void initTestCase() { QVERIFY(QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb"))); }
 
     void totalShowsItsTrophiesCupsAndMedals_data() {
         QTest::addColumn<int>("total");
