@@ -40,6 +40,8 @@ Grp root
 CONF
 
 if ! lpstat -r </dev/null 2>/dev/null | grep -q 'is running'; then
+  # Without the service manager of a desktop, nobody has made the server's socket folder.
+  mkdir -p /run/cups
   cupsd </dev/null
   for _ in $(seq 100); do
     lpstat -r </dev/null 2>/dev/null | grep -q 'is running' && break

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "shell/Form.h"
+#include "pupils/ResultsPage.h"
 
 #include <array>
 
-class ChartBar;
 class FXLabel;
-class FXShape;
-class PageFace;
 
 // The results report: the pupil's name and group and one bar per score column over the chart's
 // background, coloured by the score; it can print itself and leads back to the reward window.
-class Bilan : public Form {
+class Bilan : public ResultsForm {
     Q_OBJECT
 public:
     static constexpr int BarCount = 59;
@@ -21,19 +18,12 @@ public:
     void onLoad() override;
     void onActivate() override;
 
-    PageFace* page() const { return page_; }
     ChartBar* bar(int index) const { return Shape1[std::size_t(index)]; }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
-    void buttonPressed(int index, int button);
-    void buttonClicked(int index);
+    void buttonClicked(int index) override;
 
-    PageFace* page_;
     FXLabel* Label1;
     FXLabel* Label2;
     std::array<ChartBar*, BarCount> Shape1{};
-    std::array<FXShape*, 2> Boulan{};
 };

@@ -1,17 +1,11 @@
 #include "pupils/Recompense.h"
 
-#include "data/DataControl.h"
-#include "data/Schema.h"
-#include "pupils/PrintPage.h"
 #include "pupils/Rewards.h"
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
-#include "shell/MainPanels.h"
-#include "shell/Routines.h"
 #include "shell/Twips.h"
 #include "shell/controls/FXLabel.h"
 #include "shell/controls/FXShape.h"
-#include "shell/controls/MouseArgs.h"
 
 #include <QLabel>
 
@@ -26,9 +20,8 @@ int placeLeft(int first, int last, int k, int places) {
 } // namespace
 
 Recompense::Recompense(Contexte& contexte)
-    : Form(contexte, QStringLiteral("Recompense")), page_(new PageFace(this)),
+    : ResultsForm(contexte, QStringLiteral("Recompense")),
       Label2(new FXLabel(QStringLiteral("Label2"), -1, page_)) {
-    setWindowTitle(QStringLiteral("Recompense"));
 
     const QPoint labelPlaces[] = {{345, 270}, {5355, 255}};
     for (int i = 0; i < 2; ++i) {
@@ -61,19 +54,7 @@ Recompense::Recompense(Contexte& contexte)
             makePicture(QStringLiteral("Medaille"), k + 1,
                         placeLeft(855, 7890, k, Rewards::MedalPlaces), 5595, {54, 70});
 
-    const char* const captions[] = {"Détail", "Retour"};
-    const int lefts[] = {7530, 8400};
-    for (int i = 0; i < 2; ++i) {
-        auto* button = new FXShape(QStringLiteral("Bouton"), i, page_);
-        button->setCaption(QString::fromUtf8(captions[i]));
-        button->setColor(i == Detail ? 0x40A040 : 0x4040C0);
-        button->setGeometry(buttonPlace(lefts[i], 240));
-        button->hide();
-        connect(button, &FXShape::pressed, this,
-                [this](int index, int mouse) { buttonPressed(index, mouse); });
-        connect(button, &FXShape::clicked, this, [this](int index) { buttonClicked(index); });
-        Bouton[std::size_t(i)] = button;
-    }
+    makeButtons(QStringLiteral("Bouton"), QStringLiteral("Détail"), QStringLiteral("Retour"), 240);
 }
 
 QLabel* Recompense::makePicture(const QString& name, int index, int leftTwips, int topTwips,
@@ -87,14 +68,7 @@ QLabel* Recompense::makePicture(const QString& name, int index, int leftTwips, i
 
 void Recompense::onLoad() {
     total_ = 0;
-    MainPanels* panels = mainPanels(ctx());
-    Rewards::PupilScores scores;
-    if (panels) {
-        panels->useTable(Schema::Table::Gestion);
-        scores = Rewards::readPupilScores(panels->data().recordSet(), ctx().general().NomEleve);
-    } else {
-        scores.nom = ctx().general().NomEleve;
-    }
+    const Rewards::PupilScores scores = readPupil();
     setSizedCaption(Label1[0], scores.nom);
     Label2->setCaption(scores.nom);
     total_ = Rewards::total(scores.values);
@@ -103,7 +77,7 @@ void Recompense::onLoad() {
     if (Rewards::isDiploma(total_)) {
         page_->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\diplome.jpg"))));
         Label2->show();
-        Bouton[Detail]->setCaption(QStringLiteral("Imprimer"));
+        buttons_[Detail]->setCaption(QStringLiteral("Imprimer"));
         return;
     }
     page_->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\recompen.jpg"))));
@@ -123,10 +97,7 @@ void Recompense::showAwards() {
 }
 
 void Recompense::onActivate() {
-    for (FXShape* button : Bouton) {
-        button->show();
-        button->update();
-    }
+    showButtons();
     if (!Rewards::isDiploma(total_))
         for (FXLabel* label : Label1) {
             label->show();
@@ -134,20 +105,7 @@ void Recompense::onActivate() {
         }
 }
 
-void Recompense::resizeEvent(QResizeEvent* event) {
-    Form::resizeEvent(event);
-    page_->centre();
-}
-
-void Recompense::buttonPressed(int index, int button) {
-    if (button != MouseArgs::Left)
-        return;
-    PlayEffect(ctx(), 1);
-    Bouton[std::size_t(index)]->setPressedLook();
-}
-
 void Recompense::buttonClicked(int index) {
-    Bouton[std::size_t(index)]->clearPressedLook();
     FormRegistry& forms = ctx().forms();
     if (index == Retour) {
         forms.show(QStringLiteral("Principale"));
@@ -155,8 +113,7 @@ void Recompense::buttonClicked(int index) {
         return;
     }
     if (Rewards::isDiploma(total_) &&
-        !askAndPrint(ctx(), page_, {Bouton[0], Bouton[1]},
-                     QStringLiteral("Veux-tu imprimer ton diplôme ?"), QStringLiteral("Diplôme")))
+        !printFace(QStringLiteral("Veux-tu imprimer ton diplôme ?"), QStringLiteral("Diplôme")))
         return;
     forms.show(QStringLiteral("Bilan"), FormRegistry::ShowMode::Maximised);
     forms.unload(formName());

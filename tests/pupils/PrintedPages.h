@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pupils/PrintPage.h"
+#include "pupils/ResultsPage.h"
 
 #include <QImage>
 #include <QProcess>

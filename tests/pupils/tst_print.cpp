@@ -3,7 +3,7 @@
 // folder its configuration names. Each PDF is rendered back to pixels with pdftoppm and looked
 // at where the bars and the buttons were.
 #include "platform/QtPrinter.h"
-#include "pupils/PrintPage.h"
+#include "pupils/ResultsPage.h"
 #include "pupils/PrintedPages.h"
 #include "pupils/ResultsScenario.h"
 #include "pupils/Rewards.h"

@@ -1,6 +1,6 @@
 #include "data/Schema.h"
 #include "pupils/Bilan.h"
-#include "pupils/PrintPage.h"
+#include "pupils/ResultsPage.h"
 #include "pupils/Recompense.h"
 #include "pupils/ResultsScenario.h"
 #include "pupils/Rewards.h"

@@ -1,23 +1,19 @@
-#include "pupils/PrintPage.h"
+#include "pupils/ResultsPage.h"
 
+#include "data/DataControl.h"
+#include "data/Schema.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "shell/Contexte.h"
+#include "shell/MainPanels.h"
+#include "shell/Routines.h"
 #include "shell/Twips.h"
 #include "shell/controls/FXLabel.h"
+#include "shell/controls/FXShape.h"
+#include "shell/controls/MouseArgs.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-
-QRect buttonPlace(int leftTwips, int topTwips) {
-    constexpr int Width = 70;
-    constexpr int Height = 28;
-    constexpr int SecondLeft = 8400; // twips
-    const int left = Twips::toPixels(leftTwips);
-    const int secondLeft = Twips::toPixels(SecondLeft);
-    return {left < secondLeft ? std::min(left, secondLeft - Width - 3) : left,
-            Twips::toPixels(topTwips), Width, Height};
-}
 
 void setSizedCaption(FXLabel* label, const QString& text) {
     label->setCaption(text);
@@ -99,4 +95,62 @@ bool askAndPrint(Contexte& contexte, PageFace* face, std::initializer_list<QWidg
         return false;
     }
     return true;
+}
+
+ResultsForm::ResultsForm(Contexte& contexte, const QString& formName)
+    : Form(contexte, formName), page_(new PageFace(this)) {
+    setWindowTitle(formName);
+}
+
+void ResultsForm::makeButtons(const QString& name, const QString& first, const QString& second,
+                              int topTwips) {
+    // The first button ends a little short of the second's left edge, so that its caption fits.
+    constexpr int Width = 70;
+    constexpr int Height = 28;
+    const int secondLeft = Twips::toPixels(8400);
+    const int lefts[] = {std::min(Twips::toPixels(7530), secondLeft - Width - 3), secondLeft};
+    const QString captions[] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new FXShape(name, i, page_);
+        button->setCaption(captions[i]);
+        button->setColor(i == 0 ? 0x40A040 : 0x4040C0);
+        button->setGeometry(lefts[i], Twips::toPixels(topTwips), Width, Height);
+        button->hide();
+        connect(button, &FXShape::pressed, this, [this, button](int, int mouse) {
+            if (mouse != MouseArgs::Left)
+                return;
+            PlayEffect(ctx(), 1);
+            button->setPressedLook();
+        });
+        connect(button, &FXShape::clicked, this, [this, button](int index) {
+            button->clearPressedLook();
+            buttonClicked(index);
+        });
+        buttons_[std::size_t(i)] = button;
+    }
+}
+
+void ResultsForm::showButtons() {
+    for (FXShape* button : buttons_) {
+        button->show();
+        button->update();
+    }
+}
+
+Rewards::PupilScores ResultsForm::readPupil() {
+    const QString& nomEleve = ctx().general().NomEleve;
+    MainPanels* panels = mainPanels(ctx());
+    if (!panels)
+        return Rewards::PupilScores{false, nomEleve, {}, {}};
+    panels->useTable(Schema::Table::Gestion);
+    return Rewards::readPupilScores(panels->data().recordSet(), nomEleve);
+}
+
+bool ResultsForm::printFace(const QString& question, const QString& documentName) {
+    return askAndPrint(ctx(), page_, {buttons_[0], buttons_[1]}, question, documentName);
+}
+
+void ResultsForm::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    page_->centre();
 }

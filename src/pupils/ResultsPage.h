@@ -1,17 +1,17 @@
 #pragma once
 
+#include "pupils/Rewards.h"
+#include "shell/Form.h"
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <initializer_list>
 
 class Contexte;
 class FXLabel;
-
-// Where a button of the results windows goes, given its left edge and top in twips: the
-// first of the two buttons ends a little short of the second's left edge, so that its caption
-// fits whole.
-QRect buttonPlace(int leftTwips, int topTwips);
+class FXShape;
 
 // Sets a label's caption and sizes the label to the text, as the results windows' labels are.
 void setSizedCaption(FXLabel* label, const QString& text);
@@ -60,3 +60,28 @@ private:
 // buttons are shown again and the window stays as it was.
 bool askAndPrint(Contexte& contexte, PageFace* face, std::initializer_list<QWidget*> buttons,
                  const QString& question, const QString& documentName);
+
+// What the reward window and the results report share: the face in the middle of the window
+// and two buttons on it, at the left edges 7530 and 8400 twips, that play effect 1 and look
+// pressed from the press to the click.
+class ResultsForm : public Form {
+    Q_OBJECT
+public:
+    PageFace* page() const { return page_; }
+
+protected:
+    ResultsForm(Contexte& contexte, const QString& formName);
+    // Makes the buttons name(0) and name(1), hidden until the window is activated.
+    void makeButtons(const QString& name, const QString& first, const QString& second,
+                     int topTwips);
+    void showButtons();
+    // The signed-in pupil's row of Gestion, read through the main window's data control.
+    Rewards::PupilScores readPupil();
+    // Hides the buttons, prints the face and tells what became of it (see askAndPrint).
+    bool printFace(const QString& question, const QString& documentName);
+    virtual void buttonClicked(int index) = 0;
+    void resizeEvent(QResizeEvent* event) override;
+
+    PageFace* page_;
+    std::array<FXShape*, 2> buttons_{};
+};
