@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLibrary>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -32,6 +33,24 @@ bool paint(QPrinter& printer, const QImage& page) {
     return painter.end();
 }
 
+// What the print server answered to the last request of this thread, read from the CUPS library
+// that Qt's printing uses: Qt hands the job over without looking at the answer, so a printer
+// that refuses jobs would otherwise pass for one that printed. Empty when all went well or when
+// the library is not there to ask.
+QString lastServerRefusal() {
+    using LastError = int (*)();
+    using LastErrorString = const char* (*)();
+    static const auto lastError =
+        reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
+    static const auto lastErrorString = reinterpret_cast<LastErrorString>(
+        QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastErrorString"));
+    constexpr int LastSuccessStatus = 0x00FF; // IPP status codes above are errors
+    if (!lastError || lastError() <= LastSuccessStatus)
+        return {};
+    const char* text = lastErrorString ? lastErrorString() : nullptr;
+    return text ? QString::fromUtf8(text) : QStringLiteral("refus du serveur d'impression");
+}
+
 void prepare(QPrinter& printer, const QImage& page, const QString& documentName) {
     printer.setDocName(documentName);
     printer.setPageOrientation(page.width() > page.height() ? QPageLayout::Landscape
@@ -58,10 +77,16 @@ PrintOutcome QtPrinter::printPage(const QImage& page, const QString& documentNam
     if (!printerInfo.isNull()) {
         QPrinter printer(printerInfo, QPrinter::HighResolution);
         prepare(printer, page, documentName);
-        if (!paint(printer, page) || printer.printerState() == QPrinter::Error ||
-            printer.printerState() == QPrinter::Aborted)
-            return failed(QStringLiteral("L'imprimante « %1 » n'a pas accepté la page.")
-                              .arg(printerInfo.printerName()));
+        const bool painted = paint(printer, page);
+        const QString refusal = lastServerRefusal();
+        if (!painted || !refusal.isEmpty() || printer.printerState() == QPrinter::Error ||
+            printer.printerState() == QPrinter::Aborted) {
+            QString error = QStringLiteral("L'imprimante « %1 » n'a pas accepté la page.")
+                                .arg(printerInfo.printerName());
+            if (!refusal.isEmpty())
+                error += QStringLiteral(" (%1)").arg(refusal);
+            return failed(error);
+        }
         PrintOutcome outcome;
         outcome.status = PrintOutcome::Status::Printed;
         return outcome;

@@ -3,8 +3,8 @@
 // folder its configuration names. Each PDF is rendered back to pixels with pdftoppm and looked
 // at where the bars and the buttons were.
 #include "platform/QtPrinter.h"
-#include "pupils/ResultsPage.h"
 #include "pupils/PrintedPages.h"
+#include "pupils/ResultsPage.h"
 #include "pupils/ResultsScenario.h"
 #include "pupils/Rewards.h"
 #include "shell/Twips.h"
@@ -13,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QtTest>
+#include <functional>
 
 using namespace ResultsScenario;
 using namespace PrintedPages;
@@ -137,6 +138,39 @@ private slots:
         QVERIFY(distance(meanColour(onScreen, buttons), chartThere) > 25);
         QVERIFY2(distance(meanColour(paper, onPaper(box, buttons)), chartThere) < 12,
                  qPrintable(QString::number(meanColour(paper, onPaper(box, buttons)), 16)));
+    }
+
+    void printerRefusingJobsIsReportedAsAFailure() {
+        const auto run = [](const QString& tool) {
+            return QProcess::execute(tool, {PrinterName}) == 0;
+        };
+        QVERIFY(run(QStringLiteral("cupsreject")));
+        struct Accept {
+            std::function<bool(const QString&)> run;
+            ~Accept() { run(QStringLiteral("cupsaccept")); }
+        } acceptAgain{run};
+        QImage page(PageFace::Size, QImage::Format_RGB32);
+        page.fill(Qt::red);
+        const QStringList before = pdfFiles(output_);
+        const PrintOutcome outcome =
+            QtPrinter(scratch_.filePath("documents")).printPage(page, QStringLiteral("Bilan"));
+        QCOMPARE(int(outcome.status), int(PrintOutcome::Status::Failed));
+        QVERIFY2(outcome.error.contains(PrinterName), qPrintable(outcome.error));
+
+        // Through the report: the child is told, and the report stays with its buttons.
+        Partie p(scoresAddingUpTo(47));
+        p.s->platform().printer = std::make_unique<QtPrinter>(scratch_.filePath("documents"));
+        Bilan* b = p.detail();
+        p.s.messageBox->answers = {MsgBox::Yes, MsgBox::Ok};
+        p.click(b, "Boulan(0)");
+        QCOMPARE(p.s.messageBox->shown.size(), 2);
+        QCOMPARE(MsgBox::icon(p.s.messageBox->shown[1].flags), MsgBox::Critical);
+        QVERIFY(p.s.messageBox->shown[1].text.startsWith(
+            QStringLiteral("L'impression n'a pas pu se faire.")));
+        QCOMPARE(p.s.form<Bilan>("Bilan"), b);
+        QVERIFY(p.control(b, "Boulan(0)")->isVisible());
+        QCOMPARE(pdfFiles(output_), before);
+        QVERIFY(!QDir(scratch_.filePath("documents")).exists());
     }
 
     void diplomaIsPrintedWithTheNameAndNoButtons() {
