@@ -289,6 +289,7 @@ private slots:
         Bilan* b = p.detail();
         const QImage before = b->page()->grab().toImage();
         const QRect button = p.control(b, "Boulan(0)")->geometry();
+        const QPoint barAt = b->bar(3)->geometry().center();
         p.s.messageBox->answers = {MsgBox::Yes};
         p.click(b, "Boulan(0)");
         QCOMPARE(p.s.printer->pages.size(), 1);
@@ -297,7 +298,6 @@ private slots:
         const QImage chart = QImage(p.media("Bilan.Jpg")).convertToFormat(QImage::Format_RGB32);
         QVERIFY(distance(before.pixel(button.center()), chart.pixel(button.center())) > 40);
         QVERIFY(distance(printed.pixel(button.center()), chart.pixel(button.center())) < 8);
-        const QPoint barAt = b->bar(3)->geometry().center();
         QCOMPARE(printed.pixel(barAt) & 0xFFFFFF, fromBgr(Rewards::Green) & 0xFFFFFF);
         QVERIFY(!p.s.form<Bilan>("Bilan"));
         Recompense* r = p.s.form<Recompense>("Recompense");
