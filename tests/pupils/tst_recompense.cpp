@@ -1,7 +1,7 @@
 #include "data/Schema.h"
 #include "pupils/Bilan.h"
-#include "pupils/ResultsPage.h"
 #include "pupils/Recompense.h"
+#include "pupils/ResultsPage.h"
 #include "pupils/ResultsScenario.h"
 #include "pupils/Rewards.h"
 #include "shell/FormRegistry.h"
@@ -116,15 +116,6 @@ private slots:
         QVERIFY(samePicture(r->page()->picture(), p.media("recompen.jpg")));
     }
 
-    void halvesRoundToEvenInTheTotal() {
-        QVariantMap scores = scoresAddingUpTo(0);
-        scores[QStringLiteral("Sport")] = 2.5;   // 2
-        scores[QStringLiteral("Quizz")] = 3.5;   // 4
-        scores[QStringLiteral("Dictee1")] = 7.4; // 7
-        Partie p(scores);
-        QCOMPARE(p.score()->total(), 13);
-    }
-
     void missingPupilRowShowsTheNameAndNothingEarned() {
         Partie p(scoresAddingUpTo(47), QStringLiteral("Fantôme"));
         Recompense* r = p.score();
@@ -139,13 +130,6 @@ private slots:
         QVERIFY(p.control<FXLabel>(b, "Label2")->caption().isEmpty());
         for (int i = 0; i < Bilan::BarCount; ++i)
             QCOMPARE(b->bar(i)->width(), 0);
-    }
-
-    void guestIsRefusedTheScores() {
-        Partie p(scoresAddingUpTo(47), QStringLiteral("Invité"));
-        QVERIFY(!p.score());
-        QCOMPARE(p.s.messageBox->shown.last().text,
-                 QStringLiteral("Il faut s'inscrire pour accéder aux résultats."));
     }
 
     void noToTheDiplomaQuestionLeavesTheWindowAsItWas() {
@@ -195,20 +179,6 @@ private slots:
         QCOMPARE(p.s.form<Recompense>("Recompense"), r);
         QVERIFY(p.control(r, "Bouton(0)")->isVisible() && p.control(r, "Bouton(1)")->isVisible());
         QVERIFY(!p.s.form<Bilan>("Bilan"));
-    }
-
-    void pageSavedWithoutPrinterSaysWhereAndGoesOn() {
-        Partie p(scoresAddingUpTo(500));
-        Recompense* r = p.score();
-        p.s.printer->outcome = {PrintOutcome::Status::SavedAsFile,
-                                QStringLiteral("/home/lea/Documents/Diplôme.pdf"),
-                                {}};
-        p.s.messageBox->answers = {MsgBox::Yes};
-        p.click(r, "Bouton(0)");
-        QCOMPARE(p.s.messageBox->shown.size(), 2);
-        QVERIFY(p.s.messageBox->shown[1].text.contains(QStringLiteral("Diplôme.pdf")));
-        QCOMPARE(MsgBox::icon(p.s.messageBox->shown[1].flags), MsgBox::Information);
-        QVERIFY(p.s.form<Bilan>("Bilan"));
     }
 
     void retourGoesBackToTheMainWindow() {
