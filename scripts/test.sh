@@ -13,6 +13,12 @@ if ! bash scripts/start-audio.sh; then
   [ "${CI:-}" = true ] && { echo "test.sh: the sound server did not start" >&2; exit 1; }
   echo "test.sh: no sound server; the real-sound tests are skipped" >&2
 fi
+# A print server whose default printer writes PDF files, so the printing tests print for real.
+if ! bash scripts/start-printer.sh; then
+  # CI must test real printing; elsewhere the print-server test is skipped.
+  [ "${CI:-}" = true ] && { echo "test.sh: the print server did not start" >&2; exit 1; }
+  echo "test.sh: no print server; the print-server test is skipped" >&2
+fi
 exclude=()
 # The browser engine runs Debian's prebuilt Chromium processes, which are not built with the
 # sanitizers: the web visit is tested in the ordinary build only.

@@ -6,6 +6,7 @@
 #include "platform/Help.h"
 #include "platform/InstanceDetector.h"
 #include "platform/MessageBox.h"
+#include "platform/Printer.h"
 #include "platform/Quitter.h"
 #include "platform/ScreenInfo.h"
 #include "platform/ShellOpen.h"
@@ -30,4 +31,5 @@ struct Platform {
     std::unique_ptr<Quitter> quitter;
     std::unique_ptr<AudioSystem> audio;
     std::unique_ptr<ShellOpen> shellOpen;
+    std::unique_ptr<Printer> printer;
 };

@@ -4,6 +4,7 @@
 #include "platform/QtFileDialog.h"
 #include "platform/QtHelp.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtPrinter.h"
 #include "platform/QtQuitter.h"
 #include "platform/QtScreenInfo.h"
 #include "platform/QtShellOpen.h"
@@ -20,5 +21,6 @@ Platform makeRealPlatform() {
     platform.quitter = std::make_unique<QtQuitter>();
     platform.audio = std::make_unique<QtAudioSystem>(*platform.clock);
     platform.shellOpen = std::make_unique<QtShellOpen>();
+    platform.printer = std::make_unique<QtPrinter>();
     return platform;
 }

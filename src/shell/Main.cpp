@@ -4,20 +4,21 @@
 #include "activities/Quizz.h"
 #include "activities/Seconde.h"
 #include "activities/Tierce.h"
+#include "lexicon/Lexique.h"
+#include "periphery/Apropos.h"
+#include "periphery/Internet.h"
+#include "pupils/Bilan.h"
 #include "pupils/Formulaire.h"
 #include "pupils/Inscription.h"
+#include "pupils/Recompense.h"
 #include "shell/Accueil.h"
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
 #include "shell/Principale.h"
 #include "shell/StartupChecks.h"
-#include "activities/Tierce.h"
-#include "lexicon/Lexique.h"
 #include "sound/Visu.h"
 #include "teacher/Gestion.h"
 #include "teacher/Questions.h"
-#include "periphery/Apropos.h"
-#include "periphery/Internet.h"
 
 #include <QPixmap>
 
@@ -31,6 +32,10 @@ void registerForms(Contexte& contexte) {
                        [](Contexte& c) { return new Inscription(c); });
     forms.registerForm(QStringLiteral("Formulaire"), Placement::Child,
                        [](Contexte& c) { return new Formulaire(c); });
+    forms.registerForm(QStringLiteral("Recompense"), Placement::Child,
+                       [](Contexte& c) { return new Recompense(c); });
+    forms.registerForm(QStringLiteral("Bilan"), Placement::Child,
+                       [](Contexte& c) { return new Bilan(c); });
     forms.registerForm(QStringLiteral("Seconde"), Placement::Child,
                        [](Contexte& c) { return new Seconde(c); });
     forms.registerForm(QStringLiteral("Tierce"), Placement::Child,

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QImage>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -98,4 +99,19 @@ class FakeShellOpen : public ShellOpen {
 public:
     void open(const QString& address, QWidget*) override { opened.append(address); }
     QList<QString> opened;
+};
+
+// Keeps every page handed to the printer and answers with the scripted outcome.
+class FakePrinter : public Printer {
+public:
+    struct Page {
+        QImage image;
+        QString documentName;
+    };
+    PrintOutcome printPage(const QImage& page, const QString& documentName) override {
+        pages.append({page, documentName});
+        return outcome;
+    }
+    QList<Page> pages;
+    PrintOutcome outcome{PrintOutcome::Status::Printed, {}, {}};
 };

@@ -40,6 +40,24 @@ QString Scenario::databasePath() const {
     return programFolder() + QStringLiteral("/DbBrin.mdb");
 }
 
+void Scenario::useGeneratedContent(const QString& generatedFolder,
+                                   const QStringList& mediaFolders) {
+    QFile::remove(databasePath());
+    QFile::copy(generatedFolder + QStringLiteral("/DbBrin.mdb"), databasePath());
+    QFile(databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    for (const QString& folder : mediaFolders) {
+        const QString from = generatedFolder + u'/' + folder;
+        QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString target =
+                programFolder() + u'/' + folder + u'/' + QDir(from).relativeFilePath(file);
+            QDir().mkpath(QFileInfo(target).path());
+            QFile::copy(file, target);
+        }
+    }
+}
+
 Principale* Scenario::start() {
     contexte->forms().show(QStringLiteral("Principale"));
     return principale();

@@ -31,6 +31,9 @@ public:
     explicit Scenario(bool storePath = true);
 
     QString databasePath() const;
+    // Replaces the database by a copy of the one of a generated program folder, and copies
+    // the media folders named (such as "Bitmap") from it.
+    void useGeneratedContent(const QString& generatedFolder, const QStringList& mediaFolders);
     // Loads and shows the main window, as the splash does.
     Principale* start();
     Principale* principale();

@@ -27,6 +27,7 @@ TestContexte::TestContexte() {
     quitter = plug<FakeQuitter>(platform.quitter);
     audio = plug<FakeAudioSystem>(platform.audio);
     shellOpen = plug<FakeShellOpen>(platform.shellOpen);
+    printer = plug<FakePrinter>(platform.printer);
     QDir().mkpath(programFolder());
     contexte = std::make_unique<Contexte>(std::move(platform), SettingsStore(settingsFile()),
                                           programFolder());

@@ -35,5 +35,6 @@ public:
     FakeQuitter* quitter;
     FakeAudioSystem* audio;
     FakeShellOpen* shellOpen;
+    FakePrinter* printer;
     std::unique_ptr<Contexte> contexte;
 };

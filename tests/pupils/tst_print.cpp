@@ -1,0 +1,215 @@
+// Printing the results report and the diploma on a real print server: the default printer is
+// the PDF printer that scripts/start-printer.sh sets up, whose pages land as PDF files in the
+// folder its configuration names. Each PDF is rendered back to pixels with pdftoppm and looked
+// at where the bars and the buttons were.
+#include "platform/QtPrinter.h"
+#include "pupils/PrintedPages.h"
+#include "pupils/ResultsPage.h"
+#include "pupils/ResultsScenario.h"
+#include "pupils/Rewards.h"
+#include "shell/Twips.h"
+
+#include <QDir>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QtTest>
+#include <functional>
+
+using namespace ResultsScenario;
+using namespace PrintedPages;
+
+namespace {
+const QString PrinterName = QStringLiteral("BrindelPDF");
+const QString PrinterConfig = QStringLiteral("/etc/cups/cups-pdf-brindel.conf");
+
+bool inCi() {
+    return qEnvironmentVariable("CI") == QStringLiteral("true");
+}
+
+// The output folder of the PDF printer: the "Out" key of its configuration.
+QString outputFolder() {
+    QFile config(PrinterConfig);
+    if (!config.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    while (!config.atEnd()) {
+        const QString line = QString::fromUtf8(config.readLine()).trimmed();
+        if (line.startsWith(QStringLiteral("Out ")))
+            return line.mid(4).trimmed();
+    }
+    return {};
+}
+
+QStringList pdfFiles(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+class TestPrint : public QObject {
+    Q_OBJECT
+
+    QString output_;
+    QTemporaryDir scratch_;
+
+    // Waits for the print server to deliver a new PDF file in the output folder and for the
+    // file to be whole (it renders); the file and its page upright, or nulls when none came.
+    std::pair<QString, QImage> nextPage(const QStringList& before) {
+        QString found;
+        QImage page;
+        const bool came = QTest::qWaitFor(
+            [&] {
+                for (const QString& file : pdfFiles(output_))
+                    if (!before.contains(file)) {
+                        found = QDir(output_).filePath(file);
+                        page = render(found, scratch_.path());
+                        // Read back whole: the server's folder keeps no test pages.
+                        return !page.isNull() && QFile::remove(found);
+                    }
+                return false;
+            },
+            90000);
+        return came ? std::pair{found, page} : std::pair<QString, QImage>{};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb")));
+        if (QPrinterInfo::defaultPrinterName() != PrinterName) {
+            QProcess start;
+            start.setProcessChannelMode(QProcess::ForwardedChannels);
+            start.start(QStringLiteral("bash"), {QStringLiteral(BRINDEL_START_PRINTER)});
+            start.closeWriteChannel();
+            start.waitForFinished(60000);
+        }
+        if (QPrinterInfo::defaultPrinterName() != PrinterName) {
+            if (inCi())
+                QFAIL("the CUPS server with its PDF printer did not start");
+            QSKIP(
+                "no CUPS server with the BrindelPDF printer (scripts/start-printer.sh needs root)");
+        }
+        output_ = outputFolder();
+        QVERIFY2(QDir(output_).exists(), qPrintable(output_));
+    }
+
+    void reportIsPrintedWithItsBarsInPlaceAndNoButtons() {
+        QVariantMap scores = scoresAddingUpTo(0);
+        const struct {
+            QString field;
+            int value;
+            unsigned colour;
+        } bars[] = {{"Activite", 10, Rewards::Green}, {"Corps", 4, Rewards::Red},
+                    {"Capitale", 7, Rewards::Orange}, {"Son5", 9, Rewards::Green},
+                    {"Texte10", 3, Rewards::Red},     {"Dictee1", 6, Rewards::Orange},
+                    {"Quizz", 10, Rewards::Green}};
+        for (const auto& bar : bars)
+            scores[bar.field] = bar.value;
+        ScoresPartie p(scores);
+        p.s->platform().printer = std::make_unique<QtPrinter>(scratch_.filePath("documents"));
+        Bilan* b = p.detail();
+        QVERIFY(b);
+        const QRect buttons =
+            p.control(b, "Boulan(0)")->geometry().united(p.control(b, "Boulan(1)")->geometry());
+        const QImage chart = QImage(p.media("Bilan.Jpg")).convertToFormat(QImage::Format_RGB32);
+        const QImage onScreen = b->page()->grab().toImage();
+
+        const QStringList before = pdfFiles(output_);
+        p.s.messageBox->answers = {MsgBox::Yes};
+        p.click(b, "Boulan(0)");
+        QCOMPARE(p.s.messageBox->shown.size(), 1); // printed: no notice
+        QVERIFY(p.s.isShown("Recompense"));
+        const auto [pdf, paper] = nextPage(before);
+        QVERIFY2(!paper.isNull(), "no PDF page came out of the print server");
+        paper.save(scratch_.filePath("report.png"));
+
+        const QRect box = pictureBox(paper);
+        // Fitted to the page: as wide as the paper allows, in the window's proportions.
+        QVERIFY(box.width() > paper.width() * 0.8);
+        QVERIFY(qAbs(box.width() * 3 - box.height() * 4) < box.width() / 20);
+        for (const auto& bar : bars) {
+            const int index = int(Schema::scoreFields().indexOf(bar.field));
+            const Rewards::BarPlace place = Rewards::barPlace(index);
+            const double width = Rewards::barWidthTwips(bar.value) / Twips::PerPixel;
+            const QPointF middle(place.left / 15.0 + width / 2, place.top / 15.0 + 7.5);
+            const QRgb seen = paper.pixel(onPaper(box, middle));
+            QVERIFY2(distance(seen, fromBgr(bar.colour)) < 70,
+                     qPrintable(QStringLiteral("%1: %2").arg(bar.field).arg(seen, 6, 16)));
+        }
+        // Where the buttons are on screen, the paper shows the chart's own picture.
+        const QRgb chartThere = meanColour(chart, buttons);
+        QVERIFY(distance(meanColour(onScreen, buttons), chartThere) > 25);
+        QVERIFY2(distance(meanColour(paper, onPaper(box, buttons)), chartThere) < 12,
+                 qPrintable(QString::number(meanColour(paper, onPaper(box, buttons)), 16)));
+    }
+
+    void printerRefusingJobsIsReportedAsAFailure() {
+        const auto run = [](const QString& tool) {
+            return QProcess::execute(tool, {PrinterName}) == 0;
+        };
+        QVERIFY(run(QStringLiteral("cupsreject")));
+        struct Accept {
+            std::function<bool(const QString&)> run;
+            ~Accept() { run(QStringLiteral("cupsaccept")); }
+        } acceptAgain{run};
+        QImage page(PageFace::Size, QImage::Format_RGB32);
+        page.fill(Qt::red);
+        const QStringList before = pdfFiles(output_);
+        const PrintOutcome outcome =
+            QtPrinter(scratch_.filePath("documents")).printPage(page, QStringLiteral("Bilan"));
+        QCOMPARE(int(outcome.status), int(PrintOutcome::Status::Failed));
+        QVERIFY2(outcome.error.contains(PrinterName), qPrintable(outcome.error));
+
+        // Through the report: the child is told, and the report stays with its buttons.
+        ScoresPartie p(scoresAddingUpTo(47));
+        p.s->platform().printer = std::make_unique<QtPrinter>(scratch_.filePath("documents"));
+        Bilan* b = p.detail();
+        p.s.messageBox->answers = {MsgBox::Yes, MsgBox::Ok};
+        p.click(b, "Boulan(0)");
+        QCOMPARE(p.s.messageBox->shown.size(), 2);
+        QCOMPARE(MsgBox::icon(p.s.messageBox->shown[1].flags), MsgBox::Critical);
+        QVERIFY(p.s.messageBox->shown[1].text.startsWith(
+            QStringLiteral("L'impression n'a pas pu se faire.")));
+        QCOMPARE(p.s.form<Bilan>("Bilan"), b);
+        QVERIFY(p.control(b, "Boulan(0)")->isVisible());
+        QCOMPARE(pdfFiles(output_), before);
+        QVERIFY(!QDir(scratch_.filePath("documents")).exists());
+    }
+
+    void diplomaIsPrintedWithTheNameAndNoButtons() {
+        ScoresPartie p(scoresAddingUpTo(500));
+        p.s->platform().printer = std::make_unique<QtPrinter>(scratch_.filePath("documents"));
+        Recompense* r = p.score();
+        QVERIFY(r);
+        const QRect buttons =
+            p.control(r, "Bouton(0)")->geometry().united(p.control(r, "Bouton(1)")->geometry());
+        const QRect name = p.control(r, "Label2")->geometry();
+        const QImage diploma = QImage(p.media("diplome.jpg")).convertToFormat(QImage::Format_RGB32);
+
+        const QStringList before = pdfFiles(output_);
+        p.s.messageBox->answers = {MsgBox::Yes};
+        p.click(r, "Bouton(0)");
+        QCOMPARE(p.s.messageBox->shown.size(), 1);
+        QVERIFY(p.s.isShown("Bilan"));
+        const auto [pdf, paper] = nextPage(before);
+        QVERIFY2(!paper.isNull(), "no PDF page came out of the print server");
+        paper.save(scratch_.filePath("diploma.png"));
+        const QRect box = pictureBox(paper);
+        QVERIFY(box.width() > paper.width() * 0.8);
+        QVERIFY2(distance(meanColour(paper, onPaper(box, buttons)), meanColour(diploma, buttons)) <
+                     12,
+                 "the buttons were printed");
+        // The name is written where the picture alone has only paper.
+        int inked = 0;
+        for (int y = name.top(); y <= name.bottom(); ++y)
+            for (int x = name.left(); x <= name.right(); ++x)
+                inked += distance(paper.pixel(onPaper(box, QPointF(x + 0.5, y + 0.5))),
+                                  diploma.pixel(x, y)) > 80;
+        QVERIFY2(inked > 20, qPrintable(QString::number(inked)));
+        if (qEnvironmentVariableIsSet("BRINDEL_PRINT_KEEP"))
+            for (const char* file : {"report.png", "diploma.png"})
+                QFile::copy(scratch_.filePath(file),
+                            qEnvironmentVariable("BRINDEL_PRINT_KEEP") + u'/' + file);
+    }
+};
+
+QTEST_MAIN(TestPrint)
+#include "tst_print.moc"
