@@ -1,6 +1,7 @@
 // Checks the generated program folder (build/programme): everything the program reads from the
 // database, the spoken texts, the effects, the help file and the web visit is there and usable.
 #include "data/Schema.h"
+#include "sound/WaveFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -14,49 +15,12 @@
 
 namespace {
 
-struct WaveFormat {
-    int tag = 0, channels = 0, rate = 0, bits = 0;
-    qint64 dataSize = -1;
-    bool valid = false;
-};
-
-quint32 le32(const QByteArray& bytes, qsizetype at) {
-    return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8 | quint8(bytes[at + 2]) << 16 |
-           quint32(quint8(bytes[at + 3])) << 24;
-}
-
-quint16 le16(const QByteArray& bytes, qsizetype at) {
-    return quint16(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8);
-}
-
-// Walks the RIFF chunks of a WAV file; sizes are checked against the file's real length.
-WaveFormat readWaveFormat(const QString& path) {
+// The format of a WAV file of the program folder, read as the program reads it.
+std::optional<WaveChunks> readWave(const QString& path) {
     QFile file(path);
-    WaveFormat format;
     if (!file.open(QIODevice::ReadOnly))
-        return format;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return format;
-    bool haveFormat = false;
-    for (qsizetype at = 12; at + 8 <= bytes.size();) {
-        const QByteArray id = bytes.mid(at, 4);
-        const qint64 size = le32(bytes, at + 4);
-        if (at + 8 + size > bytes.size())
-            break;
-        if (id == "fmt " && size >= 16) {
-            format.tag = le16(bytes, at + 8);
-            format.channels = le16(bytes, at + 10);
-            format.rate = int(le32(bytes, at + 12));
-            format.bits = le16(bytes, at + 22);
-            haveFormat = true;
-        } else if (id == "data") {
-            format.dataSize = size;
-        }
-        at += 8 + size + (size % 2);
-    }
-    format.valid = haveFormat && format.dataSize > 0;
-    return format;
+        return std::nullopt;
+    return parseWave(file.readAll());
 }
 
 QString programFolder() {
@@ -112,11 +76,12 @@ class ContentCheck : public QObject {
     }
 
     void expectWave(const QString& mediaPath) {
-        const QString path = programFolder() + u'/' + mediaPath;
-        const WaveFormat format = readWaveFormat(path);
-        QVERIFY2(format.valid, qPrintable(mediaPath + QStringLiteral(" is missing or no WAV")));
-        QVERIFY2(format.tag == 1 && format.channels == 1 && format.rate == 11025 &&
-                     format.bits == 8,
+        const auto wave = readWave(programFolder() + u'/' + mediaPath);
+        QVERIFY2(wave && wave->dataSize > 0,
+                 qPrintable(mediaPath + QStringLiteral(" is missing or no WAV")));
+        const WaveFormatHeader& f = wave->format;
+        QVERIFY2(f.formatTag == 1 && f.channels == 1 && f.samplesPerSec == 11025 &&
+                     f.bitsPerSample == 8,
                  qPrintable(mediaPath + QStringLiteral(" is not 8-bit mono 11025 Hz PCM")));
     }
 
@@ -187,10 +152,17 @@ private slots:
             QVERIFY(compte(QStringLiteral("160"), Schema::Field::Vers).isEmpty());
     }
 
-    void everyRepereSentenceAndRhymeIsSpoken() {
+    // Every repere list has its reference and ten words, listed and spoken.
+    void everyRepereWordSentenceAndRhymeIsThereAndSpoken() {
         for (int n = 1; n <= 10; ++n) {
-            for (int i = 0; i <= 10; ++i)
+            for (int i = 0; i <= 10; ++i) {
                 expectWave(QStringLiteral("MciLangue/Son%1k%2.wav").arg(n).arg(i));
+                const QString key = QStringLiteral("Son%1\\k%2").arg(n).arg(i);
+                QVERIFY2(
+                    !text(QStringLiteral("SELECT Langue FROM Imagier WHERE Intituler = ?"), {key})
+                         .startsWith(u'<'),
+                    qPrintable(key));
+            }
             for (int i = 0; i < 10; ++i) {
                 expectWave(QStringLiteral("MciLangue/Texte%1k%2.wav").arg(n).arg(i));
                 expectWave(QStringLiteral("MciLangue/Dictee%1k%2.wav").arg(n).arg(i));
@@ -203,18 +175,6 @@ private slots:
         }
     }
 
-    void repereListsHaveAReferenceAndTenWords() {
-        for (int n = 1; n <= 10; ++n) {
-            for (int i = 0; i <= 10; ++i) {
-                const QString key = QStringLiteral("Son%1\\k%2").arg(n).arg(i);
-                QVERIFY2(
-                    !text(QStringLiteral("SELECT Langue FROM Imagier WHERE Intituler = ?"), {key})
-                         .startsWith(u'<'),
-                    qPrintable(key));
-            }
-        }
-    }
-
     void effectsArePlayableAndSurviveTrimming() {
         for (int effect = 1; effect <= 9; ++effect) {
             const QString media = QStringLiteral("Mcison/son%1.wav").arg(effect);
@@ -223,7 +183,7 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray bytes = file.readAll();
             QVERIFY2(bytes.back() != ' ', "the in-memory copy trims trailing spaces");
-            QVERIFY2(readWaveFormat(file.fileName()).dataSize % 2 == 0, qPrintable(media));
+            QVERIFY2(parseWave(bytes)->dataSize % 2 == 0, qPrintable(media));
             QVERIFY2(bytes.size() < 11025 * 3, "an effect is short");
         }
     }

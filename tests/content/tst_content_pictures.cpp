@@ -2,6 +2,8 @@
 // in the right format for every key, its picture, highlight picture and hotspot file whose
 // hotspots match the word buttons and can all be reached; the menus, backgrounds, results,
 // rewards, puzzles and the teacher animation are there and readable.
+#include "sound/WaveFile.h"
+
 #include <QFile>
 #include <QImage>
 #include <QSet>
@@ -52,36 +54,6 @@ QHash<QString, QString> readWords(const QString& colonne) {
 
 QString media(const QString& relative) {
     return ProgramDir + u'/' + relative;
-}
-
-// The format fields of a WAV file: channels, rate, bits; all zero when it is not a PCM WAV.
-struct WavFormat {
-    int channels = 0, rate = 0, bits = 0;
-    qint64 dataBytes = 0;
-};
-
-WavFormat readWav(const QString& path) {
-    QFile file(path);
-    WavFormat format;
-    if (!file.open(QIODevice::ReadOnly))
-        return format;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return format;
-    for (qsizetype at = 12; at + 8 <= bytes.size();) {
-        const QByteArray id = bytes.mid(at, 4);
-        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
-        if (id == "fmt " && at + 24 <= bytes.size() &&
-            qFromLittleEndian<quint16>(bytes.constData() + at + 8) == 1) {
-            format.channels = qFromLittleEndian<quint16>(bytes.constData() + at + 10);
-            format.rate = int(qFromLittleEndian<quint32>(bytes.constData() + at + 12));
-            format.bits = qFromLittleEndian<quint16>(bytes.constData() + at + 22);
-        } else if (id == "data") {
-            format.dataBytes = std::min<qint64>(size, bytes.size() - at - 8);
-        }
-        at += 8 + size + (size % 2);
-    }
-    return format;
 }
 
 struct Shape {
@@ -188,39 +160,10 @@ class TestContentPictures : public QObject {
     }
 
 private slots:
-    void wordListsHaveEveryKeyOfTheirWordButtons_data() {
-        QTest::addColumn<QString>("colonne");
-        QTest::addColumn<bool>("secondList");
-        for (const QString& c : Themes + Opposites)
-            QTest::newRow(qPrintable(c)) << c << false;
-        for (const QString& c : Listes)
-            QTest::newRow(qPrintable(c)) << c << true;
-    }
-    void wordListsHaveEveryKeyOfTheirWordButtons() {
-        QFETCH(QString, colonne);
-        QFETCH(bool, secondList);
-        const QHash<QString, QString> words = readWords(colonne);
-        QSet<QString> expected = keys(range(0, 9));
-        if (secondList)
-            expected += keys(range(11, 17)) + keys(range(1, 10), true);
-        const QList<QString> listed = words.keys();
-        QCOMPARE(QSet<QString>(listed.begin(), listed.end()), expected);
-        for (const QString& key : expected) {
-            const WavFormat wav = readWav(
-                media(QStringLiteral("MciLangue/") + colonne + key + QStringLiteral(".wav")));
-            QVERIFY2(wav.dataBytes > 1000, qPrintable(colonne + key));
-            QCOMPARE(wav.channels, 1);
-            QCOMPARE(wav.rate, 11025);
-            QCOMPARE(wav.bits, 8);
-        }
-    }
-
-    void schoolPicturesTwoPensForTheSameWord() {
-        const QHash<QString, QString> words = readWords(QStringLiteral("Ecole"));
-        QCOMPARE(words.value(QStringLiteral("k2")), words.value(QStringLiteral("k6")));
-    }
-
-    void exercisePicturesHotspotsFollowTheWordButtons_data() {
+    // Each word-button exercise: its word list has every key, each key is spoken as the
+    // program plays it, and the picture's hotspots follow the buttons (the opposites have a
+    // second hotspot file over the same picture).
+    void wordExercisesHaveTheirWordsSoundsAndHotspots_data() {
         QTest::addColumn<QString>("colonne");
         QTest::addColumn<QString>("hotspots");
         QTest::addColumn<bool>("secondList");
@@ -228,19 +171,39 @@ private slots:
             QTest::newRow(qPrintable(c)) << c << c << false;
         for (const QString& c : Listes)
             QTest::newRow(qPrintable(c)) << c << c << true;
-        QTest::newRow("Opposh1") << QStringLiteral("Opposit1") << QStringLiteral("Opposh1")
-                                 << false;
-        QTest::newRow("Opposh2") << QStringLiteral("Opposit2") << QStringLiteral("Opposh2")
-                                 << false;
+        for (const char* h : {"Opposh1", "Opposh2"})
+            QTest::newRow(h) << QStringLiteral("Opposit%1").arg(h[6]) << QString::fromLatin1(h)
+                             << false;
     }
-    void exercisePicturesHotspotsFollowTheWordButtons() {
+    void wordExercisesHaveTheirWordsSoundsAndHotspots() {
         QFETCH(QString, colonne);
         QFETCH(QString, hotspots);
         QFETCH(bool, secondList);
+        QSet<QString> expected = keys(range(0, 9));
+        if (secondList)
+            expected += keys(range(11, 17)) + keys(range(1, 10), true);
+        const QList<QString> listed = readWords(colonne).keys();
+        QCOMPARE(QSet<QString>(listed.begin(), listed.end()), expected);
+        for (const QString& key : expected) {
+            QFile file(
+                media(QStringLiteral("MciLangue/") + colonne + key + QStringLiteral(".wav")));
+            const auto wav =
+                file.open(QIODevice::ReadOnly) ? parseWave(file.readAll()) : std::nullopt;
+            QVERIFY2(wav && wav->dataSize > 1000, qPrintable(colonne + key));
+            QCOMPARE(wav->format.formatTag, quint16(1));
+            QCOMPARE(wav->format.channels, quint16(1));
+            QCOMPARE(wav->format.samplesPerSec, quint32(11025));
+            QCOMPARE(wav->format.bitsPerSample, quint16(8));
+        }
         checkHotspotPicture(colonne + QStringLiteral(".Jpg"),
                             QStringLiteral("H") + colonne + QStringLiteral(".Jpg"),
                             hotspots + QStringLiteral(".hsp"),
                             secondList ? range(0, 9) + range(11, 17) : range(0, 9));
+    }
+
+    void schoolPicturesTwoPensForTheSameWord() {
+        const QHash<QString, QString> words = readWords(QStringLiteral("Ecole"));
+        QCOMPARE(words.value(QStringLiteral("k2")), words.value(QStringLiteral("k6")));
     }
 
     void exerciseListsHotspotsFollowTheExerciseTable_data() {

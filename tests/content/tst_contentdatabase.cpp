@@ -82,29 +82,27 @@ class ContentDatabaseTest : public QObject {
     }
 
     void addClassroomData() {
-        QCOMPARE(sql("INSERT INTO Gestion (Nom, Groupe, Motdepasse, Son1, Comptine2) "
-                     "VALUES ('Léa', 'CM1', 'abc', 7, 1)"),
-                 QStringLiteral("<no row>"));
-        QCOMPARE(sql("INSERT INTO Quizz2 (Question, Reponse1, Reponse2, Reponse3, Valide2) "
-                     "VALUES ('Ma question ?', 'a', 'b', 'c', 1)"),
-                 QStringLiteral("<no row>"));
-        QCOMPARE(sql("INSERT INTO Angfr (Origine, Traduction) VALUES ('gnome', 'lutin')"),
-                 QStringLiteral("<no row>"));
-        QCOMPARE(sql("INSERT INTO Frang (Origine, Traduction) VALUES ('lutin', 'gnome')"),
-                 QStringLiteral("<no row>"));
+        for (const char* statement :
+             {"INSERT INTO Gestion (Nom, Groupe, Motdepasse, Son1, Comptine2) "
+              "VALUES ('Léa', 'CM1', 'abc', 7, 1)",
+              "INSERT INTO Quizz2 (Question, Reponse1, Reponse2, Reponse3, Valide2) "
+              "VALUES ('Ma question ?', 'a', 'b', 'c', 1)",
+              "INSERT INTO Angfr (Origine, Traduction) VALUES ('gnome', 'lutin')",
+              "INSERT INTO Frang (Origine, Traduction) VALUES ('lutin', 'gnome')"})
+            QCOMPARE(sql(statement), QStringLiteral("<no row>"));
     }
 
     void expectClassroomData() {
-        QCOMPARE(sql("SELECT Groupe || '/' || Motdepasse || '/' || Son1 || '/' || Comptine2 "
-                     "FROM Gestion WHERE Nom = 'Léa'"),
-                 QStringLiteral("CM1/abc/7/1"));
-        QCOMPARE(sql("SELECT COUNT(*) FROM Gestion WHERE Nom = 'Invité'"), QStringLiteral("1"));
-        QCOMPARE(sql("SELECT Reponse2 FROM Quizz2 WHERE Question = 'Ma question ?'"),
-                 QStringLiteral("b"));
-        QCOMPARE(sql("SELECT Traduction FROM Angfr WHERE Origine = 'gnome'"),
-                 QStringLiteral("lutin"));
-        QCOMPARE(sql("SELECT Traduction FROM Frang WHERE Origine = 'lutin'"),
-                 QStringLiteral("gnome"));
+        const std::pair<const char*, const char*> expected[] = {
+            {"SELECT Groupe || '/' || Motdepasse || '/' || Son1 || '/' || Comptine2 "
+             "FROM Gestion WHERE Nom = 'Léa'",
+             "CM1/abc/7/1"},
+            {"SELECT COUNT(*) FROM Gestion WHERE Nom = 'Invité'", "1"},
+            {"SELECT Reponse2 FROM Quizz2 WHERE Question = 'Ma question ?'", "b"},
+            {"SELECT Traduction FROM Angfr WHERE Origine = 'gnome'", "lutin"},
+            {"SELECT Traduction FROM Frang WHERE Origine = 'lutin'", "gnome"}};
+        for (const auto& [query, value] : expected)
+            QCOMPARE(sql(query), QString::fromUtf8(value));
     }
 
 private slots:

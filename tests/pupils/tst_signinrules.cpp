@@ -17,25 +17,24 @@ class TestSignInRules : public QObject {
     }
 
 private slots:
+    void groupsKeepEachDistinctGroupAtItsLastIndex_data() {
+        QTest::addColumn<QStringList>("pupilGroups");
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QStringList>("groupes");
+        QTest::addColumn<int>("nbGroupes");
+        QTest::newRow("repeated") << QStringList{"CM2", "CE1", "CE1"} << QStringList{"CE1", "CM2"}
+                                  << QStringList{"", "CE1", "CM2", ""} << 3;
+        QTest::newRow("case makes two choices")
+            << QStringList{"ce1", "CE1", "CM1", "ce1", "CE1"} << QStringList{"CE1", "ce1", "CM1"}
+            << QStringList{"", "CE1", "", "ce1", "CM1", ""} << 5;
+        QTest::newRow("none") << QStringList() << QStringList() << QStringList() << 0;
+    }
     void groupsKeepEachDistinctGroupAtItsLastIndex() {
-        const Groups groups = collectGroups({"CM2", "CE1", "CE1"});
-        QCOMPARE(groups.choices, (QStringList{"CE1", "CM2"}));
-        QCOMPARE(groups.groupes, (QStringList{"", "CE1", "CM2", ""}));
-        QCOMPARE(groups.nbGroupes, 3);
-    }
-
-    void groupsDifferingOnlyInCaseAreTwoChoices() {
-        const Groups groups = collectGroups({"ce1", "CE1", "CM1", "ce1", "CE1"});
-        QCOMPARE(groups.choices, (QStringList{"CE1", "ce1", "CM1"}));
-        QCOMPARE(groups.nbGroupes, 5);
-        QCOMPARE(groups.groupes.size(), 6);
-    }
-
-    void noGroupGivesNothing() {
-        const Groups groups = collectGroups({});
-        QVERIFY(groups.choices.isEmpty());
-        QVERIFY(groups.groupes.isEmpty());
-        QCOMPARE(groups.nbGroupes, 0);
+        QFETCH(QStringList, pupilGroups);
+        const Groups groups = collectGroups(pupilGroups);
+        QTEST(groups.choices, "choices");
+        QTEST(groups.groupes, "groupes");
+        QTEST(groups.nbGroupes, "nbGroupes");
     }
 
     void sortedListsIgnoreCaseFirst() {
@@ -90,49 +89,20 @@ private slots:
     }
 
     void registrationChecksComeInOrder_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("confirmation");
+        QTest::addColumn<QStringList>("typed"); // name, group, password, confirmation
         QTest::addColumn<QString>("question");
-        QTest::newRow("no name") << "  "
-                                 << ""
-                                 << "a"
-                                 << "b"
-                                 << "Quel est ton nom ?";
-        QTest::newRow("no group") << "Léa"
-                                  << " "
-                                  << "a"
-                                  << "b"
-                                  << "Quel est ton groupe ?";
-        QTest::newRow("mismatch") << "Léa"
-                                  << "CE1"
-                                  << "abc"
-                                  << "abC"
+        QTest::newRow("no name") << QStringList{"  ", "", "a", "b"} << "Quel est ton nom ?";
+        QTest::newRow("no group") << QStringList{"Léa", " ", "a", "b"} << "Quel est ton groupe ?";
+        QTest::newRow("mismatch") << QStringList{"Léa", "CE1", "abc", "abC"}
                                   << "Confirme ton mot de passe";
-        QTest::newRow("both empty") << "Léa"
-                                    << "CE1"
-                                    << ""
-                                    << ""
-                                    << "Et ton mot de passe ?";
-        QTest::newRow("blank password") << "Léa"
-                                        << "CE1"
-                                        << "  "
-                                        << "  "
-                                        << "Et ton mot de passe ?";
-        QTest::newRow("spaced name accepted") << " Léa "
-                                              << "CE1"
-                                              << "a1"
-                                              << "a1"
-                                              << "";
+        QTest::newRow("both empty") << QStringList{"Léa", "CE1", "", ""} << "Et ton mot de passe ?";
+        QTest::newRow("blank password")
+            << QStringList{"Léa", "CE1", "  ", "  "} << "Et ton mot de passe ?";
+        QTest::newRow("spaced name accepted") << QStringList{" Léa ", "CE1", "a1", "a1"} << "";
     }
     void registrationChecksComeInOrder() {
-        QFETCH(QString, name);
-        QFETCH(QString, group);
-        QFETCH(QString, password);
-        QFETCH(QString, confirmation);
-        QFETCH(QString, question);
-        QCOMPARE(registrationQuestion(name, group, password, confirmation), question);
+        QFETCH(QStringList, typed);
+        QTEST(registrationQuestion(typed[0], typed[1], typed[2], typed[3]), "question");
     }
 
     void confirmationHasFiveLines() {

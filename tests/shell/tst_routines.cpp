@@ -137,43 +137,33 @@ private slots:
     }
 
     // ---- main window routines ----
-    void masquerPanneauHidesTheWordPanelAndEmptiesTheLabel() {
+    void panelRoutinesHideAndShowTheMainWindowsControls() {
         TestContexte t;
         t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
                                 [](Contexte& c) { return new FaussePrincipale(c); });
+        MasquerPanneau(*t); // the main window is not loaded: nothing happens
+        EntrerActivite(*t);
+        QVERIFY(!t->forms().isLoaded(QStringLiteral("Principale")));
         auto* principale =
             static_cast<FaussePrincipale*>(t->forms().show(QStringLiteral("Principale")));
+        const auto visible = [&](const char* name, int i) {
+            return principale->control(QStringLiteral("%1(%2)").arg(name).arg(i))->isVisible();
+        };
         MasquerPanneau(*t);
         for (int i : {0, 5, 9, 11, 12})
-            QVERIFY(!principale->control(QStringLiteral("Commande(%1)").arg(i))->isVisible());
+            QVERIFY(!visible("Commande", i));
         for (int i : {10, 13, 14})
-            QVERIFY(principale->control(QStringLiteral("Commande(%1)").arg(i))->isVisible());
+            QVERIFY(visible("Commande", i));
         auto* label = principale->findChild<FXLabel*>(QStringLiteral("Label1"));
         QVERIFY(!label->isVisible());
         QCOMPARE(label->caption(), QString());
-    }
 
-    void entrerActiviteHidesTheActivityButtonsAndShowsAction() {
-        TestContexte t;
-        t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
-                                [](Contexte& c) { return new FaussePrincipale(c); });
-        auto* principale =
-            static_cast<FaussePrincipale*>(t->forms().show(QStringLiteral("Principale")));
         principale->control(QStringLiteral("Commande(13)"))->hide();
         EntrerActivite(*t);
         for (int i = 0; i <= 7; ++i)
-            QVERIFY(!principale->control(QStringLiteral("Bouton(%1)").arg(i))->isVisible());
-        QVERIFY(principale->control(QStringLiteral("Bouton(8)"))->isVisible());
-        QVERIFY(principale->control(QStringLiteral("Commande(13)"))->isVisible());
-    }
-
-    void routinesDoNothingWhenTheMainWindowIsNotLoaded() {
-        TestContexte t;
-        t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
-                                [](Contexte& c) { return new FaussePrincipale(c); });
-        MasquerPanneau(*t);
-        EntrerActivite(*t);
-        QVERIFY(!t->forms().isLoaded(QStringLiteral("Principale")));
+            QVERIFY(!visible("Bouton", i));
+        QVERIFY(visible("Bouton", 8));
+        QVERIFY(visible("Commande", 13));
     }
 };
 

@@ -36,12 +36,6 @@ class TestMci : public QObject {
 private slots:
     void init() { mci_ = std::make_unique<MciInterpreter>(audio_); }
 
-    void aWaveOpensWithItsLengthInMilliseconds() {
-        QCOMPARE(send("open waveaudio!" + writeWave("one.wav", 11025) + " alias sound"), 0);
-        QCOMPARE(status("length"), QString("1000"));
-        QCOMPARE(status("position"), QString("0"));
-    }
-
     void pathsWithSpacesAndAnyKeywordCaseAreUnderstood() {
         const QString path = writeWave("a name with spaces.wav", 5513);
         QCOMPARE(send("OPEN WaveAudio!" + path + " ALIAS Sound"), 0);
@@ -50,20 +44,24 @@ private slots:
         QCOMPARE(channel().played.last().file, path);
     }
 
-    void playingAStretchPlaysThoseMillisecondsOfTheFile() {
+    // A stretch plays those milliseconds of the file; stopping keeps the position reached, the
+    // end of playback leaves it at the end of the stretch.
+    void aStretchPlaysAndStopsOrEndsWhereItShould() {
         const QString path = writeWave("stretch.wav", 11025);
-        send("open waveaudio!" + path + " alias sound");
+        QCOMPARE(send("open waveaudio!" + path + " alias sound"), 0);
+        QCOMPARE(status("length"), QString("1000"));
+        QCOMPARE(status("position"), QString("0"));
         QCOMPARE(send("play sound from 100 to 992"), 0);
         QCOMPARE(channel().played.size(), 1);
         QCOMPARE(channel().played[0].file, path);
         QCOMPARE(channel().played[0].fromMs, 100);
         QCOMPARE(channel().played[0].toMs, 992);
-        channel().position = 450;
-        QCOMPARE(status("position"), QString("450"));
-    }
-
-    void theEndOfPlaybackLeavesThePositionAtTheEndOfTheStretch() {
-        send("open waveaudio!" + writeWave("end.wav", 11025) + " alias sound");
+        channel().position = 300;
+        QCOMPARE(status("position"), QString("300"));
+        QCOMPARE(send("stop sound"), 0);
+        QVERIFY(!channel().playing);
+        channel().position = 0;
+        QCOMPARE(status("position"), QString("300"));
         send("play sound from 0 to 992");
         channel().length = 1000;
         channel().finishNow();
@@ -71,23 +69,16 @@ private slots:
         QCOMPARE(status("length"), QString("1000"));
     }
 
-    void stoppingKeepsThePositionReachedAndSilencesTheChannel() {
-        send("open waveaudio!" + writeWave("stop.wav", 11025) + " alias sound");
-        send("play sound from 0 to 992");
-        channel().position = 300;
-        QCOMPARE(send("stop sound"), 0);
-        QVERIFY(!channel().playing);
-        channel().position = 0;
-        QCOMPARE(status("position"), QString("300"));
-    }
-
-    void closedSoundAnswersNothingAndRefusesPlay() {
+    void closedDevicesAnswerNothingAndRefuseCommands() {
         QString reply = "stale";
         QCOMPARE(mci_->send("status sound length", &reply), int(MciInvalidDeviceName));
         QCOMPARE(reply, QString());
         QCOMPARE(send("play sound from 0 to 10"), int(MciInvalidDeviceName));
         QCOMPARE(send("stop sound"), int(MciInvalidDeviceName));
         QCOMPARE(send("close capture"), int(MciInvalidDeviceName));
+        QCOMPARE(send("record capture"), int(MciInvalidDeviceName));
+        QCOMPARE(send("save capture " + dir_.filePath("x.wav")), int(MciInvalidDeviceName));
+        QVERIFY(!QFile::exists(dir_.filePath("x.wav")));
         send("open waveaudio!" + writeWave("c.wav", 100) + " alias sound");
         QCOMPARE(send("close sound"), 0);
         QCOMPARE(mci_->send("status sound length", &reply), int(MciInvalidDeviceName));
@@ -169,32 +160,22 @@ private slots:
         QCOMPARE(chunks->dataSize, 50);
     }
 
-    void savingOverwritesTheEarlierRecording() {
+    // A save replaces the earlier recording, and a new capture starts empty.
+    void eachSaveHoldsOnlyTheSamplesOfItsCapture() {
         const QString path = dir_.filePath("over.tmp");
-        for (int size : {400, 7}) {
+        for (int size : {400, 7, -1}) {
             send("open new type waveaudio alias capture");
             send("record capture");
-            input().captured = QByteArray(size, '\x81');
-            send("stop capture");
+            input().captured = QByteArray(size < 0 ? 30 : size, '\x81');
+            send(size < 0 ? "close capture" : "stop capture");
+            if (size < 0) // the samples of the closed capture are gone
+                send("open new type waveaudio alias capture");
             QCOMPARE(send("save capture " + path), 0);
             send("close capture");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), makeWave8BitMono(QByteArray(qMax(size, 0), '\x81')));
         }
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), makeWave8BitMono(QByteArray(7, '\x81')));
-    }
-
-    void aNewCaptureStartsEmpty() {
-        send("open new type waveaudio alias capture");
-        send("record capture");
-        input().captured = QByteArray(30, '\x81');
-        send("close capture");
-        send("open new type waveaudio alias capture");
-        const QString path = dir_.filePath("fresh.wav");
-        send("save capture " + path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), makeWave8BitMono(QByteArray()));
     }
 
     void recordingWithoutAWorkingInputFailsButStillSavesAnEmptyWave() {
@@ -204,12 +185,6 @@ private slots:
         const QString path = dir_.filePath("silent.wav");
         QCOMPARE(send("save capture " + path), 0);
         QVERIFY(QFile::exists(path));
-    }
-
-    void captureCommandsNeedAnOpenCapture() {
-        QCOMPARE(send("record capture"), int(MciInvalidDeviceName));
-        QCOMPARE(send("save capture " + dir_.filePath("x.wav")), int(MciInvalidDeviceName));
-        QVERIFY(!QFile::exists(dir_.filePath("x.wav")));
     }
 
     void savingIntoAMissingFolderFails() {

@@ -49,6 +49,7 @@ class TestWaveFile : public QObject {
 private slots:
     void aWrittenRecordingReadsBackWithItsFormatAndSamples() {
         Spectro spectro(mci_, clock_);
+        QCOMPARE(spectro.GetSample(0), 0.0); // nothing loaded yet
         spectro.LoadWave(write("rec.wav", makeWave8BitMono(samples({0, 128, 255, 64}))));
         QVERIFY(spectro.WaveLoaded);
         QCOMPARE(spectro.SampleCount, 4);
@@ -58,83 +59,65 @@ private slots:
         QCOMPARE(spectro.WaveFormat.blockAlign, quint16(1));
         QCOMPARE(spectro.WaveFormat.bitsPerSample, quint16(8));
         QCOMPARE(spectro.WaveData, samples({0, 128, 255, 64}));
-    }
-
-    void samplesMapBytesOntoMinusOneToAlmostOne() {
-        Spectro spectro(mci_, clock_);
-        spectro.LoadWave(write("levels.wav", makeWave8BitMono(samples({0, 128, 255}))));
+        // Bytes map onto -1 .. almost 1; samples outside the data read as silence.
         QCOMPARE(spectro.GetSample(0), -1.0);
         QCOMPARE(spectro.GetSample(1), 0.0);
         QCOMPARE(spectro.GetSample(2), 127.0 / 128.0);
-    }
-
-    void samplesOutsideTheDataReadAsSilence() {
-        Spectro spectro(mci_, clock_);
-        spectro.LoadWave(write("short.wav", makeWave8BitMono(samples({10, 20}))));
-        QCOMPARE(spectro.GetSample(2), 0.0);
+        QCOMPARE(spectro.GetSample(4), 0.0);
         QCOMPARE(spectro.GetSample(-1), 0.0);
-        Spectro empty(mci_, clock_);
-        QCOMPARE(empty.GetSample(0), 0.0);
     }
 
-    void aLongFormatChunkIsReadForItsFirst18BytesOnly() {
-        QByteArray fmt = WaveBuilder::format(2, 2, 2 + 10); // extra size field + 10 bytes
-        const QByteArray wave =
-            WaveBuilder().chunk("fmt ", fmt).chunk("data", samples({1, 2, 3, 4, 5, 6})).image();
-        Spectro spectro(mci_, clock_);
-        spectro.LoadWave(write("longfmt.wav", wave));
-        QVERIFY(spectro.WaveLoaded);
-        QCOMPARE(spectro.WaveFormat.blockAlign, quint16(2));
-        QCOMPARE(spectro.WaveFormat.extraSize, quint16(0x5150));
-        QCOMPARE(spectro.WaveData, samples({1, 2, 3, 4, 5, 6}));
-        QCOMPARE(spectro.SampleCount, 3);
-        QCOMPARE(spectro.GetSample(1), (3 - 128) / 128.0); // first byte of each block
-    }
-
-    void aShortPcmFormatChunkLeavesTheExtraSizeAtZero() {
-        const QByteArray wave = WaveBuilder()
-                                    .chunk("fmt ", WaveBuilder::format(1, 1, 0))
-                                    .chunk("data", samples({7}))
-                                    .image();
-        Spectro spectro(mci_, clock_);
-        spectro.LoadWave(write("fmt16.wav", wave));
-        QVERIFY(spectro.WaveLoaded);
-        QCOMPARE(spectro.WaveFormat.extraSize, quint16(0));
-    }
-
-    void oddDataSizesRoundTheSampleCountHalfToEven_data() {
-        QTest::addColumn<int>("dataSize");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("2.5 down to 2") << 5 << 2;
-        QTest::newRow("3.5 up to 4") << 7 << 4;
-        QTest::newRow("0.5 down to 0") << 1 << 0;
-        QTest::newRow("even") << 8 << 4;
-    }
-    void oddDataSizesRoundTheSampleCountHalfToEven() {
-        QFETCH(int, dataSize);
-        QFETCH(int, expected);
+    // Format chunks longer or shorter than 18 bytes, foreign chunks around the known ones, and
+    // odd data sizes, whose sample count rounds half to even.
+    void otherChunkLayoutsAreRead_data() {
+        QTest::addColumn<QByteArray>("wave");
+        QTest::addColumn<int>("blockAlign");
+        QTest::addColumn<int>("extraSize");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("sampleCount");
+        const QByteArray six = samples({1, 2, 3, 4, 5, 6});
+        QTest::newRow("long fmt, first 18 bytes only")
+            << WaveBuilder()
+                   .chunk("fmt ", WaveBuilder::format(2, 2, 2 + 10))
+                   .chunk("data", six)
+                   .image()
+            << 2 << 0x5150 << six << 3;
+        QTest::newRow("16-byte fmt, no extra size")
+            << WaveBuilder().chunk("fmt ", WaveBuilder::format(1, 1, 0)).chunk("data", six).image()
+            << 1 << 0 << six << 6;
+        QTest::newRow("foreign chunks skipped") << WaveBuilder()
+                                                       .chunk("LIST", "odd")
+                                                       .chunk("fmt ", WaveBuilder::format(1))
+                                                       .chunk("fact", WaveBuilder::le32(3))
+                                                       .chunk("data", six)
+                                                       .image()
+                                                << 1 << 0x5150 << six << 6;
         // The last chunk of the file has no pad byte, as many writers leave it.
-        const QByteArray wave = WaveBuilder()
-                                    .chunk("fmt ", WaveBuilder::format(2, 2))
-                                    .chunk("data", QByteArray(dataSize, '\x80'), -1, false)
-                                    .image();
-        Spectro spectro(mci_, clock_);
-        spectro.LoadWave(write("odd.wav", wave));
-        QVERIFY(spectro.WaveLoaded);
-        QCOMPARE(spectro.SampleCount, expected);
+        for (const auto& [size, count] : {std::pair{5, 2}, {7, 4}, {1, 0}, {8, 4}}) {
+            const QByteArray data(size, '\x80');
+            QTest::addRow("%d bytes in blocks of 2", size)
+                << WaveBuilder()
+                       .chunk("fmt ", WaveBuilder::format(2, 2))
+                       .chunk("data", data, -1, false)
+                       .image()
+                << 2 << 0x5150 << data << count;
+        }
     }
-
-    void chunksBeforeAndBetweenTheKnownOnesAreSkipped() {
-        const QByteArray wave = WaveBuilder()
-                                    .chunk("LIST", "odd")
-                                    .chunk("fmt ", WaveBuilder::format(1))
-                                    .chunk("fact", WaveBuilder::le32(3))
-                                    .chunk("data", samples({1, 2, 3}))
-                                    .image();
+    void otherChunkLayoutsAreRead() {
+        QFETCH(QByteArray, wave);
+        QFETCH(int, blockAlign);
+        QFETCH(int, extraSize);
+        QFETCH(QByteArray, data);
+        QFETCH(int, sampleCount);
         Spectro spectro(mci_, clock_);
-        spectro.LoadWave(write("extra.wav", wave));
+        spectro.LoadWave(write("layout.wav", wave));
         QVERIFY(spectro.WaveLoaded);
-        QCOMPARE(spectro.WaveData, samples({1, 2, 3}));
+        QCOMPARE(spectro.WaveFormat.blockAlign, quint16(blockAlign));
+        QCOMPARE(spectro.WaveFormat.extraSize, quint16(extraSize));
+        QCOMPARE(spectro.WaveData, data);
+        QCOMPARE(spectro.SampleCount, sampleCount);
+        for (int i = 0; i < sampleCount; ++i) // the first byte of each block
+            QCOMPARE(spectro.GetSample(i), (quint8(data.at(i * blockAlign)) - 128) / 128.0);
     }
 
     void unusableFilesLeaveNoWaveAndNoSizesOfTheLastOne_data() {
@@ -213,10 +196,7 @@ private slots:
         const QByteArray binary("\0 a\xff\0", 5);
         QCOMPARE(ReadWholeFile(write("binary.bin", binary)), binary);
         QCOMPARE(ReadWholeFile(write("blank.bin", "    ")), QByteArray());
-    }
-
-    void aMissingFileReadsEmptyAndIsNotCreated() {
-        const QString path = dir_.filePath("nothing.wav");
+        const QString path = dir_.filePath("nothing.wav"); // missing: empty, and not created
         QVERIFY(ReadWholeFile(path).isEmpty());
         QVERIFY(!QFile::exists(path));
     }
