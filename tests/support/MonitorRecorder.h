@@ -33,7 +33,8 @@ public:
         process_.start(QStringLiteral("parec"),
                        {QStringLiteral("-d"), monitor_, QStringLiteral("--rate=11025"),
                         QStringLiteral("--channels=1"), QStringLiteral("--format=s16le"),
-                        QStringLiteral("--latency-msec=%1").arg(latencyMs), QStringLiteral("--raw")});
+                        QStringLiteral("--latency-msec=%1").arg(latencyMs),
+                        QStringLiteral("--raw")});
         if (!process_.waitForStarted(timeoutMs))
             return false;
         QElapsedTimer waited;
