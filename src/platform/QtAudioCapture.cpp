@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr qint64 CaptureBufferUs = 50000;
-
 QAudioFormat recordingFormat() {
     QAudioFormat format;
     format.setSampleFormat(QAudioFormat::UInt8);
@@ -83,9 +81,6 @@ bool QtAudioCapture::start() {
     }
     sink_ = std::make_unique<Sink>(samples_, std::move(converter));
     source_ = std::make_unique<QAudioSource>(device_, format);
-    // Without a buffer size PulseAudio hands the samples over in fragments of up to two seconds,
-    // and stopping drops the fragment still filling: the end of the take was lost.
-    source_->setBufferSize(format.bytesForDuration(CaptureBufferUs));
     source_->start(sink_.get());
     if (source_->error() == QAudio::NoError)
         return true;
