@@ -3,6 +3,7 @@
 #include "data/DatabaseLocation.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TimedAudioChannel.h"
+#include "platform/VolumeAudioSystem.h"
 #include "shell/FormRegistry.h"
 #include "sound/MciInterpreter.h"
 
@@ -10,7 +11,19 @@ Contexte::Contexte(Platform platform, SettingsStore settings, QString programFol
     : platform_(std::move(platform)), settings_(std::move(settings)),
       programFolder_(std::move(programFolder)),
       userDataFolder_(DatabaseLocation::defaultUserDataFolder()),
-      forms_(std::make_unique<FormRegistry>(*this)) {}
+      forms_(std::make_unique<FormRegistry>(*this)) {
+    // Every channel is made through the volume wrapper, so the volume slider governs them all.
+    if (platform_.audio) {
+        auto volume = std::make_unique<VolumeAudioSystem>(std::move(platform_.audio));
+        volume_ = volume.get();
+        platform_.audio = std::move(volume);
+    }
+}
+
+void Contexte::setVolume(int volume) {
+    if (volume_)
+        volume_->setVolume(volume);
+}
 
 Contexte::~Contexte() {
     forms_.reset();

@@ -9,6 +9,7 @@
 
 class FormRegistry;
 class MciInterpreter;
+class VolumeAudioSystem;
 
 // Everything a window works with: the platform services, the settings store, the shared
 // variables, the program folder and the registry of loaded windows. The program builds one with
@@ -39,6 +40,9 @@ public:
     // The program's one interpreter of multimedia command strings ("open ... alias sound", ...).
     MciInterpreter& mci();
 
+    // The volume of every sound the program makes, from 0 (silent) to 65000 (full).
+    void setVolume(int volume);
+
     // Ends the program.
     void quit(int exitCode = 0) { platform_.quitter->quit(exitCode); }
 
@@ -51,4 +55,5 @@ private:
     std::unique_ptr<FormRegistry> forms_;
     std::unique_ptr<AudioChannel> effects_;
     std::unique_ptr<MciInterpreter> mci_;
+    VolumeAudioSystem* volume_ = nullptr; // owned by platform_.audio
 };

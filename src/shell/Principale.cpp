@@ -597,6 +597,7 @@ void Principale::endOfTeacherAnimation() {
 void Principale::volumeChanged(int value) {
     Slider1->setPageStep(Slider1->maximum() / 10);
     Sonore1->setVolume(value);
+    ctx().setVolume(value);
 }
 
 bool Principale::onQueryUnload() {

@@ -1,0 +1,51 @@
+#include "shell/Contexte.h"
+#include "shell/FormRegistry.h"
+#include "shell/Principale.h"
+#include "sound/MciInterpreter.h"
+#include "sound/WaveBuilder.h"
+#include "support/Scenario.h"
+
+#include <QSlider>
+#include <QtTest>
+
+// The loudspeaker's slider sets the volume of every sound output: the effects, the words and
+// sentences of the main window, the rhymes, the studio's playback; those made later as well.
+class TestVolume : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theSliderGovernsEveryChannel_data() {
+        QTest::addColumn<int>("volume");
+        QTest::newRow("silent") << 0;
+        QTest::newRow("low") << 6500;
+        QTest::newRow("half") << 32500;
+        QTest::newRow("full") << 65000;
+    }
+
+    void theSliderGovernsEveryChannel() {
+        QFETCH(int, volume);
+        Scenario s;
+        Principale* main = s.start();
+        QVERIFY(main);
+        s->effects(); // the effects and start-up sound channel
+        auto* slider = main->findChild<QSlider*>(QStringLiteral("Slider1"));
+        slider->setValue(volume == 65000 ? 1 : 65000); // a change before the one tested
+        slider->setValue(volume);
+        s->forms().get(QStringLiteral("Comptine"));
+        const QString word = s.writeFile(QStringLiteral("MciLangue/cat.wav"),
+                                         WaveBuilder()
+                                             .chunk("fmt ", WaveBuilder::format(1))
+                                             .chunk("data", QByteArray(1103, '\x80'))
+                                             .image());
+        QCOMPARE(s->mci().send(QStringLiteral("open waveaudio!") + word +
+                               QStringLiteral(" alias sound")),
+                 0);
+
+        QVERIFY(s.audio->channels.size() >= 4); // effects, Sonore1, Sonore, the studio's
+        for (FakeAudioChannel* channel : s.audio->channels)
+            QCOMPARE(channel->volumeValue, volume);
+    }
+};
+
+QTEST_MAIN(TestVolume)
+#include "tst_volume.moc"
