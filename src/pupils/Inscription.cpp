@@ -284,8 +284,7 @@ void Inscription::gestionnaireClicked() {
     case ManagementAnswer::OpenConsole:
         Text2->clear();
         ctx().forms().unload(formName());
-        if (ctx().forms().isRegistered(QStringLiteral("Gestion")))
-            ctx().forms().show(QStringLiteral("Gestion"));
+        ctx().forms().show(QStringLiteral("Gestion"));
         break;
     case ManagementAnswer::WrongPassword:
         say(QStringLiteral("Ce n'est pas le bon mot de passe !"), MsgBox::Critical,
