@@ -93,7 +93,7 @@ click 455 627 1         # "Départ"
 wait_for 20 grep -q "signed_in=Léa" "$report" || fail "the pupil could not sign in"
 
 click 37 457 1.2        # the rhymes' button
-click 150 290 1.5       # "Comptine 1" in the chooser
+click 239 250 1.5       # "Comptine 1" in the chooser
 click 967 597 1         # "Démarrer"
 xdotool mousemove 900 700
 sleep 0.3

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPainter>
 
 Seconde::Seconde(Contexte& contexte)
     : Form(contexte, QStringLiteral("Seconde")),
@@ -25,6 +26,8 @@ Seconde::Seconde(Contexte& contexte)
     setWindowTitle(QStringLiteral("Brindel"));
     FXShape1->hide();
     FXShape2->hide();
+    // The exercise picture is this window's picture; its control only adds the highlights.
+    FXShape1->setTransparent(true);
     connect(FXShape2, &FXHotspotPicture::moved, this, &Seconde::survolerListe);
     connect(FXShape2, &FXHotspotPicture::released, this,
             [this](int button, int, int, int) { relacherListe(button); });
@@ -46,6 +49,23 @@ Seconde::Seconde(Contexte& contexte)
 void Seconde::setBackground(const QString& path) {
     backgroundPath_ = path;
     setBackgroundPicture(QImage(path));
+    placeControls();
+}
+
+QRect Seconde::pictureRect() const {
+    const QSize picture = backgroundPicture().size();
+    if (picture.isEmpty())
+        return rect();
+    const QSize fitted = picture.scaled(size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+}
+
+void Seconde::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.fillRect(rect(), QColor(0x2a, 0x5d, 0x8a));
+    if (!backgroundPicture().isNull())
+        painter.drawImage(pictureRect(), backgroundPicture());
 }
 
 void Seconde::setList(const QString& highlightPicture, const QString& hotspotFile) {
@@ -56,18 +76,32 @@ void Seconde::setList(const QString& highlightPicture, const QString& hotspotFil
     FXShape2->setPicture(ctx().media(QStringLiteral("\\Bitmap\\") + plain));
     FXShape2->setHighlightPicture(highlightPicture);
     FXShape2->setHotspotFile(hotspotFile);
-    fit(FXShape2);
+    placeControls();
 }
 
-void Seconde::fit(FXHotspotPicture* control) {
-    const QSize picture = control->picture().size();
-    if (picture.isEmpty()) {
-        control->setGeometry(rect());
+// The exercise control lies exactly over the window's picture. The list is drawn at its own
+// size in the family picture's coordinates (smaller when it does not fit), centred across and
+// near the top, so that it leaves the family picture's drawing in the lower corners visible;
+// it grows and shrinks with the family picture.
+void Seconde::placeControls() {
+    const QRect page = pictureRect();
+    FXShape1->setGeometry(page);
+    const QSize list = FXShape2->picture().size();
+    const QSize background = backgroundPicture().size();
+    if (list.isEmpty() || background.isEmpty()) {
+        FXShape2->setGeometry(page);
         return;
     }
-    const QSize fitted = picture.scaled(size(), Qt::KeepAspectRatio);
-    control->setGeometry((width() - fitted.width()) / 2, (height() - fitted.height()) / 2,
-                         fitted.width(), fitted.height());
+    const int margin = background.height() / 20;
+    const QSize room(background.width(), background.height() * 3 / 4 - margin);
+    const QSize drawn = list.width() <= room.width() && list.height() <= room.height()
+                            ? list
+                            : list.scaled(room, Qt::KeepAspectRatio);
+    const double scale = double(page.width()) / background.width();
+    const QRect inPicture(QPoint((background.width() - drawn.width()) / 2, margin), drawn);
+    FXShape2->setGeometry(page.x() + qRound(inPicture.x() * scale),
+                          page.y() + qRound(inPicture.y() * scale),
+                          qRound(inPicture.width() * scale), qRound(inPicture.height() * scale));
 }
 
 // ---- the list of exercises ----
@@ -145,8 +179,7 @@ void Seconde::prendreTable() {
 }
 
 void Seconde::montrerFenetre(const QString& name) {
-    if (ctx().forms().isRegistered(name))
-        ctx().forms().show(name, FormRegistry::ShowMode::Maximised);
+    ctx().forms().show(name, FormRegistry::ShowMode::Maximised);
 }
 
 // ---- preparing and showing an exercise ----
@@ -184,7 +217,7 @@ void Seconde::charger() {
         FXShape1->setHotspotFile(ctx().media(QStringLiteral("\\Hotspot\\%1.hsp").arg(g.Colonne)));
         FXShape1->setHighlightIndex(FXHotspotPicture::NoHighlight);
         FXShape1->setHighlightStrength(0);
-        fit(FXShape1);
+        placeControls();
         ctx().forms().show(formName(), FormRegistry::ShowMode::Maximised);
         principale->titre()->setCaption(g.TitreExercice);
     } else if (Exercices::estDictee(g.NumExercice)) {
@@ -223,6 +256,5 @@ void Seconde::rechoisir() {
 
 void Seconde::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
-    fit(FXShape1);
-    fit(FXShape2);
+    placeControls();
 }

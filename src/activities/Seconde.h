@@ -20,6 +20,9 @@ public:
     void setBackground(const QString& path);
     const QImage& background() const { return backgroundPicture(); }
     QString backgroundPath() const { return backgroundPath_; }
+    // Where the window's picture is drawn: as large as the window allows without distorting
+    // it, centred. The whole window when it has no picture.
+    QRect pictureRect() const;
 
     // The list of exercises: its highlight picture (the "H" picture), the plain list picture
     // beside it (same name without the H), and the hotspot file.
@@ -39,9 +42,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void fit(FXHotspotPicture* control);
+    void placeControls();
     void survolerListe();
     void relacherListe(int button);
     void choisir();

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
+#include <utility>
 
 namespace {
 const QString Brindel = QStringLiteral("Brindel");
@@ -181,8 +182,28 @@ void Tierce::chercherPhrase(int index) {
 }
 
 bool Tierce::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::MouseButtonRelease)
-        QTimer::singleShot(0, this, &Tierce::separerMots);
+    if (watched == Text1 && ctx().general().ModeActivite == Distingue) {
+        // Only a single left click edits the sentence: the release that ends a double click
+        // and the other buttons do nothing.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        switch (event->type()) {
+        case QEvent::MouseButtonDblClick:
+            doubleClic_ = true;
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (mouse->button() != Qt::LeftButton)
+                return true;
+            if (!std::exchange(doubleClic_, false))
+                QTimer::singleShot(0, this, &Tierce::separerMots);
+            break;
+        case QEvent::MouseButtonPress:
+            if (mouse->button() != Qt::LeftButton)
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
     for (QLabel* piece : Fragment)
         if (watched == piece)
             return glisser(piece, event);

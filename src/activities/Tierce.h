@@ -106,6 +106,7 @@ private:
     FXLabel* Label1Modele; // Label1(0), the hidden template of the word labels
     QList<FXLabel*> Label1;
     std::array<QLabel*, Puzzle::Pieces> Fragment{};
-    int phraseIndex_ = -1; // the sentence button whose sentence is in the text box
-    int pieceTiree_ = -1;  // the piece being dragged
+    int phraseIndex_ = -1;    // the sentence button whose sentence is in the text box
+    int pieceTiree_ = -1;     // the piece being dragged
+    bool doubleClic_ = false; // the next release ends a double click in the sentence
 };

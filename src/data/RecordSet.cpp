@@ -232,6 +232,18 @@ bool RecordSet::findNext(const Criterion& criterion) {
 }
 
 bool RecordSet::find(const Criterion& criterion, int from) {
+    if (search(criterion, from))
+        return true;
+    // A search that failed found nothing: the row of an earlier search must not stay current,
+    // or a caller would read another pupil's fields as the answer.
+    noMatch_ = true;
+    place_ = Place::NoCurrent;
+    cachedRowId_.reset();
+    emit currentChanged();
+    return false;
+}
+
+bool RecordSet::search(const Criterion& criterion, int from) {
     if (!checkOpen() || !checkFields(criterion.fields()))
         return false;
     cancelUpdate();

@@ -107,6 +107,7 @@ private:
     bool loadRowIds();
     bool readRow(qint64 rowId) const;
     bool find(const Criterion& criterion, int from);
+    bool search(const Criterion& criterion, int from);
     void placeAt(int position);
     bool writeEdit();
     bool writeAddition();

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <algorithm>
@@ -48,8 +49,15 @@ QString unescape(QStringView text) {
             out += c;
             continue;
         }
-        const QChar next = text[++i];
-        out += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next;
+        // Only the escapes this store writes are read as such; any other backslash (a path
+        // typed by hand, "C:\Brindel") is kept as it stands.
+        const QChar next = text[i + 1];
+        if (next == u'\\' || next == u'n' || next == u'r') {
+            out += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next;
+            ++i;
+        } else {
+            out += c;
+        }
     }
     return out;
 }
@@ -141,6 +149,15 @@ QString SettingsStore::read(const QString& section, const QString& key) const {
 }
 
 bool SettingsStore::write(const QString& section, const QString& key, const QString& value) {
+    // Read, change and write back under a lock beside the file, so that another window or
+    // another copy of the program writing at the same moment loses none of its keys.
+    const QFileInfo info(filePath_);
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
+    QLockFile lock(info.absoluteFilePath() + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    if (!lock.tryLock(10000))
+        return false;
     Document document = load(filePath_);
     auto s = std::find_if(document.begin(), document.end(), [&](const Section& candidate) {
         return sameName(candidate.name, section);

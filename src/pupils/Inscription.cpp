@@ -284,10 +284,9 @@ void Inscription::gestionnaireClicked() {
     case ManagementAnswer::OpenConsole:
         Text2->clear();
         ctx().forms().unload(formName());
-        if (ctx().forms().isRegistered(QStringLiteral("Gestion")))
-            // Not modal; like every window of the document area, it fills the area (shown at
-            // its natural size, the frameless console had no size at all on a real screen).
-            ctx().forms().show(QStringLiteral("Gestion"), FormRegistry::ShowMode::Maximised);
+        // Not modal; like every window of the document area, it fills the area (shown at its
+        // natural size, the frameless console had no size at all on a real screen).
+        ctx().forms().show(QStringLiteral("Gestion"), FormRegistry::ShowMode::Maximised);
         break;
     case ManagementAnswer::WrongPassword:
         say(QStringLiteral("Ce n'est pas le bon mot de passe !"), MsgBox::Critical,

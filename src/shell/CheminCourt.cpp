@@ -31,6 +31,12 @@ QString linkFolder() {
     return {};
 }
 
+// The links made during this run, removed when the program quits.
+QStringList& madeLinks() {
+    static QStringList links;
+    return links;
+}
+
 QString linkName(const QString& target) {
     const QByteArray hash = QCryptographicHash::hash(target.toUtf8(), QCryptographicHash::Sha1);
     QString suffix = QFileInfo(target).suffix().remove(u' ');
@@ -50,8 +56,21 @@ QString CheminCourt(const QString& chemin) {
     if (folder.isEmpty())
         return {};
     const QString link = folder + u'/' + linkName(target);
-    if (QFileInfo(link).symLinkTarget() == target)
+    if (QFileInfo(link).symLinkTarget() == target) {
+        if (!madeLinks().contains(link))
+            madeLinks().append(link);
         return link;
+    }
     QFile::remove(link);
-    return QFile::link(target, link) ? link : QString();
+    if (!QFile::link(target, link))
+        return {};
+    madeLinks().append(link);
+    return link;
+}
+
+void EffacerCheminsCourts() {
+    for (const QString& link : std::as_const(madeLinks()))
+        if (QFileInfo(link).isSymLink())
+            QFile::remove(link);
+    madeLinks().clear();
 }

@@ -64,9 +64,8 @@ Form* FormRegistry::get(const QString& name) {
     if (Form* form = find(name))
         return form;
     const auto registration = registrations_.constFind(name);
-    Q_ASSERT_X(registration != registrations_.cend(), "FormRegistry::get", qPrintable(name));
     if (registration == registrations_.cend())
-        return nullptr;
+        throw UnknownForm(name);
 
     Form* form = registration->factory(contexte_);
     QWidget* container = form;
@@ -87,8 +86,7 @@ Form* FormRegistry::get(const QString& name) {
 
 Form* FormRegistry::show(const QString& name, ShowMode mode) {
     Form* form = get(name);
-    if (!form)
-        return nullptr;
+    pendingActivation_ = false; // a window opened: the main window does not become active
     QWidget* container = loaded_.value(name).container;
     const bool child = container != form;
     switch (mode) {
@@ -148,4 +146,21 @@ void FormRegistry::forget(Form* form) {
         container->hide();
         container->deleteLater();
     }
+    activateMainWindowLater(form);
+}
+
+// When a window closes and no other one is opened in the same turn of the event loop, the
+// main window is the active one again and runs its activation step. Message boxes are not
+// forms, so closing one never runs it.
+void FormRegistry::activateMainWindowLater(Form* closed) {
+    QPointer<Form> main = documentArea_ ? qobject_cast<Form*>(documentArea_->window()) : nullptr;
+    if (!main || main == closed)
+        return;
+    pendingActivation_ = true;
+    QTimer::singleShot(0, main, [this, main] {
+        if (!pendingActivation_ || !main)
+            return;
+        pendingActivation_ = false;
+        main->onActivate();
+    });
 }

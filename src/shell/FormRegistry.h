@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <stdexcept>
 
 class Contexte;
 class Form;
@@ -18,6 +19,11 @@ public:
     enum class Placement { TopLevel, Child };
     enum class ShowMode { Normal, Maximised, Modal };
     using Factory = std::function<Form*(Contexte&)>;
+    // Thrown when a window is asked for that was never registered: a programming error.
+    struct UnknownForm : std::logic_error {
+        explicit UnknownForm(const QString& name)
+            : std::logic_error("unregistered window: " + name.toStdString()) {}
+    };
 
     explicit FormRegistry(Contexte& contexte);
     ~FormRegistry();
@@ -28,7 +34,8 @@ public:
 
     bool isRegistered(const QString& name) const { return registrations_.contains(name); }
     bool isLoaded(const QString& name) const;
-    // The loaded window, loading it first when needed (as touching a form loads it).
+    // The loaded window, loading it first when needed (as touching a form loads it). Every
+    // window is reached through get() or show(); a name never registered throws UnknownForm.
     Form* get(const QString& name);
     template <class T> T* get(const QString& name) { return qobject_cast<T*>(get(name)); }
     // The loaded window, or null without loading it.
@@ -41,6 +48,8 @@ public:
     void forget(Form* form);
 
 private:
+    void activateMainWindowLater(Form* closed);
+
     struct Loaded {
         QPointer<Form> form;
         QPointer<QWidget> container; // the sub-window, or the form itself
@@ -55,4 +64,5 @@ private:
     QHash<QString, Loaded> loaded_;
     QPointer<QMdiArea> documentArea_;
     QMetaObject::Connection activation_;
+    bool pendingActivation_ = false;
 };

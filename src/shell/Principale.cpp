@@ -1,11 +1,14 @@
 #include "shell/Principale.h"
 
+#include "shell/CheminCourt.h"
+
 #include "activities/Activites.h"
 #include "activities/Seconde.h"
 #include "data/DataControl.h"
 #include "data/DatabaseLocation.h"
 #include "data/Options.h"
 #include "data/Schema.h"
+#include "shell/CheminCourt.h"
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
 #include "shell/Navigation.h"
@@ -307,8 +310,7 @@ void Principale::buildTimers() {
     });
     connect(&Timer3, &QTimer::timeout, this, [this] {
         Timer3.stop();
-        if (ctx().forms().isRegistered(QStringLiteral("Apropos")))
-            ctx().forms().show(QStringLiteral("Apropos"), FormRegistry::ShowMode::Modal);
+        ctx().forms().show(QStringLiteral("Apropos"), FormRegistry::ShowMode::Modal);
     });
     connect(&Timer4, &QTimer::timeout, this, [this] {
         Sonore1->setFileName(ctx().media(QStringLiteral("\\mcison\\son9.wav")));
@@ -343,8 +345,7 @@ void Principale::locateDatabase() {
         return;
     }
     ctx().general().CheminBase = outcome.path;
-    if (ctx().forms().isRegistered(QStringLiteral("Inscription")))
-        ctx().forms().show(QStringLiteral("Inscription"), FormRegistry::ShowMode::Maximised);
+    ctx().forms().show(QStringLiteral("Inscription"), FormRegistry::ShowMode::Maximised);
     StartupReport::signInShown();
     Timer1.start();
     Sonore1->setCommand(FXSnd::Reset);
@@ -411,8 +412,7 @@ void Principale::boutonClicked(int index) {
 void Principale::navigate(int index) {
     FormRegistry& forms = ctx().forms();
     const auto open = [&forms](const QString& name) {
-        if (forms.isRegistered(name))
-            forms.show(name, FormRegistry::ShowMode::Maximised);
+        forms.show(name, FormRegistry::ShowMode::Maximised);
     };
     switch (index) {
     case 8:
@@ -476,8 +476,7 @@ void Principale::Retour() {
     if (!g.EnExercice) {
         g.EnExercice = true;
         EntrerActivite(ctx());
-        if (forms.isRegistered(QStringLiteral("Inscription")))
-            forms.show(QStringLiteral("Inscription"), FormRegistry::ShowMode::Maximised);
+        forms.show(QStringLiteral("Inscription"), FormRegistry::ShowMode::Maximised);
         for (int i = 8; i <= 13; ++i)
             Bouton[static_cast<size_t>(i)]->hide();
         Label1->clearPicture();
@@ -517,8 +516,7 @@ void Principale::activityClicked(int index) {
         g.NumExercice = 59;
         seconde->setBackground(ctx().media(QStringLiteral("\\Bitmap\\Brin.Jpg")));
         seconde->listPicture()->hide();
-        if (ctx().forms().isRegistered(QStringLiteral("Internet")))
-            ctx().forms().show(QStringLiteral("Internet"), FormRegistry::ShowMode::Maximised);
+        ctx().forms().show(QStringLiteral("Internet"), FormRegistry::ShowMode::Maximised);
         return;
     }
     const Navigation::ActivityFamily* family = Navigation::activityFamily(index);
@@ -547,8 +545,7 @@ void Principale::startQuiz() {
     const int count = records.recordCount();
     g.NbQuestions = QString::number(count);
     if (count >= Navigation::MinimumQuizRecords) {
-        if (ctx().forms().isRegistered(QStringLiteral("Quizz")))
-            ctx().forms().show(QStringLiteral("Quizz"), FormRegistry::ShowMode::Maximised);
+        ctx().forms().show(QStringLiteral("Quizz"), FormRegistry::ShowMode::Maximised);
         return;
     }
     ctx().messageBox().show(Navigation::quizRefusalMessage(), MsgBox::Information,
@@ -608,6 +605,7 @@ bool Principale::onQueryUnload() {
         ctx().mci().send(QString::fromLatin1(command));
     QFile::remove(ctx().media(QStringLiteral("\\enregist.tmp")));
     RecordingFile::remove();
+    EffacerCheminsCourts();
     ctx().quit(0);
     return true;
 }

@@ -340,8 +340,7 @@ void Gestion::buttonReleased(int index, int mouse) {
         forms.show(QStringLiteral("Questions"), FormRegistry::ShowMode::Maximised);
         break;
     case 5:
-        if (forms.isRegistered(QStringLiteral("Lexique")))
-            forms.show(QStringLiteral("Lexique"), FormRegistry::ShowMode::Modal);
+        forms.show(QStringLiteral("Lexique"), FormRegistry::ShowMode::Modal);
         break;
     case 6:
         ctx().platform().help->showIndex(this);

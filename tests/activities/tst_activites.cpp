@@ -12,6 +12,7 @@
 #include "support/Scenario.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -42,10 +43,10 @@ void clickHotspot(FXHotspotPicture* picture, int index, Qt::MouseButton button =
 // The listening exercises of a signed-in pupil, with the spoken words and the shown word label.
 class Exercice : public Partie {
 public:
-    explicit Exercice(const QString& pupil = Lea)
+    explicit Exercice(const QString& pupil = Lea, bool signedIn = true)
         : Partie(pupil,
                  {QStringLiteral("Hotspot"), QStringLiteral("Bitmap"), QStringLiteral("Mcison")},
-                 {{Options::Texte, Options::Vrai}}) {}
+                 {{Options::Texte, Options::Vrai}}, signedIn) {}
 
     FXHotspotPicture* image() { return seconde->exercisePicture(); }
     FXShape* commande(int i) { return main->commande(i); }
@@ -64,6 +65,57 @@ public:
     }
 };
 
+// What a button of the main window leads to: a window shown, or a message with that text.
+struct Issue {
+    QString window;
+    QString message;
+};
+
+// Signs in through the sign-in window, as a child does.
+void signIn(Partie& p, const QString& name, const QString& password) {
+    auto* list = p.s->forms()
+                     .find(QStringLiteral("Inscription"))
+                     ->findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* groups = p.s->forms()
+                       .find(QStringLiteral("Inscription"))
+                       ->findChild<QListWidget*>(QStringLiteral("Combo1"));
+    const auto pick = [](QListWidget* box, const QString& text) {
+        const auto found = box->findItems(text, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(text));
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                          box->visualItemRect(found.first()).center());
+        QCoreApplication::processEvents();
+    };
+    pick(groups, QStringLiteral("Tous les groupes"));
+    pick(list, name);
+    p.s.form<Form>(QStringLiteral("Inscription"))
+        ->findChild<QLineEdit*>(QStringLiteral("Text1"))
+        ->setText(password);
+    QTest::mouseClick(p.s.form<Form>(QStringLiteral("Inscription"))
+                          ->findChild<FXShape*>(QStringLiteral("FXShape1(2)")),
+                      Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+// Mean difference of the colour channels between a part of a screenshot and a picture file
+// drawn into that part; 0 when the part shows exactly that picture.
+double difference(const QImage& shot, const QRect& part, const QImage& picture,
+                  const QRect& ofPicture) {
+    const QImage expected =
+        picture.copy(ofPicture)
+            .scaled(part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    const QImage seen = shot.copy(part).convertToFormat(QImage::Format_RGB32);
+    double total = 0;
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x) {
+            const QRgb a = seen.pixel(x, y), b = expected.pixel(x, y);
+            total += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                     std::abs(qBlue(a) - qBlue(b));
+        }
+    return total / (3.0 * std::max(1, part.width() * part.height()));
+}
+
 class TestActivites : public QObject {
     Q_OBJECT
 
@@ -71,6 +123,141 @@ private slots:
     void initTestCase() {
         if (!Partie::available())
             QSKIP("no generated program folder");
+    }
+
+    // Every button a child can see, in every state of the main window, leads to its window or
+    // its message. A row is one state and one button.
+    void everyVisibleButtonLeadsToItsWindowOrMessage_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("message");
+        const QString guestScore = QStringLiteral("Il faut s'inscrire pour accéder aux résultats.");
+        const QString quit = QStringLiteral("Tu veux quitter \"Brindel\" ?");
+        const auto row = [](const QString& state, int button, const QString& window,
+                            const QString& message = QString()) {
+            QTest::addRow("%s %d", qPrintable(state), button)
+                << state << button << window << message;
+        };
+        row(QStringLiteral("déconnecté"), 14, QString(), quit);
+        for (const QString& state :
+             {QStringLiteral("élève"), QStringLiteral("invité"), QStringLiteral("famille0"),
+              QStringLiteral("famille3"), QStringLiteral("famille5"), QStringLiteral("exercice")}) {
+            const bool guest = state == QStringLiteral("invité");
+            row(state, 9, guest ? QString() : QStringLiteral("Recompense"),
+                guest ? guestScore : QString());
+            row(state, 10, QStringLiteral("Lexique"));
+            row(state, 11, QStringLiteral("Apropos"));
+            row(state, 14, QString(), quit);
+            if (state == QStringLiteral("exercice")) {
+                row(state, 13, QStringLiteral("Seconde"));
+                continue;
+            }
+            row(state, 13, QStringLiteral("Inscription"));
+            for (int family = 0; family <= 5; ++family)
+                row(state, family, QStringLiteral("Seconde"));
+            row(state, 6, QStringLiteral("Internet"));
+            row(state, 7, QStringLiteral("Quizz"));
+        }
+    }
+
+    void everyVisibleButtonLeadsToItsWindowOrMessage() {
+        QFETCH(QString, state);
+        QFETCH(int, button);
+        QFETCH(QString, window);
+        QFETCH(QString, message);
+        Exercice p(Lea, false);
+        // The reward window is built on its own; until it is registered, a stand-in shows
+        // that "Score" asks for it.
+        if (!p.s->forms().isRegistered(QStringLiteral("Recompense")))
+            p.s.registerProbe(QStringLiteral("Recompense"));
+        // The web visit has its own test, which starts the browser engine as it needs.
+        p.s.registerProbe(QStringLiteral("Internet"));
+        p.s->settings().write(Options::Configuration, Options::Verrouillage, Options::Faux);
+        QCoreApplication::processEvents();
+        if (state != QStringLiteral("déconnecté")) {
+            if (state == QStringLiteral("invité"))
+                signIn(p, Invite, Scenario::GuestPassword);
+            else
+                signIn(p, Lea, QStringLiteral("abc"));
+            QVERIFY(!p.s->forms().isLoaded(QStringLiteral("Inscription")));
+            p.seconde = p.s.form<Seconde>(QStringLiteral("Seconde"));
+        }
+        if (state.startsWith(QStringLiteral("famille")))
+            QTest::mouseClick(p.main->bouton(state.back().digitValue()), Qt::LeftButton);
+        if (state == QStringLiteral("exercice")) {
+            p.choose(0, 1);
+        }
+        QVERIFY2(p.main->bouton(button)->isVisible(), "the button is there to press");
+        // The window must come from this press, so it is closed first; the chooser stays, as
+        // the activity buttons only ever show next to it.
+        if (!window.isEmpty() && button > 5)
+            p.s->forms().unload(window);
+        p.s.messageBox->answers = {MsgBox::No};
+        const int messages = p.s.messageBox->shown.size();
+        QTest::mouseClick(p.main->bouton(button), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        if (!window.isEmpty())
+            QTRY_VERIFY2(p.s.isShown(window), qPrintable(window));
+        if (message.isEmpty()) {
+            QCOMPARE(p.s.messageBox->shown.size(), messages);
+        } else {
+            QCOMPARE(p.s.messageBox->shown.size(), messages + 1);
+            QCOMPARE(p.s.messageBox->shown.last().text, message);
+        }
+        if (button <= 5) {
+            auto* seconde = p.s.form<Seconde>(QStringLiteral("Seconde"));
+            QVERIFY(seconde && seconde->listPicture()->isVisible());
+        }
+    }
+
+    void eachPictureIsDrawnOnceWhereItBelongs() {
+        Exercice p;
+        p.main->resize(1024, 768);
+        QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        const QString bitmaps = p.s.programFolder() + QStringLiteral("/Bitmap/");
+        const QImage background(bitmaps + QStringLiteral("Brinobse.Jpg"));
+        const QImage list(bitmaps + QStringLiteral("observe.Jpg"));
+        QImage shot = p.seconde->grab().toImage();
+        // The family's picture fills the window; the list covers none of its drawing in the
+        // lower right corner, and the list shows its own picture.
+        const QRect corner(QPoint(background.width() * 3 / 4, background.height() * 3 / 4),
+                           QPoint(background.width() - 1, background.height() - 1));
+        const auto onScreen = [&](const QRect& inPicture, const QSize& pictureSize,
+                                  const QRect& drawnAt) {
+            const double sx = double(drawnAt.width()) / pictureSize.width();
+            const double sy = double(drawnAt.height()) / pictureSize.height();
+            return QRect(drawnAt.x() + int(inPicture.x() * sx),
+                         drawnAt.y() + int(inPicture.y() * sy), int(inPicture.width() * sx),
+                         int(inPicture.height() * sy));
+        };
+        const QRect page = p.seconde->pictureRect();
+        QVERIFY(!page.isEmpty());
+        QVERIFY2(difference(shot, onScreen(corner, background.size(), page), background, corner) <
+                     8,
+                 "the family picture's corner is covered");
+        const QRect listAt = p.seconde->listPicture()->geometry();
+        QVERIFY(difference(shot, listAt, list, list.rect()) < 8);
+
+        p.choose(0, 1);
+        QCoreApplication::processEvents();
+        const QImage sport(bitmaps + QStringLiteral("Sport.Jpg"));
+        shot = p.seconde->grab().toImage();
+        const QRect pictureAt = p.seconde->exercisePicture()->geometry();
+        QCOMPARE(pictureAt, p.seconde->pictureRect());
+        QVERIFY(difference(shot, pictureAt, sport, sport.rect()) < 8);
+        // Around the picture (the window is wider than the picture) nothing of it shows again:
+        // the bands are one plain colour.
+        QVERIFY(pictureAt.width() < p.seconde->width() || pictureAt.height() < p.seconde->height());
+        const QRect band = pictureAt.x() > 0 ? QRect(0, 0, pictureAt.x(), shot.height())
+                                             : QRect(0, 0, shot.width(), pictureAt.y());
+        const QImage plain = shot.copy(band);
+        int differing = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                differing += plain.pixel(x, y) != plain.pixel(0, 0) ? 1 : 0;
+        QCOMPARE(differing, 0);
     }
 
     void choosingLeSportShowsItsPictureAndTitle() {

@@ -266,6 +266,41 @@ private slots:
         QCOMPARE(tierce->motsCorriges().size(), 4);
     }
 
+    void distingueEditsOnlyOnASingleLeftClick() {
+        Scenario s;
+        addSentence(s, QStringLiteral("001"), QStringLiteral("How are you ?"));
+        Tierce* tierce = open(s, 3, QStringLiteral("Texte1"), 29);
+        releaseSentence(s, tierce, 1);
+        QLineEdit* box = tierce->texte();
+        QCOMPARE(box->text(), QStringLiteral("Howareyou?"));
+        int x = 0;
+        while (x < box->width() && box->cursorPositionAt(QPoint(x, box->height() / 2)) != 3)
+            ++x;
+        const QPoint at(x, box->height() / 2);
+        const auto send = [&](QEvent::Type type, Qt::MouseButton button) {
+            QMouseEvent event(type, at, box->mapToGlobal(at), button,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(box, &event);
+            QCoreApplication::processEvents();
+        };
+        // A double click as the window system delivers it: press, release, double click,
+        // release. Only the first release separates the words.
+        send(QEvent::MouseButtonPress, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, Qt::LeftButton);
+        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("How areyou?"));
+        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+            send(QEvent::MouseButtonPress, other);
+            send(QEvent::MouseButtonRelease, other);
+        }
+        QCOMPARE(box->text(), QStringLiteral("How areyou?"));
+        // The next single click works again: the click right after the space takes it away.
+        clickAt(box, 4);
+        QCOMPARE(box->text(), QStringLiteral("Howareyou?"));
+    }
+
     void repereScramblesAfterThreeErrorsAndPiecesSwapByDragging() {
         Scenario s;
         writePuzzle(s, 19);

@@ -177,6 +177,27 @@ private slots:
         QVERIFY(!rs.noMatch() && rs.hasCurrent());
     }
 
+    void failedSearchLeavesNoCurrentRowAndNoStaleAnswer() {
+        // Sign-in and registration read the row a search lands on: after a database error
+        // neither the row of the previous search nor its "no match" may remain.
+        RecordSet& rs = data_->recordSet();
+        const Criterion marc = Criterion::equals(Field::Nom, QStringLiteral("Marc"));
+        const Criterion nobody = Criterion::equals(Field::Nom, QStringLiteral("Personne"));
+        for (const Criterion* before : {&marc, &nobody}) {
+            QVERIFY(data_->refresh());
+            QVERIFY(rs.findFirst(*before));
+            QCOMPARE(rs.hasCurrent(), before == &marc);
+            QVERIFY(Fx::execute(path_, "ALTER TABLE Gestion RENAME TO Ailleurs"));
+            QVERIFY(!rs.findFirst(Criterion::equals(Field::Nom, QStringLiteral("Élodie"))));
+            QVERIFY(rs.lastError().isError());
+            QVERIFY(!rs.hasCurrent());
+            QVERIFY(!rs.field(Field::Motdepasse).isValid());
+            QVERIFY2(rs.noMatch(), "a failed search found nothing");
+            QVERIFY(!rs.edit());
+            QVERIFY(Fx::execute(path_, "ALTER TABLE Ailleurs RENAME TO Gestion"));
+        }
+    }
+
     void findNextVisitsEveryMatchInSetOrder() {
         RecordSet& rs = data_->recordSet();
         QVERIFY(Fx::addPupil(rs, QStringLiteral("Paul"), QStringLiteral("ce1")));
@@ -227,6 +248,7 @@ private slots:
         QCOMPARE(rs.lastError().code, DbError::UnknownField);
         rs.setSort(QStringLiteral("Inconnu"));
         QVERIFY(!rs.requery());
+        QVERIFY(rs.moveFirst());
         QVERIFY(rs.edit());
         QVERIFY(!rs.setField(QStringLiteral("Inconnu"), 1));
         QVERIFY(!rs.field(QStringLiteral("Inconnu")).isValid());

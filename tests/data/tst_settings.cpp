@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <thread>
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -54,6 +55,55 @@ private slots:
         QCOMPARE(other.read(Options::Database, Options::Path),
                  QStringLiteral("/home/élève/Mes documents/DbBrin.mdb"));
         QCOMPARE(other.read(Options::Configuration, Options::Texte), QStringLiteral("vrai"));
+    }
+
+    void backslashesReadBackAsWritten_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("value");
+        // Lines as the teacher or an older copy of the program wrote them by hand.
+        QTest::newRow("windows path") << QByteArray("Path=C:\\Brindel\\DbBrin.mdb")
+                                      << QStringLiteral("C:\\Brindel\\DbBrin.mdb");
+        QTest::newRow("final backslash") << QByteArray("Path=D:\\") << QStringLiteral("D:\\");
+        QTest::newRow("escaped backslash")
+            << QByteArray("Path=\\\\serveur\\\\classe") << QStringLiteral("\\serveur\\classe");
+    }
+
+    void backslashesReadBackAsWritten() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, value);
+        SettingsStore store(path());
+        QVERIFY(store.write(Options::Database, Options::Path, value));
+        QCOMPARE(store.read(Options::Database, Options::Path), value);
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Database]\n" + line + "\n");
+        file.close();
+        QCOMPARE(store.read(Options::Database, Options::Path), value);
+    }
+
+    void twoWritersAtOnceLoseNoKey() {
+        // Each writer reads the file, changes its own keys and writes it back; without a lock
+        // one writer's rename throws away the keys the other wrote in between.
+        constexpr int Keys = 60;
+        const auto writeKeys = [this](const QString& prefix) {
+            SettingsStore store(path());
+            for (int i = 0; i < Keys; ++i)
+                store.write(QStringLiteral("Essai"), prefix + QString::number(i),
+                            QString::number(i));
+        };
+        std::thread first(writeKeys, QStringLiteral("a"));
+        std::thread second(writeKeys, QStringLiteral("b"));
+        first.join();
+        second.join();
+        SettingsStore store(path());
+        QStringList lost;
+        for (const char* prefix : {"a", "b"})
+            for (int i = 0; i < Keys; ++i)
+                if (store.read(QStringLiteral("Essai"),
+                               QLatin1String(prefix) + QString::number(i)) != QString::number(i))
+                    lost << QLatin1String(prefix) + QString::number(i);
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u' ')));
+        QVERIFY(!QFile::exists(path() + QStringLiteral(".lock")));
     }
 
     void changesOfAnotherWriterAreSeenAtOnce() {

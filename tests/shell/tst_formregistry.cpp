@@ -39,6 +39,20 @@ class TestFormRegistry : public QObject {
     }
 
 private slots:
+    void openingAnUnregisteredWindowFailsLoudly() {
+        TestContexte t;
+        QMdiArea area;
+        registerProbes(t, &area);
+        for (const char* name : {"Trois", "un", ""}) {
+            const QString form = QString::fromLatin1(name);
+            QVERIFY_THROWS_EXCEPTION(FormRegistry::UnknownForm, t->forms().get(form));
+            QVERIFY_THROWS_EXCEPTION(FormRegistry::UnknownForm,
+                                     t->forms().show(form, FormRegistry::ShowMode::Maximised));
+            QVERIFY(!t->forms().isLoaded(form));
+        }
+        QVERIFY(t->forms().show(QStringLiteral("Un")));
+    }
+
     void formIsLoadedOnFirstUseOnly() {
         TestContexte t;
         QMdiArea area;

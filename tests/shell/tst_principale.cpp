@@ -10,6 +10,7 @@
 #include "shell/controls/FXVid.h"
 #include "support/Scenario.h"
 
+#include <QMessageBox>
 #include <QSlider>
 #include <QTimer>
 #include <QtTest>
@@ -299,6 +300,43 @@ private slots:
         QVERIFY(!QFile::exists(s.programFolder() + QStringLiteral("/enregist.tmp")));
         QVERIFY(s.quitter->quitCalled);
         QCOMPARE(s.quitter->code, 0);
+    }
+
+    void activationRunsAgainWhenAChildWindowClosesButNotAfterAMessage() {
+        Scenario s;
+        s.registerProbe(QStringLiteral("Enfant"));
+        Principale* main = s.start();
+        QCoreApplication::processEvents();
+        const auto disturb = [&] {
+            main->useTable(Schema::Table::Quizz1);
+            main->bouton(14)->hide();
+        };
+        s->general().ModeActivite = 0;
+        disturb();
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Brindel"), QStringLiteral("x"),
+                        QMessageBox::Ok, main);
+        box.show();
+        QCoreApplication::processEvents();
+        box.close();
+        s.messageBox->show(QStringLiteral("Bravo"), MsgBox::Information, QStringLiteral("Brindel"));
+        QCoreApplication::processEvents();
+        QCOMPARE(main->data().recordSource(), Schema::Table::Quizz1);
+
+        struct Case {
+            int mode;
+            QString table;
+        };
+        for (const Case& c : {Case{0, Schema::Table::Imagier}, Case{4, Schema::Table::Compte},
+                              Case{7, Schema::Table::Gestion}}) {
+            s->general().ModeActivite = c.mode;
+            s->forms().show(QStringLiteral("Enfant"), FormRegistry::ShowMode::Maximised);
+            QCoreApplication::processEvents();
+            disturb();
+            QVERIFY(s->forms().unload(QStringLiteral("Enfant")));
+            QCoreApplication::processEvents();
+            QCOMPARE(main->data().recordSource(), c.table);
+            QVERIFY(!main->bouton(14)->isHidden());
+        }
     }
 
     void teacherGreetingPlaysTheFirstFramesAndEnds() {

@@ -111,6 +111,23 @@ private slots:
         QCOMPARE(CheminCourt(path), shortPath); // the same link serves again
     }
 
+    void shortPathLinksAreRemovedAtQuit() {
+        QTemporaryDir dir;
+        QStringList links;
+        for (const char* name : {"mot un.wav", "mot deux.wav"}) {
+            const QString path = dir.filePath(QString::fromLatin1(name));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            links << CheminCourt(path);
+            QVERIFY(QFileInfo(links.last()).isSymLink());
+        }
+        EffacerCheminsCourts();
+        for (const QString& link : links)
+            QVERIFY2(!QFileInfo(link).isSymLink(), qPrintable(link));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("mot un.wav"))));
+    }
+
     void shortPathKeepsAPathWithoutSpacesAndEmptiesAMissingOne() {
         QTemporaryDir dir;
         const QString plain = dir.filePath(QStringLiteral("mot.wav"));

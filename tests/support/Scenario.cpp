@@ -119,7 +119,7 @@ bool Scenario::isShown(const QString& name) {
 // ---- Partie ----
 
 Partie::Partie(const QString& pupil, const QStringList& mediaFolders,
-               const QVariantMap& configuration) {
+               const QVariantMap& configuration, bool signedIn) {
     QFile::remove(s.databasePath());
     QFile::copy(programDir() + QStringLiteral("/DbBrin.mdb"), s.databasePath());
     QFile(s.databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
@@ -129,6 +129,8 @@ Partie::Partie(const QString& pupil, const QStringList& mediaFolders,
     for (auto it = configuration.cbegin(); it != configuration.cend(); ++it)
         s->settings().write(Options::Configuration, it.key(), it.value().toString());
     main = s.start();
+    if (!signedIn)
+        return;
     s->general().NomChoisi = s->general().NomEleve = pupil;
     // What an accepted sign-in leaves: the sign-in window gone, the activity buttons and
     // "Retour" shown, not the studio.

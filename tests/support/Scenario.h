@@ -62,11 +62,12 @@ public:
     static inline const QString Lea = QStringLiteral("Léa");
     static inline const QString Invite = QStringLiteral("Invité");
 
-    // configuration: values of section "Configuration" stored before the main window loads.
+    // configuration: values of section "Configuration" stored before the main window loads;
+    // signedIn false leaves the program on its sign-in window.
     explicit Partie(const QString& pupil = Lea,
                     const QStringList& mediaFolders = {QStringLiteral("Hotspot"),
                                                        QStringLiteral("Bitmap")},
-                    const QVariantMap& configuration = {});
+                    const QVariantMap& configuration = {}, bool signedIn = true);
 
     static QString programDir();
     // The generated program folder is there (tests skip without it).

@@ -115,11 +115,16 @@ QPainterPath FXHotspotPicture::highlightPath() const {
         .map(path);
 }
 
+void FXHotspotPicture::setTransparent(bool transparent) {
+    transparent_ = transparent;
+    update();
+}
+
 void FXHotspotPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!picture_.isNull())
+    if (!picture_.isNull() && !transparent_)
         painter.drawImage(rect(), picture_);
     if (highlighted_ == NoHighlight || strength_ <= 0)
         return;

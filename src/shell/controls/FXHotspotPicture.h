@@ -24,6 +24,9 @@ public:
     void setHotspotFile(const QString& path);
     void setHotspots(const HotspotMap& map);
     const QImage& picture() const { return picture_; }
+    // A transparent control lies over a picture that its window draws: it keeps the picture for
+    // its hotspots and draws only the highlighted one.
+    void setTransparent(bool transparent);
     const HotspotMap& hotspots() const { return map_; }
 
     // Hotspot under the pointer, -1 for none, and whether the pointer is on one.
@@ -56,6 +59,7 @@ private:
     void point(QPointF pixel);
 
     QImage picture_;
+    bool transparent_ = false;
     QImage highlightPicture_;
     HotspotMap map_;
     int pointed_ = -1;
