@@ -12,6 +12,8 @@ inline const QString Verrouillage = QStringLiteral("Verrouillage");
 inline const QString Texte = QStringLiteral("Texte");
 inline const QString Quizz = QStringLiteral("Quizz");
 inline const QString MotDePasse = QStringLiteral("Mot de passe");
+// "Faux" hides the pronunciation stars of the recording studio; anything else shows them.
+inline const QString Etoiles = QStringLiteral("Etoiles");
 
 inline const QString Database = QStringLiteral("Database");
 inline const QString Path = QStringLiteral("Path");

@@ -1,6 +1,7 @@
 #include "sound/Visu.h"
 
 #include "data/Options.h"
+#include "data/SettingsStore.h"
 #include "platform/MessageBox.h"
 #include "shell/Contexte.h"
 #include "shell/FormRegistry.h"
@@ -11,11 +12,14 @@
 #include "shell/controls/FXShape.h"
 #include "shell/controls/MouseArgs.h"
 #include "sound/MciInterpreter.h"
+#include "sound/Pronunciation.h"
 #include "sound/RecordingFile.h"
 #include "sound/StudioMaths.h"
 #include "sound/WaveBox.h"
 
+#include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 
 namespace {
 
@@ -65,6 +69,12 @@ Visu::Visu(Contexte& contexte)
     connect(&Timer2, &QTimer::timeout, this, &Visu::recordingLimit);
     buildBoxes();
     buildFrames();
+    Etoiles = new QLabel(this);
+    Etoiles->setObjectName(QStringLiteral("Etoiles"));
+    Etoiles->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Etoiles->setFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+    Etoiles->setStyleSheet(QStringLiteral("color: #b06000; background: transparent;"));
+    Etoiles->setGeometry(twipsRect(BoxLeft + BoxWidth - 4200, BoxTop[2] - 330, 4200, 300));
 }
 
 Visu::~Visu() = default;
@@ -315,6 +325,7 @@ void Visu::record() {
     spectro_.CurrentWave = 2;
     Picture1[2]->setLevels({});
     Picture1[2]->setMessage(QString());
+    Etoiles->clear();
     spectro_.StretchTo = spectro_.SampleCount;
     resetSelection(2);
     setNormalView(2);
@@ -337,6 +348,33 @@ void Visu::stopRecording() {
     setBothBoxesEnabled(true);
     Picture1[2]->setCursorX(Spectro::CursorParked);
     charge(2);
+    showStars();
+}
+
+// Compares the recording with the model word and shows one to three stars, or says why the
+// take cannot be judged. The teacher may hide the stars for the whole class.
+void Visu::showStars() {
+    Etoiles->clear();
+    if (ctx().settings().read(Options::Configuration, Options::Etoiles) == Options::Faux)
+        return;
+    auto soundOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? Pronunciation::soundOfWave(file.readAll())
+                                              : std::nullopt;
+    };
+    const auto model = soundOf(ctx().general().DernierSon);
+    const auto take = soundOf(spectro_.RecordingPath);
+    if (!model || !take)
+        return;
+    const auto verdict =
+        Pronunciation::judge(model->samples, model->rate, take->samples, take->rate);
+    if (verdict.outcome != Pronunciation::Outcome::Stars) {
+        Etoiles->setText(verdict.message);
+        return;
+    }
+    const QString stars =
+        QString(verdict.stars, QChar(0x2605)) + QString(3 - verdict.stars, QChar(0x2606));
+    Etoiles->setText(stars + QStringLiteral("  ") + verdict.message);
 }
 
 void Visu::listenRecording() {

@@ -10,6 +10,7 @@
 class FXLabel;
 class FXShape;
 class QGroupBox;
+class QLabel;
 class WaveBox;
 
 // The recording studio: the model word (box 1) and the pupil's recording (box 2) drawn as
@@ -59,6 +60,7 @@ private:
     void record();
     void stopRecording();
     void listenRecording();
+    void showStars();
     void quitStudio();
     void recordingLimit();
 
@@ -94,4 +96,5 @@ private:
     std::array<BoxState, 3> boxes_{};
     bool recordingMade_ = false;
     QString savedTitle_;
+    QLabel* Etoiles = nullptr; // the stars and their word, beside the recording box
 };

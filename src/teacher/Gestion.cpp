@@ -211,6 +211,14 @@ void Gestion::buildOptions() {
             ctx().settings().write(Options::Configuration, checkBoxKey(i), valueOf(ticked));
         });
     }
+    Check4 = new QCheckBox(QStringLiteral("Masquer les étoiles du studio"), board_);
+    Check4->setObjectName(QStringLiteral("Check4"));
+    Check4->setGeometry(10, 522, 400, 26);
+    Check4->setChecked(store.read(Options::Configuration, Options::Etoiles) == Options::Faux);
+    connect(Check4, &QCheckBox::clicked, this, [this](bool ticked) {
+        ctx().settings().write(Options::Configuration, Options::Etoiles,
+                               ticked ? Options::Faux : Options::Vrai);
+    });
     Option4 = new QRadioButton(QStringLiteral("Visite"), quizz);
     Option3 = new QRadioButton(QStringLiteral("Personnalisé"), quizz);
     Option4->setObjectName(QStringLiteral("Option4"));

@@ -61,6 +61,7 @@ private:
     QCheckBox* Check1;
     QCheckBox* Check2;
     QCheckBox* Check3;
+    QCheckBox* Check4 = nullptr; // hides the studio's pronunciation stars
     QRadioButton* Option3;
     QRadioButton* Option4;
     QLineEdit* Text1;

@@ -261,6 +261,24 @@ private slots:
         QVERIFY(control<QRadioButton>(again, QStringLiteral("Option3"))->isChecked());
     }
 
+    void theStarsOptionIsKeptAndReadBack() {
+        Scenario s;
+        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
+        Gestion* g = openConsole(s);
+        QVERIFY(g);
+        // Shown by default; ticking the box hides them, unticking shows them again.
+        QVERIFY(!control<QCheckBox>(g, QStringLiteral("Check4"))->isChecked());
+        control<QCheckBox>(g, QStringLiteral("Check4"))->click();
+        QCOMPARE(s->settings().read(Options::Configuration, Options::Etoiles), Options::Faux);
+        control<QCheckBox>(g, QStringLiteral("Check4"))->click();
+        QCOMPARE(s->settings().read(Options::Configuration, Options::Etoiles), Options::Vrai);
+        control<QCheckBox>(g, QStringLiteral("Check4"))->click();
+        press(button(g, 3));
+        Gestion* again = openConsole(s);
+        QVERIFY(again);
+        QVERIFY(control<QCheckBox>(again, QStringLiteral("Check4"))->isChecked());
+    }
+
     void theModeTellsLocalFromNetworkAndABadFileIsRefused() {
         Scenario s;
         s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));

@@ -1,0 +1,158 @@
+#include "sound/Pronunciation.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cmath>
+
+using Pronunciation::Outcome;
+
+namespace {
+constexpr int Rate = 22050;
+
+// A word spoken by espeak-ng, as samples at Rate; empty when espeak-ng is missing.
+std::vector<float> speak(const QString& word, const QString& voice, int speed = 160,
+                         int pitch = 50) {
+    QProcess p;
+    p.start(QStringLiteral("espeak-ng"),
+            {QStringLiteral("-v"), voice, QStringLiteral("-s"), QString::number(speed),
+             QStringLiteral("-p"), QString::number(pitch), QStringLiteral("--stdout"), word});
+    if (!p.waitForFinished(10000))
+        return {};
+    const QByteArray wav = p.readAllStandardOutput();
+    const qsizetype data = wav.indexOf("data");
+    return data < 0 ? std::vector<float>{}
+                    : Pronunciation::fromSigned16(QByteArrayView(wav).sliced(data + 8));
+}
+
+std::vector<float> tone(double seconds, double amplitude, int rate = Rate) {
+    std::vector<float> s(std::size_t(seconds * rate));
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = float(amplitude * std::sin(2 * M_PI * 220.0 * double(i) / rate));
+    return s;
+}
+} // namespace
+
+// The pronunciation distance and the stars and messages it leads to.
+class TestPronunciation : public QObject {
+    Q_OBJECT
+
+    void needSpeech() {
+        if (QStandardPaths::findExecutable(QStringLiteral("espeak-ng")).isEmpty())
+            QSKIP("espeak-ng is not installed");
+    }
+
+private slots:
+    void sampleConversions() {
+        const QByteArray u8("\x00\x80\xff", 3);
+        const auto a = Pronunciation::fromUnsigned8(u8);
+        QCOMPARE(a.size(), std::size_t(3));
+        QCOMPARE(a[0], -1.0f);
+        QCOMPARE(a[1], 0.0f);
+        QVERIFY(std::abs(a[2] - 127.0f / 128.0f) < 1e-6f);
+        const QByteArray s16("\x00\x80\xff\x7f\xff\xff", 6);
+        const auto b = Pronunciation::fromSigned16(s16);
+        QCOMPARE(b.size(), std::size_t(3));
+        QCOMPARE(b[0], -1.0f);
+        QVERIFY(std::abs(b[1] - 32767.0f / 32768.0f) < 1e-6f);
+        QCOMPARE(b[2], -1.0f / 32768.0f);
+    }
+
+    void voicedStretchTrimsSilence() {
+        std::vector<float> s(std::size_t(Rate / 2), 0.0f);
+        const auto sound = tone(0.3, 0.5);
+        s.insert(s.end(), sound.begin(), sound.end());
+        s.resize(s.size() + std::size_t(Rate / 4), 0.0f);
+        const auto st = Pronunciation::voicedStretch(s, Rate);
+        // Within one 10 ms frame of where the tone starts and ends.
+        QVERIFY(std::abs(double(st.first) - Rate / 2.0) <= Rate / 100.0);
+        QVERIFY(std::abs(double(st.last) - Rate * 0.8) <= Rate / 100.0);
+        QCOMPARE(Pronunciation::voicedStretch(std::vector<float>(Rate, 0.005f), Rate).size(),
+                 std::size_t(0));
+    }
+
+    void sameFileEarnsThreeStars() {
+        needSpeech();
+        const auto word = speak(QStringLiteral("fromage"), QStringLiteral("fr"));
+        QVERIFY(!word.empty());
+        const auto v = Pronunciation::judge(word, Rate, word, Rate);
+        QCOMPARE(v.outcome, Outcome::Stars);
+        QCOMPARE(v.distance, 0.0);
+        QCOMPARE(v.stars, 3);
+        QCOMPARE(v.message, QStringLiteral("Bravo !"));
+    }
+
+    void otherWordScoresBelowOtherVoice_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("fromage/chocolat") << "fromage"
+                                          << "chocolat";
+        QTest::newRow("janvier/maison") << "janvier"
+                                        << "maison";
+        QTest::newRow("courir/bibliothèque") << "courir"
+                                             << "bibliothèque";
+        QTest::newRow("pantalon/téléphone") << "pantalon"
+                                            << "téléphone";
+    }
+    void otherWordScoresBelowOtherVoice() {
+        needSpeech();
+        QFETCH(QString, word);
+        QFETCH(QString, other);
+        const auto model = speak(word, QStringLiteral("fr"));
+        const auto sameWord = speak(word, QStringLiteral("fr+m3"), 140, 35);
+        const auto otherWord = speak(other, QStringLiteral("fr+m3"), 140, 35);
+        const auto same = Pronunciation::judge(model, Rate, sameWord, Rate);
+        const auto diff = Pronunciation::judge(model, Rate, otherWord, Rate);
+        QCOMPARE(same.outcome, Outcome::Stars);
+        QCOMPARE(diff.outcome, Outcome::Stars);
+        QVERIFY2(same.distance < diff.distance,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(same.distance).arg(diff.distance)));
+        QVERIFY2(diff.stars < same.stars,
+                 qPrintable(QStringLiteral("%1 vs %2 stars").arg(diff.stars).arg(same.stars)));
+    }
+
+    void refusedTakes_data() {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<double>("amplitude");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("message");
+        const QString silent = QStringLiteral("Je n'entends rien : parle plus près du micro.");
+        const QString shortTake = QStringLiteral("C'est trop court : dis tout le mot.");
+        const QString longTake = QStringLiteral("C'est trop long : dis seulement le mot.");
+        // The model is a 0.6 s tone.
+        QTest::newRow("silence") << 3.0 << 0.0 << int(Outcome::Silent) << silent;
+        QTest::newRow("input noise only") << 3.0 << 0.01 << int(Outcome::Silent) << silent;
+        QTest::newRow("a click") << 0.05 << 0.5 << int(Outcome::TooShort) << shortTake;
+        QTest::newRow("a third of the word") << 0.2 << 0.5 << int(Outcome::TooShort) << shortTake;
+        QTest::newRow("five times too long") << 3.0 << 0.5 << int(Outcome::TooLong) << longTake;
+        QTest::newRow("as long as the model") << 0.6 << 0.5 << int(Outcome::Stars) << QString();
+    }
+    void refusedTakes() {
+        QFETCH(double, seconds);
+        QFETCH(double, amplitude);
+        QFETCH(int, outcome);
+        QFETCH(QString, message);
+        const auto v = Pronunciation::judge(tone(0.6, 0.5), Rate, tone(seconds, amplitude), Rate);
+        QCOMPARE(int(v.outcome), outcome);
+        QCOMPARE(v.stars, v.outcome == Outcome::Stars ? 3 : 0);
+        if (v.outcome != Outcome::Stars)
+            QCOMPARE(v.message, message);
+    }
+
+    void eightBitRecordingAgainstModel() {
+        needSpeech();
+        // The studio records 8-bit at 11025 Hz while the model may be at another rate.
+        const auto model = speak(QStringLiteral("maison"), QStringLiteral("fr"));
+        std::vector<float> take;
+        const auto voice = speak(QStringLiteral("maison"), QStringLiteral("fr+f2"), 170, 70);
+        for (std::size_t i = 0; i < voice.size(); i += 2)
+            take.push_back(std::round(voice[i] * 127.0f) / 128.0f);
+        const auto v = Pronunciation::judge(model, Rate, take, Rate / 2);
+        QCOMPARE(v.outcome, Outcome::Stars);
+        QVERIFY(v.stars >= 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPronunciation)
+#include "tst_pronunciation.moc"
