@@ -86,7 +86,11 @@ Form* FormRegistry::get(const QString& name) {
 
 Form* FormRegistry::show(const QString& name, ShowMode mode) {
     Form* form = get(name);
-    pendingActivation_ = false; // a window opened: the main window does not become active
+    // A window opened in this turn of the event loop: closing another one now does not make
+    // the main window the active one.
+    pendingActivation_ = false;
+    openedThisTurn_ = true;
+    QTimer::singleShot(0, form, [this] { openedThisTurn_ = false; });
     QWidget* container = loaded_.value(name).container;
     const bool child = container != form;
     switch (mode) {
@@ -154,7 +158,7 @@ void FormRegistry::forget(Form* form) {
 // forms, so closing one never runs it.
 void FormRegistry::activateMainWindowLater(Form* closed) {
     QPointer<Form> main = documentArea_ ? qobject_cast<Form*>(documentArea_->window()) : nullptr;
-    if (!main || main == closed)
+    if (!main || main == closed || openedThisTurn_)
         return;
     pendingActivation_ = true;
     QTimer::singleShot(0, main, [this, main] {

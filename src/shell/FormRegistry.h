@@ -65,4 +65,5 @@ private:
     QPointer<QMdiArea> documentArea_;
     QMetaObject::Connection activation_;
     bool pendingActivation_ = false;
+    bool openedThisTurn_ = false;
 };
