@@ -44,21 +44,35 @@ int hopLength(int rate) {
     return std::max(1, int(std::lround(rate * HopSeconds)));
 }
 
-// Triangular mel filters over the bins 0..fftSize/2 of an fftSize transform.
-std::vector<std::vector<float>> melBank(int fftSize, int rate) {
+// One triangular mel filter: its weights over the bins first..first + weights.size() - 1.
+struct MelFilter {
+    int first = 0;
+    std::vector<float> weights;
+};
+
+// Triangular mel filters over the bins 0..fftSize/2 of an fftSize transform. Each keeps only the
+// bins it covers, so a frame costs about two passes over the spectrum instead of one per band.
+std::vector<MelFilter> melBank(int fftSize, int rate) {
     const int bins = fftSize / 2 + 1;
     const double high = std::min(HighHz, rate / 2.0);
     std::vector<double> edges(MelBands + 2);
     for (int i = 0; i < MelBands + 2; ++i)
         edges[i] = hzOfMel(melOf(LowHz) + (melOf(high) - melOf(LowHz)) * i / (MelBands + 1));
-    std::vector<std::vector<float>> bank(MelBands, std::vector<float>(bins, 0.0f));
+    std::vector<MelFilter> bank(MelBands);
     for (int m = 0; m < MelBands; ++m) {
         for (int k = 0; k < bins; ++k) {
             const double hz = double(k) * rate / fftSize;
+            float w = 0.0f;
             if (hz > edges[m] && hz <= edges[m + 1])
-                bank[m][k] = float((hz - edges[m]) / (edges[m + 1] - edges[m]));
+                w = float((hz - edges[m]) / (edges[m + 1] - edges[m]));
             else if (hz > edges[m + 1] && hz < edges[m + 2])
-                bank[m][k] = float((edges[m + 2] - hz) / (edges[m + 2] - edges[m + 1]));
+                w = float((edges[m + 2] - hz) / (edges[m + 2] - edges[m + 1]));
+            if (w <= 0.0f)
+                continue;
+            if (bank[m].weights.empty())
+                bank[m].first = k;
+            bank[m].weights.resize(std::size_t(k - bank[m].first + 1), 0.0f);
+            bank[m].weights.back() = w;
         }
     }
     return bank;
@@ -198,9 +212,10 @@ std::vector<Frame> features(const std::vector<float>& samples, int sampleRate) {
         for (int k = 0; k < bins; ++k)
             power[std::size_t(k)] = out[k][0] * out[k][0] + out[k][1] * out[k][1];
         for (int m = 0; m < MelBands; ++m) {
+            const MelFilter& filter = bank[std::size_t(m)];
             double e = 0;
-            for (int k = 0; k < bins; ++k)
-                e += double(bank[m][std::size_t(k)]) * power[std::size_t(k)];
+            for (std::size_t k = 0; k < filter.weights.size(); ++k)
+                e += double(filter.weights[k]) * power[std::size_t(filter.first) + k];
             logMel[std::size_t(m)] = float(std::log(e + 1e-8));
         }
         Frame f(CoefficientCount);

@@ -355,7 +355,9 @@ void Visu::stopRecording() {
 // take cannot be judged. The teacher may hide the stars for the whole class.
 void Visu::showStars() {
     Etoiles->clear();
-    if (ctx().settings().read(Options::Configuration, Options::Etoiles) == Options::Faux)
+    // A box that already says no sound was heard needs no second message.
+    if (!Picture1[2]->message().isEmpty() ||
+        ctx().settings().read(Options::Configuration, Options::Etoiles) == Options::Faux)
         return;
     auto soundOf = [](const QString& path) {
         QFile file(path);

@@ -1,3 +1,5 @@
+#include "data/Options.h"
+#include "data/SettingsStore.h"
 #include "platform/MessageBox.h"
 #include "shell/Main.h"
 #include "shell/Principale.h"
@@ -11,6 +13,7 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -142,6 +145,35 @@ private slots:
         st.record(tone());
         st.click(3);
         QVERIFY(st.box(2)->message().isEmpty());
+    }
+
+    void theStarsJudgeATakeStoppedByHand_data() {
+        QTest::addColumn<QByteArray>("heard");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("shown");
+        const QString bravo = QStringLiteral("\u2605\u2605\u2605  Bravo !");
+        QTest::newRow("the model's own word") << tone() << QString() << bravo;
+        QTest::newRow("shown unless hidden") << tone() << QStringLiteral("Vrai") << bravo;
+        QTest::newRow("hidden by the teacher") << tone() << QStringLiteral("Faux") << QString();
+        QTest::newRow("five times too long")
+            << tone().repeated(5) << QString()
+            << QStringLiteral("C'est trop long : dis seulement le mot.");
+        QTest::newRow("silence: the box alone says so")
+            << QByteArray(11025, char(128)) << QString() << QString();
+    }
+    void theStarsJudgeATakeStoppedByHand() {
+        QFETCH(QByteArray, heard);
+        QFETCH(QString, setting);
+        QFETCH(QString, shown);
+        Studio st;
+        if (!setting.isEmpty())
+            st.s->settings().write(Options::Configuration, Options::Etoiles, setting);
+        auto* stars = st.control<QLabel>(QStringLiteral("Etoiles"));
+        st.record(heard);
+        st.click(3);
+        QCOMPARE(stars->text(), shown);
+        st.record(tone()); // a new take clears the last verdict
+        QVERIFY(stars->text().isEmpty());
     }
 
     void tenSecondsEndTheTakeWithOneMessage() {
