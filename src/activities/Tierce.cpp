@@ -185,8 +185,8 @@ bool Tierce::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && ctx().general().ModeActivite == Distingue) {
         // Only a single left click edits the sentence: the release that ends a double click
         // and the other buttons do nothing.
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
+        const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
+        switch (mouse ? event->type() : QEvent::None) {
         case QEvent::MouseButtonDblClick:
             doubleClic_ = true;
             return true;
