@@ -77,6 +77,42 @@ void BM_LexiconKeystrokeOn100000Pairs(benchmark::State& state) {
 }
 BENCHMARK(BM_LexiconKeystrokeOn100000Pairs)->Unit(benchmark::kMillisecond);
 
+// The "+" tab: every pair, sorted, without a filter.
+void BM_LexiconAllTabOn100000Pairs(benchmark::State& state) {
+    DataControl data;
+    data.setDatabaseName(databasePath());
+    data.setRecordSource(Schema::Table::Angfr);
+    if (!data.refresh())
+        qFatal("refresh failed");
+    LexiconModel model(data.recordSet());
+    RecordSet& rs = data.recordSet();
+    for (auto _ : state) {
+        rs.setFilter(LexiconRules::filterFor(LexiconRules::AllTab, false, QString()));
+        rs.setSort(Schema::Field::Origine);
+        if (!rs.requery() || model.fetchedRows() == 0)
+            state.SkipWithError("no rows");
+        benchmark::DoNotOptimize(model.index(0, 0).data());
+    }
+}
+BENCHMARK(BM_LexiconAllTabOn100000Pairs)->Unit(benchmark::kMillisecond);
+
+// The first sorted search after the window opens the table: the set is new each time.
+void BM_LexiconFirstSearchOn100000Pairs(benchmark::State& state) {
+    for (auto _ : state) {
+        DataControl data;
+        data.setDatabaseName(databasePath());
+        data.setRecordSource(Schema::Table::Angfr);
+        if (!data.refresh())
+            qFatal("refresh failed");
+        RecordSet& rs = data.recordSet();
+        rs.setFilter(Criterion::startsWith(Schema::Field::Origine, QStringLiteral("ca")));
+        rs.setSort(Schema::Field::Origine);
+        if (!rs.requery() || rs.recordCount() == 0)
+            state.SkipWithError("no rows");
+    }
+}
+BENCHMARK(BM_LexiconFirstSearchOn100000Pairs)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

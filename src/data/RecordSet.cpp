@@ -46,6 +46,7 @@ void RecordSet::close() {
     rowIds_.clear();
     filter_.reset();
     sort_.clear();
+    orderedKeys_ = OrderedKeys();
     pending_.clear();
     editMode_ = EditMode::None;
     noMatch_ = false;
@@ -66,6 +67,44 @@ bool RecordSet::readColumns() {
 }
 
 bool RecordSet::loadRowIds() {
+    QList<qint64> ids;
+    if (std::optional<QList<qint64>> ordered = rowIdsFromOrderedKeys())
+        ids = std::move(*ordered);
+    else if (!rowIdsFromSql(ids))
+        return false;
+    rowIds_ = std::move(ids);
+    pending_.clear();
+    editMode_ = EditMode::None;
+    noMatch_ = false;
+    placeAt(rowIds_.isEmpty() ? -1 : 0);
+    emit rowsChanged();
+    return true;
+}
+
+// The ordered keys answer a sorted set with no filter or with one "starts with" text on the
+// sort field; anything else, or keys that cannot be read, goes to SQLite.
+std::optional<QList<qint64>> RecordSet::rowIdsFromOrderedKeys() {
+    if (!orderedKeysEnabled_ || sort_.isEmpty())
+        return std::nullopt;
+    QString prefix;
+    if (filter_) {
+        if (filter_->terms().size() != 1)
+            return std::nullopt;
+        const Criterion::Term& term = filter_->terms().constFirst();
+        const QVariant value = filter_->boundValues().constFirst();
+        if (term.comparison != Criterion::Comparison::StartsWith ||
+            term.field.compare(sort_, Qt::CaseInsensitive) != 0 ||
+            value.typeId() != QMetaType::QString)
+            return std::nullopt;
+        prefix = value.toString();
+    }
+    DbError ignored;
+    if (!orderedKeys_.refresh(*connection_, table_, sort_, ignored))
+        return std::nullopt;
+    return filter_ ? orderedKeys_.startingWith(prefix) : orderedKeys_.all();
+}
+
+bool RecordSet::rowIdsFromSql(QList<qint64>& ids) {
     QString sql = QStringLiteral("SELECT rowid FROM %1").arg(quotedIdentifier(table_));
     QVariantList values;
     if (filter_) {
@@ -81,18 +120,11 @@ bool RecordSet::loadRowIds() {
     DbStatement statement = connection_->prepare(sql, error);
     if (!statement.isValid() || !statement.bindAll(values))
         return failWith(statement.isValid() ? connection_->lastError() : error);
-    QList<qint64> ids;
     DbStatement::Step step;
     while ((step = statement.step()) == DbStatement::Step::Row)
         ids << statement.int64(0);
     if (step == DbStatement::Step::Failed)
         return failWith(connection_->lastError());
-    rowIds_ = std::move(ids);
-    pending_.clear();
-    editMode_ = EditMode::None;
-    noMatch_ = false;
-    placeAt(rowIds_.isEmpty() ? -1 : 0);
-    emit rowsChanged();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Criterion.h"
+#include "data/OrderedKeys.h"
 #include "data/Sqlite.h"
 
 #include <QHash>
@@ -86,6 +87,10 @@ public:
     const QString& sort() const { return sort_; }
     // Rebuilds the set with the current filter and sort; the cursor goes to the first row.
     bool requery();
+    // A sorted set without a filter, or filtered on the start of its sort field, is served from
+    // the field's ordered keys, read once and kept until the table changes; off, every requery
+    // asks SQLite. Both give the same rows in the same order.
+    void setOrderedKeysEnabled(bool enabled) { orderedKeysEnabled_ = enabled; }
 
     const DbError& lastError() const { return error_; }
 
@@ -105,6 +110,8 @@ private:
     bool checkFields(const QStringList& names);
     bool readColumns();
     bool loadRowIds();
+    std::optional<QList<qint64>> rowIdsFromOrderedKeys();
+    bool rowIdsFromSql(QList<qint64>& ids);
     bool readRow(qint64 rowId) const;
     bool find(const Criterion& criterion, int from);
     bool search(const Criterion& criterion, int from);
@@ -131,5 +138,7 @@ private:
 
     std::optional<Criterion> filter_;
     QString sort_;
+    bool orderedKeysEnabled_ = true;
+    OrderedKeys orderedKeys_;
     DbError error_;
 };

@@ -151,6 +151,10 @@ qint64 DbStatement::int64(int column) const {
     return sqlite3_column_int64(statement_, column);
 }
 
+bool DbStatement::isNull(int column) const {
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+}
+
 // ---- DbConnection ----
 
 DbConnection::DbConnection(sqlite3* handle, QString path)
@@ -292,6 +296,25 @@ qint64 DbConnection::lastInsertRowId() const {
 
 int DbConnection::changes() const {
     return sqlite3_changes(handle_);
+}
+
+qint64 DbConnection::totalChanges() const {
+    return sqlite3_total_changes64(handle_);
+}
+
+qint64 DbConnection::dataVersion(DbError& error) {
+    DbStatement statement = prepare(QStringLiteral("PRAGMA data_version"), error);
+    if (!statement.isValid())
+        return -1;
+    if (statement.step() != DbStatement::Step::Row) {
+        error = lastError();
+        return -1;
+    }
+    return statement.int64(0);
+}
+
+QCollatorSortKey DbConnection::sortKey(const QString& text) const {
+    return collator_->sortKey(text);
 }
 
 DbError DbConnection::lastError() const {

@@ -10,6 +10,7 @@
 struct sqlite3;
 struct sqlite3_stmt;
 class QCollator;
+class QCollatorSortKey;
 
 // What went wrong in a database operation. The code is SQLite's extended result code, or one of
 // the codes below for faults found by this program itself; 0 means no error.
@@ -51,6 +52,7 @@ public:
     QString columnName(int column) const;
     QVariant value(int column) const;
     qint64 int64(int column) const;
+    bool isNull(int column) const;
 
 private:
     bool bind(int index, const QVariant& value);
@@ -92,6 +94,14 @@ public:
 
     qint64 lastInsertRowId() const;
     int changes() const;
+    // Rows written by this connection since it opened; grows with every insert, update and
+    // delete it makes.
+    qint64 totalChanges() const;
+    // A number that changes when another connection has changed the file since this
+    // connection's last look (PRAGMA data_version). Fails with -1 in error.
+    qint64 dataVersion(DbError& error);
+    // The sort key of text in the order of the brindel_text collation.
+    QCollatorSortKey sortKey(const QString& text) const;
     DbError lastError() const;
     const QString& path() const { return path_; }
 
