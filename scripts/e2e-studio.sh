@@ -3,10 +3,11 @@
 # screen, a pupil signed in, the apple of "L'alimentation" clicked (its word is the model), the
 # studio opened, "Enregistrer" clicked, the same word played on the server's output (which its
 # input hears), "Arrêter" clicked. Passes when the recording box shows a take and the stars
-# "★★★  Bravo !" stand beside it.
+# "★★★  Bravo !" stand beside it, and when a stretch dragged across the recording is shown
+# enlarged on the light cyan of a selection.
 #
 # Usage: scripts/e2e-studio.sh [program]     (default: build/programme/brindel)
-# (screenshots model, recorded; see scripts/e2e-lib.sh for the display and shots folder)
+# (screenshots model, recorded, selected; see scripts/e2e-lib.sh for the display and shots folder)
 # Exits 77 (skipped) without the tools or without a sound server, 1 on failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,15 +49,28 @@ xdotool mousemove 900 700
 sleep 0.3
 shot recorded
 
-# The take is drawn in cyan in the recording box, and the stars in orange (#b06000) beside its
-# title: count the pixels of each colour.
-count() { # <crop> <colour>
-  convert "$shots/recorded.png" -crop "$1" -fuzz 20% -fill white +opaque "$2" \
+# The take is drawn in cyan in the recording box, and the stars in orange (#b06000) to its
+# right: count the pixels of each colour.
+count() { # <crop> <colour> [screen]
+  convert "$shots/${3:-recorded}.png" -crop "$1" -fuzz 20% -fill white +opaque "$2" \
     -fill black -opaque "$2" -format '%[fx:int(w*h*(1-mean))]' info:
 }
 wave=$(count 404x104+98+213 "rgb(0,255,255)")
 [ "$wave" -gt 200 ] || fail "the recording box shows no take ($wave cyan pixels)"
-stars=$(count 130x22+380+190 "rgb(176,96,0)")
+stars=$(count 200x40+512+246 "rgb(176,96,0)")
 [ "$stars" -gt 150 ] || fail "no stars beside the recording ($stars orange pixels)"
-echo "e2e-studio: the word played during the take is drawn and judged with stars;" \
-  "screens in $shots"
+
+# A stretch dragged with the pointer across the recording is drawn enlarged on light cyan.
+xdotool mousemove 200 266 mousedown 1
+sleep 0.1
+for x in 220 240 260 280 300; do
+  xdotool mousemove "$x" 266
+  sleep 0.05
+done
+xdotool mouseup 1
+sleep 1.5
+shot selected
+selection=$(count 404x104+98+213 "rgb(192,255,255)" selected)
+[ "$selection" -gt 20000 ] || fail "no stretch selected ($selection light cyan pixels)"
+echo "e2e-studio: the word played during the take is drawn and judged with stars, and a" \
+  "stretch of it selected; screens in $shots"

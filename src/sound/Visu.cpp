@@ -71,10 +71,12 @@ Visu::Visu(Contexte& contexte)
     buildFrames();
     Etoiles = new QLabel(this);
     Etoiles->setObjectName(QStringLiteral("Etoiles"));
-    Etoiles->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Etoiles->setFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+    Etoiles->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Etoiles->setWordWrap(true);
+    Etoiles->setFont(QFont(QStringLiteral("DejaVu Sans"), 13, QFont::Bold));
     Etoiles->setStyleSheet(QStringLiteral("color: #b06000; background: transparent;"));
-    Etoiles->setGeometry(twipsRect(BoxLeft + BoxWidth - 4200, BoxTop[2] - 330, 4200, 300));
+    // Right of the recording box, clear of its title, which grows while a stretch is selected.
+    Etoiles->setGeometry(twipsRect(BoxLeft + BoxWidth + 240, BoxTop[2], 4200, BoxHeight));
 }
 
 Visu::~Visu() = default;
