@@ -44,20 +44,65 @@ QByteArray tone(double hertz, int rate, double seconds) {
     return pcm;
 }
 
-// A spoken word stand-in: a 1000 Hz tone as an 8-bit mono 11 025 Hz wave file.
-QByteArray toneWave(double seconds) {
+// A spoken word stand-in: 8-bit mono 11 025 Hz samples of a 1000 Hz tone whose loudness follows
+// the shape (full by default).
+QByteArray tonePcm(double seconds, double (*shape)(double) = nullptr) {
     QByteArray pcm(qsizetype(11025 * seconds), '\0');
-    for (qsizetype i = 0; i < pcm.size(); ++i)
-        pcm[i] = char(128 + int(100 * std::sin(2.0 * Pi * 1000.0 * double(i) / 11025.0)));
-    return WaveBuilder().chunk("fmt ", WaveBuilder::format(1)).chunk("data", pcm).image();
+    for (qsizetype i = 0; i < pcm.size(); ++i) {
+        const double t = double(i) / 11025.0, loudness = shape ? shape(t) : 1.0;
+        pcm[i] = char(128 + int(100 * loudness * std::sin(2.0 * Pi * 1000.0 * t)));
+    }
+    return pcm;
+}
+
+// Two syllables: a loud one, a pause, then one that swells.
+double twoSyllables(double t) {
+    return t < 0.3 ? 1.0 : t < 0.45 ? 0.0 : std::min(1.0, (t - 0.45) / 0.5);
 }
 
 // Writes the tone as the word file "cat.wav" of the folder; returns its path.
-QString writeToneWave(const QTemporaryDir& dir, double seconds) {
+QString writeToneWave(const QTemporaryDir& dir, const QByteArray& pcm) {
     QFile file(dir.filePath("cat.wav"));
     if (file.open(QIODevice::WriteOnly))
-        file.write(toneWave(seconds));
+        file.write(WaveBuilder().chunk("fmt ", WaveBuilder::format(1)).chunk("data", pcm).image());
     return file.fileName();
+}
+
+// Loudness every 10 ms (110 samples): the RMS around each frame's mean.
+template <typename Sample> std::vector<double> envelope(qint32 count, Sample sample) {
+    std::vector<double> levels;
+    for (qint32 from = 0; from + 110 <= count; from += 110) {
+        double sum = 0.0, squares = 0.0;
+        for (qint32 i = from; i < from + 110; ++i) {
+            sum += sample(i);
+            squares += double(sample(i)) * sample(i);
+        }
+        levels.push_back(std::sqrt(std::max(0.0, squares / 110 - (sum / 110) * (sum / 110))));
+    }
+    return levels;
+}
+
+// The best Pearson correlation of the model's envelope with a stretch of the take's, over every
+// place the model fits in the take.
+double bestCorrelation(const std::vector<double>& model, const std::vector<double>& take) {
+    double best = -1.0;
+    const std::size_t n = model.size();
+    for (std::size_t lag = 0; lag + n <= take.size(); ++lag) {
+        double ma = 0, ta = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            ma += model[i] / n;
+            ta += take[lag + i] / n;
+        }
+        double cross = 0, mm = 0, tt = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            cross += (model[i] - ma) * (take[lag + i] - ta);
+            mm += (model[i] - ma) * (model[i] - ma);
+            tt += (take[lag + i] - ta) * (take[lag + i] - ta);
+        }
+        if (mm > 0 && tt > 0)
+            best = std::max(best, cross / std::sqrt(mm * tt));
+    }
+    return best;
 }
 
 template <typename List> auto named(const List& devices, const QByteArray& id) {
@@ -163,7 +208,7 @@ private slots:
         QFETCH(int, volume);
         QFETCH(bool, heard);
         QTemporaryDir dir;
-        const QString word = writeToneWave(dir, 0.6);
+        const QString word = writeToneWave(dir, tonePcm(0.6));
 
         QElapsedTimer clock;
         clock.start();
@@ -193,7 +238,8 @@ private slots:
     // records is in the saved recording, which lasts as long as the take.
     void theStudioRecordsTheWordPlayedMeanwhile() {
         QTemporaryDir dir;
-        const QString word = writeToneWave(dir, 1.0);
+        const QByteArray model = tonePcm(1.0, twoSyllables);
+        const QString word = writeToneWave(dir, model);
 
         SystemClock clock;
         TappedAudio audio(clock);
@@ -238,6 +284,12 @@ private slots:
         qInfo() << "power at 1000 Hz from" << quietest << "to" << loudest;
         QVERIFY(loudest > 1000.0);
         QVERIFY(loudest > 100 * quietest);
+        // The recording's loudness follows the model's: two syllables, a pause between them.
+        const double match = bestCorrelation(
+            envelope(qint32(model.size()), [&](qint32 i) { return quint8(model[i]); }),
+            envelope(studio.SampleCount, [&](qint32 i) { return studio.GetSample(i); }));
+        qInfo() << "envelope correlation with the model" << match;
+        QVERIFY(match > 0.8);
     }
 
     void aTonePlayedOnTheOutputIsFoundInTheSavedRecording() {
