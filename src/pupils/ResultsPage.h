@@ -63,9 +63,9 @@ bool askAndPrint(Contexte& contexte, PageFace* face, std::initializer_list<QWidg
 
 // What the reward window and the results report share: the face in the middle of the window
 // and two buttons on it, at the left edges 7530 and 8400 twips, that play effect 1 and look
-// pressed from the press to the click.
+// pressed from the press to the click. An abstract base, never a window of its own: it has no
+// name in the form registry and no meta-object of its own.
 class ResultsForm : public Form {
-    Q_OBJECT
 public:
     PageFace* page() const { return page_; }
 
