@@ -292,6 +292,49 @@ private slots:
         QVERIFY(match > 0.8);
     }
 
+    // A stretch selected in the studio is heard on the server for its length in milliseconds,
+    // as the command strings count it, and no longer.
+    void aSelectedStretchPlaysForItsLength_data() {
+        QTest::addColumn<qint32>("from"); // samples of the 1 s word
+        QTest::addColumn<qint32>("to");
+        QTest::newRow("from 195 to 695 ms") << 2168 << 7718;
+        QTest::newRow("the first 99 ms") << 0 << 1103;
+        QTest::newRow("the last 297 ms") << 7718 << 11025;
+    }
+
+    void aSelectedStretchPlaysForItsLength() {
+        QFETCH(qint32, from);
+        QFETCH(qint32, to);
+        QTemporaryDir dir;
+        SystemClock clock;
+        QtAudioSystem audio(clock);
+        MciInterpreter mci(audio);
+        Spectro studio(mci, clock);
+        studio.FileToPlay = writeToneWave(dir, tonePcm(1.0));
+        studio.StretchFrom = from;
+        studio.StretchTo = to;
+        const double wantedMs =
+            std::round(to * Spectro::MsPerSample) - std::round(from * Spectro::MsPerSample);
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        MonitorRecorder monitor(elapsed);
+        QVERIFY(monitor.start());
+        const qsizetype before = monitor.frames();
+        UnseenStudio view;
+        studio.PlayStretch(view);
+        QTest::qWait(int(wantedMs) + 600);
+        monitor.stop();
+        studio.CloseAllSound();
+
+        const qsizetype onset = monitor.onset(before);
+        QVERIFY2(onset >= 0, "the stretch was not heard");
+        const double heardMs = double(monitor.end(onset) - onset) * 1000.0 / MonitorRecorder::Rate;
+        qInfo() << "heard" << heardMs << "ms of" << wantedMs;
+        QVERIFY2(std::abs(heardMs - wantedMs) <= 15.0,
+                 qPrintable(QStringLiteral("heard %1 ms of %2").arg(heardMs).arg(wantedMs)));
+    }
+
     void aTonePlayedOnTheOutputIsFoundInTheSavedRecording() {
         QAudioFormat format;
         format.setSampleFormat(QAudioFormat::Int16);
