@@ -58,6 +58,7 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+constexpr double EarlyMs = 100.0;
 } // namespace
 
 int main(int argc, char** argv) {
@@ -107,7 +108,9 @@ int main(int argc, char** argv) {
     std::map<std::string, std::vector<double>> delays, lateEnds;
     qsizetype from = 0;
     for (const Call& call : calls) {
-        while (from < monitor.frames() && monitor.timeOf(from) < call.at)
+        // The search starts a little before the call: the recording's clock is only known to a
+        // few milliseconds, and a sound that starts at once may seem to come before its call.
+        while (from < monitor.frames() && monitor.timeOf(from) < call.at - EarlyMs)
             ++from;
         const qsizetype onset = monitor.onset(from);
         if (onset < 0) {

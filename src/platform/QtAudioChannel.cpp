@@ -1,7 +1,5 @@
 #include "platform/QtAudioChannel.h"
 
-#include <QTimer>
-
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -10,7 +8,10 @@
 
 namespace {
 
+// The server's buffer: a whole short effect fits in it, and a long sound is topped up every
+// FeedMs, well before the server runs dry.
 constexpr qint64 BufferUs = 400000;
+constexpr int FeedMs = 10;
 
 QAudioFormat int16Format(int rate, int channels) {
     QAudioFormat format;
@@ -30,12 +31,18 @@ QAudioFormat outputFormat(const QAudioDevice& device, const WaveImage& sound) {
 }
 } // namespace
 
-QtAudioChannel::QtAudioChannel(Clock& clock, QObject* parent) : TimedAudioChannel(clock, parent) {}
+QtAudioChannel::QtAudioChannel(Clock& clock, QObject* parent) : TimedAudioChannel(clock, parent) {
+    feeder_.setInterval(FeedMs);
+    feeder_.setTimerType(Qt::PreciseTimer);
+    connect(&feeder_, &QTimer::timeout, this, &QtAudioChannel::feed);
+}
 
 QtAudioChannel::~QtAudioChannel() {
     stop();
 }
 
+// The samples are written to the sink as soon as it is open (push mode): the sink's own pull
+// timer would hold the first of them back for up to a period.
 bool QtAudioChannel::startOutput(const WaveImage& sound) {
     audible_ = false;
     failed_ = false;
@@ -44,29 +51,45 @@ bool QtAudioChannel::startOutput(const WaveImage& sound) {
         return false;
     const QAudioFormat format = outputFormat(device, sound);
     samples_ = sound.toInt16(format.sampleRate(), format.channelCount());
-    buffer_.setBuffer(&samples_);
-    buffer_.open(QIODevice::ReadOnly);
+    written_ = 0;
     sink_ = std::make_unique<QAudioSink>(device, format);
     connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
         if (state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError)
             failed_ = true;
-        if (state == QAudio::ActiveState)
-            emit outputActive();
     });
-    // A buffer that holds a whole short effect lets the server take it in one go; with the
-    // small default one, PulseAudio was seen to wait about a second before asking for the rest.
     sink_->setBufferSize(format.bytesForDuration(BufferUs));
-    sink_->start(&buffer_);
-    if (sink_->error() != QAudio::NoError) {
+    // The sink scales the samples as they are written, so the volume comes first.
+    sink_->setVolume(gain_);
+    output_ = sink_->start();
+    if (!output_ || sink_->error() != QAudio::NoError) {
         dropSink();
         return false;
     }
+    feed();
+    feeder_.start();
     audible_ = true;
-    // The device may already be running when start() returns; report it once the caller has
-    // had a chance to listen.
-    if (sink_->state() == QAudio::ActiveState)
-        QTimer::singleShot(0, this, &QtAudioChannel::outputActive);
+    // Reported once the caller has had a chance to listen.
+    QTimer::singleShot(0, this, &QtAudioChannel::outputActive);
     return true;
+}
+
+// Writes as much of the sound as the server's buffer has room for. The server starts playing
+// (and starts again after running dry) only once its buffer is full, so the last piece of the
+// sound is followed by silence up to that room.
+void QtAudioChannel::feed() {
+    if (!output_)
+        return;
+    const int frame = sink_->format().bytesPerFrame();
+    const qint64 room = sink_->bytesFree() / frame * frame;
+    const qint64 piece = std::min(room, qint64(samples_.size()) - written_);
+    if (piece <= 0)
+        return;
+    written_ += std::max<qint64>(0, output_->write(samples_.constData() + written_, piece));
+    if (written_ < samples_.size())
+        return;
+    feeder_.stop();
+    if (room > piece)
+        output_->write(QByteArray(room - piece, '\0'));
 }
 
 void QtAudioChannel::stopOutput() {
@@ -74,18 +97,20 @@ void QtAudioChannel::stopOutput() {
 }
 
 void QtAudioChannel::dropSink() {
+    feeder_.stop();
+    output_ = nullptr;
     if (sink_) {
         sink_->disconnect(this);
         sink_->stop();
         sink_.reset();
     }
-    buffer_.close();
 }
 
 qint64 QtAudioChannel::outputProcessedMs() const {
     if (!sink_ || failed_)
         return -1;
     // The sink counts what the server has played; a stalled server holds the position back.
+    // The silence written after the sound does not count.
     const qint64 processed = sink_->processedUSecs();
     if (processed >= sink_->format().durationForBytes(qint32(samples_.size())))
         return std::numeric_limits<qint64>::max();
@@ -93,6 +118,7 @@ qint64 QtAudioChannel::outputProcessedMs() const {
 }
 
 void QtAudioChannel::applyVolume(int volume) {
+    gain_ = volume / 65000.0;
     if (sink_)
-        sink_->setVolume(volume / 65000.0);
+        sink_->setVolume(gain_);
 }

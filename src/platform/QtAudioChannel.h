@@ -2,10 +2,12 @@
 
 #include "platform/TimedAudioChannel.h"
 
-#include <QBuffer>
+#include <QByteArray>
+#include <QTimer>
 #include <memory>
 
 class QAudioSink;
+class QIODevice;
 
 // Plays sounds on the user's audio server through a QAudioSink. When the server cannot be
 // reached the sink fails to start; the channel then goes on silently, keeping the time by the
@@ -20,7 +22,7 @@ public:
     bool lastSoundAudible() const { return audible_; }
 
 signals:
-    // The audio device has started taking the sound last started.
+    // The audio device has taken the first samples of the sound last started.
     void outputActive();
 
 protected:
@@ -30,11 +32,15 @@ protected:
     void applyVolume(int volume) override;
 
 private:
+    void feed();
     void dropSink();
 
     std::unique_ptr<QAudioSink> sink_;
-    QBuffer buffer_;
+    QIODevice* output_ = nullptr; // owned by sink_
+    QTimer feeder_;
     QByteArray samples_;
+    qint64 written_ = 0;
+    double gain_ = 1.0;
     bool audible_ = false;
     bool failed_ = false; // the sink stopped with an error while playing
 };
