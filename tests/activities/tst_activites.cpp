@@ -26,13 +26,9 @@ void send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button)
     QApplication::sendEvent(widget, &event);
 }
 
-QPoint pointOf(FXHotspotPicture* picture, int index) {
-    return hotspotPoint(picture, index);
-}
-
 // The pointer moves onto hotspot `index` and the left (or other) button is released there.
 void clickHotspot(FXHotspotPicture* picture, int index, Qt::MouseButton button = Qt::LeftButton) {
-    const QPoint at = index < 0 ? QPoint(1, 1) : pointOf(picture, index);
+    const QPoint at = index < 0 ? QPoint(1, 1) : hotspotPoint(picture, index);
     QVERIFY2(at.x() >= 0, qPrintable(QStringLiteral("no hotspot %1").arg(index)));
     send(picture, QEvent::MouseMove, at, Qt::NoButton);
     send(picture, QEvent::MouseButtonPress, at, button);
@@ -56,6 +52,11 @@ public:
         clickHotspot(seconde->listPicture(), hotspot);
     }
     void press(int button) { QTest::mouseClick(commande(button), Qt::LeftButton); }
+    // The exercise is chosen and its series started with "Action".
+    void startSeries(int family, int hotspot) {
+        choose(family, hotspot);
+        press(13);
+    }
 
     // The word button `word` is heard to the end.
     void hear(int word) {
@@ -63,37 +64,30 @@ public:
         if (FakeAudioChannel* channel = channelOf(QStringLiteral("k%1.wav").arg(word)))
             channel->finishNow();
     }
-};
-
-// What a button of the main window leads to: a window shown, or a message with that text.
-struct Issue {
-    QString window;
-    QString message;
+    // Every word of the series is heard and its own hotspot clicked.
+    void answerEveryWord() {
+        for (int word = 0; word <= 9; ++word) {
+            hear(word);
+            clickHotspot(image(), word);
+        }
+    }
 };
 
 // Signs in through the sign-in window, as a child does.
 void signIn(Partie& p, const QString& name, const QString& password) {
-    auto* list = p.s->forms()
-                     .find(QStringLiteral("Inscription"))
-                     ->findChild<QListWidget*>(QStringLiteral("List1"));
-    auto* groups = p.s->forms()
-                       .find(QStringLiteral("Inscription"))
-                       ->findChild<QListWidget*>(QStringLiteral("Combo1"));
-    const auto pick = [](QListWidget* box, const QString& text) {
-        const auto found = box->findItems(text, Qt::MatchExactly);
+    Form* form = p.s->forms().find(QStringLiteral("Inscription"));
+    const auto pick = [form](const QString& box, const QString& text) {
+        auto* list = form->findChild<QListWidget*>(box);
+        const auto found = list->findItems(text, Qt::MatchExactly);
         QVERIFY2(!found.isEmpty(), qPrintable(text));
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
-                          box->visualItemRect(found.first()).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(found.first()).center());
         QCoreApplication::processEvents();
     };
-    pick(groups, QStringLiteral("Tous les groupes"));
-    pick(list, name);
-    p.s.form<Form>(QStringLiteral("Inscription"))
-        ->findChild<QLineEdit*>(QStringLiteral("Text1"))
-        ->setText(password);
-    QTest::mouseClick(p.s.form<Form>(QStringLiteral("Inscription"))
-                          ->findChild<FXShape*>(QStringLiteral("FXShape1(2)")),
-                      Qt::LeftButton);
+    pick(QStringLiteral("Combo1"), QStringLiteral("Tous les groupes"));
+    pick(QStringLiteral("List1"), name);
+    form->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(password);
+    QTest::mouseClick(form->findChild<FXShape*>(QStringLiteral("FXShape1(2)")), Qt::LeftButton);
     QCoreApplication::processEvents();
 }
 
@@ -176,18 +170,16 @@ private slots:
         p.s->settings().write(Options::Configuration, Options::Verrouillage, Options::Faux);
         QCoreApplication::processEvents();
         if (state != QStringLiteral("déconnecté")) {
-            if (state == QStringLiteral("invité"))
-                signIn(p, Invite, Scenario::GuestPassword);
-            else
-                signIn(p, Lea, QStringLiteral("abc"));
+            const bool guest = state == QStringLiteral("invité");
+            signIn(p, guest ? Invite : Lea,
+                   guest ? Scenario::GuestPassword : QStringLiteral("abc"));
             QVERIFY(!p.s->forms().isLoaded(QStringLiteral("Inscription")));
             p.seconde = p.s.form<Seconde>(QStringLiteral("Seconde"));
         }
         if (state.startsWith(QStringLiteral("famille")))
             QTest::mouseClick(p.main->bouton(state.back().digitValue()), Qt::LeftButton);
-        if (state == QStringLiteral("exercice")) {
+        if (state == QStringLiteral("exercice"))
             p.choose(0, 1);
-        }
         QVERIFY2(p.main->bouton(button)->isVisible(), "the button is there to press");
         // The window must come from this press, so it is closed first; the chooser stays, as
         // the activity buttons only ever show next to it.
@@ -260,8 +252,16 @@ private slots:
         QCOMPARE(differing, 0);
     }
 
+    // The word label under the picture follows the "Texte" option.
+    void choosingLeSportShowsItsPictureAndTitle_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("label shown") << Options::Vrai;
+        QTest::newRow("label hidden") << Options::Faux;
+    }
     void choosingLeSportShowsItsPictureAndTitle() {
+        QFETCH(QString, texte);
         Exercice p;
+        p.s->settings().write(Options::Configuration, Options::Texte, texte);
         p.choose(0, 1);
         QCOMPARE(p.g().NumExercice, 2);
         QCOMPARE(p.g().Colonne, QStringLiteral("Sport"));
@@ -273,7 +273,8 @@ private slots:
         QVERIFY(p.commande(13)->isVisible());
         QVERIFY(p.main->bouton(0)->isHidden());
         QCOMPARE(p.main->data().recordSource(), QStringLiteral("Imagier"));
-        QCOMPARE(p.main->motAnglais()->isVisible(), true);
+        QCOMPARE(p.main->motAnglais()->isVisible(), texte == Options::Vrai);
+        QCOMPARE(p.main->motAnglais()->isHidden(), texte == Options::Faux);
     }
 
     void exploringSaysTheWordWithItsLabelOneAtATime() {
@@ -293,17 +294,16 @@ private slots:
         QCOMPARE(p.played(QStringLiteral("Sportk4.wav")), 1);
     }
 
-    void theLabelStaysHiddenWhenTexteIsFaux() {
-        Exercice p;
-        p.s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
-        p.choose(0, 1);
-        QVERIFY(p.main->motAnglais()->isHidden());
+    // Ten right clicks store ten for a pupil; the guest's series stores nothing.
+    void tenRightClicksStoreTen_data() {
+        QTest::addColumn<QString>("pupil");
+        QTest::newRow("pupil") << Lea;
+        QTest::newRow("guest") << Invite;
     }
-
     void tenRightClicksStoreTen() {
-        Exercice p;
-        p.choose(0, 1);
-        p.press(13);
+        QFETCH(QString, pupil);
+        Exercice p(pupil);
+        p.startSeries(0, 1);
         QVERIFY(!p.image()->isEnabled());
         QVERIFY(p.commande(13)->isHidden());
         for (int word = 0; word <= 9; ++word) {
@@ -313,9 +313,15 @@ private slots:
             QCOMPARE(p.commande(word)->color(), 0x8000u);
             QVERIFY(p.commande(word)->isAnswered());
         }
-        QCOMPARE(p.score(QStringLiteral("Sport")).toInt(), 10);
-        QCOMPARE(p.g().Reussites, 0);
+        const auto stored = [&p, &pupil] {
+            const QVariant score = p.score(QStringLiteral("Sport"), pupil);
+            return pupil == Invite ? score.isNull() || score.toInt() == 0 : score.toInt() == 10;
+        };
+        QVERIFY(stored());
+        QCOMPARE(p.g().Reussites, 0); // the series was closed
         QTRY_COMPARE(p.played(QStringLiteral("son9.wav")), 1);
+        QVERIFY(stored());
+        QVERIFY(p.s.messageBox->shown.isEmpty());
         p.channelOf(QStringLiteral("son9.wav"))->finishNow();
         QVERIFY(!p.image()->isEnabled());
         QCOMPARE(p.main->data().recordSource(), QStringLiteral("Imagier"));
@@ -323,17 +329,13 @@ private slots:
 
     void twelveWrongClicksThenTheTenWordsStoreZero() {
         Exercice p;
-        p.choose(0, 1);
-        p.press(13);
+        p.startSeries(0, 1);
         p.hear(0);
         for (int i = 0; i < 12; ++i)
             clickHotspot(p.image(), 1);
         QCOMPARE(p.g().Erreurs, 12);
         QCOMPARE(p.commande(0)->color(), 0xFFu);
-        for (int word = 0; word <= 9; ++word) {
-            p.hear(word);
-            clickHotspot(p.image(), word);
-        }
+        p.answerEveryWord();
         QCOMPARE(p.score(QStringLiteral("Sport")).toInt(), 0);
     }
 
@@ -359,20 +361,36 @@ private slots:
         QCOMPARE(p.score(QStringLiteral("Couleur")).toInt(), 7);
     }
 
-    void schoolObjectsTwoAndSixAnswerEachOther() {
+    // Series played on a theme picture (no answer buttons): each step is the word heard, the
+    // hotspot clicked, then the right answers and the errors counted so far.
+    void themePictureSeriesCountsEachClick_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("hotspot");
+        QTest::addColumn<int>("exercise");
+        QTest::addColumn<QList<QList<int>>>("steps");
+        // School objects two and six answer each other.
+        QTest::newRow("school objects")
+            << 0 << 9 << 10 << QList<QList<int>>{{2, 6, 1, 0}, {6, 2, 2, 0}, {3, 6, 2, 1}};
+        QTest::newRow("opposition one")
+            << 1 << 4 << 17 << QList<QList<int>>{{5, 5, 1, 0}, {4, 5, 1, 1}};
+    }
+    void themePictureSeriesCountsEachClick() {
+        QFETCH(int, family);
+        QFETCH(int, hotspot);
+        QFETCH(int, exercise);
+        QFETCH(QList<QList<int>>, steps);
         Exercice p;
-        p.choose(0, 9);
-        QCOMPARE(p.g().NumExercice, 10);
+        p.choose(family, hotspot);
+        QCOMPARE(p.g().NumExercice, exercise);
+        QCOMPARE(p.g().ModeActivite, 0);
         p.press(13);
-        p.hear(2);
-        clickHotspot(p.image(), 6);
-        QCOMPARE(p.g().Reussites, 1);
-        p.hear(6);
-        clickHotspot(p.image(), 2);
-        QCOMPARE(p.g().Reussites, 2);
-        p.hear(3);
-        clickHotspot(p.image(), 6);
-        QCOMPARE(p.g().Erreurs, 1);
+        QVERIFY(p.commande(11)->isHidden());
+        for (const QList<int>& step : steps) {
+            p.hear(step[0]);
+            clickHotspot(p.image(), step[1]);
+            QCOMPARE(p.g().Reussites, step[2]);
+            QCOMPARE(p.g().Erreurs, step[3]);
+        }
     }
 
     void wordEightIsVraiInEuropeAndTheCalendarAndFauxInColoursAndNumbers() {
@@ -397,29 +415,13 @@ private slots:
 
     void anAnswerButtonBeforeAnyWordCountsNothing() {
         Exercice p;
-        p.choose(1, 1);
-        p.press(13);
-        p.commande(11)->setEnabled(true); // even if it could be pressed
-        p.press(11);
-        p.commande(12)->setEnabled(true);
-        p.press(12);
+        p.startSeries(1, 1);
+        for (const int answer : {11, 12}) {
+            p.commande(answer)->setEnabled(true); // even if it could be pressed
+            p.press(answer);
+        }
         QCOMPARE(p.g().Reussites, 0);
         QCOMPARE(p.g().Erreurs, 0);
-    }
-
-    void oppositionOneIsPlayedAsAThemePicture() {
-        Exercice p;
-        p.choose(1, 4);
-        QCOMPARE(p.g().NumExercice, 17);
-        QCOMPARE(p.g().ModeActivite, 0);
-        p.press(13);
-        QVERIFY(p.commande(11)->isHidden());
-        p.hear(5);
-        clickHotspot(p.image(), 5);
-        QCOMPARE(p.g().Reussites, 1);
-        p.hear(4);
-        clickHotspot(p.image(), 5);
-        QCOMPARE(p.g().Erreurs, 1);
     }
 
     void movingOverTheListLightsAnExerciseWithTheHoverSound() {
@@ -434,15 +436,29 @@ private slots:
             return count;
         };
         const int before = hoverSounds();
-        send(list, QEvent::MouseMove, pointOf(list, 2), Qt::NoButton);
+        send(list, QEvent::MouseMove, hotspotPoint(list, 2), Qt::NoButton);
         QCOMPARE(list->highlightIndex(), 2);
         QCOMPARE(list->highlightStrength(), 20);
         QCOMPARE(hoverSounds(), before + 1);
-        send(list, QEvent::MouseMove, pointOf(list, 2) + QPoint(1, 0), Qt::NoButton);
+        send(list, QEvent::MouseMove, hotspotPoint(list, 2) + QPoint(1, 0), Qt::NoButton);
         QCOMPARE(hoverSounds(), before + 1); // the same exercise plays it once
-        send(list, QEvent::MouseMove, pointOf(list, -1), Qt::NoButton);
+        send(list, QEvent::MouseMove, hotspotPoint(list, -1), Qt::NoButton);
         QCOMPARE(list->highlightIndex(), 10);
         QCOMPARE(list->highlightStrength(), 0);
+    }
+
+    void aReleaseAwayFromTheListShowsTheStartPicture() {
+        Exercice p;
+        QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
+        FXHotspotPicture* list = p.seconde->listPicture();
+        QVERIFY(list->isVisible());
+        const QPoint away = hotspotPoint(list, -1);
+        send(list, QEvent::MouseMove, away, Qt::NoButton);
+        send(list, QEvent::MouseButtonRelease, away, Qt::LeftButton);
+        QVERIFY(list->isHidden());
+        QCOMPARE(p.main->titre()->caption(), QStringLiteral("Brindel"));
+        QVERIFY(p.seconde->backgroundPath().endsWith(QStringLiteral("Brin.Jpg")));
+        QCOMPARE(p.g().NumExercice, 0);
     }
 
     void rechoisirPreparesTheFamilyAgainWithTheStartSound() {
@@ -458,45 +474,13 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
-    void aReleaseAwayFromTheListShowsTheStartPicture() {
-        Exercice p;
-        QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
-        QVERIFY(p.seconde->listPicture()->isVisible());
-        const QPoint away = pointOf(p.seconde->listPicture(), -1);
-        send(p.seconde->listPicture(), QEvent::MouseMove, away, Qt::NoButton);
-        send(p.seconde->listPicture(), QEvent::MouseButtonRelease, away, Qt::LeftButton);
-        QVERIFY(p.seconde->listPicture()->isHidden());
-        QCOMPARE(p.main->titre()->caption(), QStringLiteral("Brindel"));
-        QVERIFY(p.seconde->backgroundPath().endsWith(QStringLiteral("Brin.Jpg")));
-        QCOMPARE(p.g().NumExercice, 0);
-    }
-
-    void theGuestsSeriesStoresNothing() {
-        Exercice p(Invite);
-        p.choose(0, 1);
-        p.press(13);
-        for (int word = 0; word <= 9; ++word) {
-            p.hear(word);
-            clickHotspot(p.image(), word);
-        }
-        QCOMPARE(p.g().Reussites, 0); // the series was closed
-        QTRY_COMPARE(p.played(QStringLiteral("son9.wav")), 1);
-        const QVariant stored = p.score(QStringLiteral("Sport"), Invite);
-        QVERIFY(stored.isNull() || stored.toInt() == 0);
-        QVERIFY(p.s.messageBox->shown.isEmpty());
-    }
-
     void aScoreThatCannotBeWrittenIsReportedToTheTeacher() {
         Exercice p;
         QVERIFY(LearningDbFixture::execute(
             p.s.databasePath(), QStringLiteral("CREATE TRIGGER refus BEFORE UPDATE ON Gestion "
                                                "BEGIN SELECT RAISE(ABORT, 'disque plein'); END")));
-        p.choose(0, 1);
-        p.press(13);
-        for (int word = 0; word <= 9; ++word) {
-            p.hear(word);
-            clickHotspot(p.image(), word);
-        }
+        p.startSeries(0, 1);
+        p.answerEveryWord();
         QCOMPARE(p.s.messageBox->shown.size(), 1);
         QVERIFY(p.s.messageBox->shown[0].text.contains(QStringLiteral("n'a pas pu être")));
         QCOMPARE(p.s.messageBox->shown[0].flags, 16);
@@ -523,10 +507,9 @@ private slots:
     void repereSeriesRevealsThePiecesOfTheRealPuzzle() {
         for (const int errors : {3, 4}) {
             Exercice p;
-            p.choose(2, 0);
+            p.startSeries(2, 0);
             auto* tierce = p.s.form<Tierce>(QStringLiteral("Tierce"));
             QVERIFY(tierce);
-            p.press(13);
             for (int word = 0; word <= 9; ++word) {
                 p.press(word);
                 const bool oui = word <= 4;
@@ -544,10 +527,9 @@ private slots:
     // Distingue: a sentence button heard puts its sentence, run together, in the dictation box.
     void distingueSentenceButtonFillsTheDictationBox() {
         Exercice p;
-        p.choose(3, 0);
+        p.startSeries(3, 0);
         auto* tierce = p.s.form<Tierce>(QStringLiteral("Tierce"));
         QVERIFY(tierce);
-        p.press(13);
         p.press(4);
         QVERIFY(!tierce->texte()->text().isEmpty());
         QVERIFY(!tierce->texte()->text().contains(u' '));
