@@ -90,17 +90,21 @@ class TestTierce : public QObject {
         return s.principale()->findChild<QTimer*>(QStringLiteral("Timer4"));
     }
 
+    // The first point of the sentence box where a click puts the caret at position; past the
+    // box's right end when there is none.
+    QPoint caretPoint(QLineEdit* box, int position) {
+        int x = 0;
+        while (x < box->width() && box->cursorPositionAt(QPoint(x, box->height() / 2)) != position)
+            ++x;
+        return QPoint(x, box->height() / 2);
+    }
+
     // Clicks in the sentence box so that the caret lands at position.
     void clickAt(QLineEdit* box, int position) {
-        for (int x = 0; x < box->width(); ++x) {
-            const QPoint at(x, box->height() / 2);
-            if (box->cursorPositionAt(at) == position) {
-                QTest::mouseClick(box, Qt::LeftButton, {}, at);
-                QCoreApplication::processEvents();
-                return;
-            }
-        }
-        QFAIL("no place in the box for that caret position");
+        const QPoint at = caretPoint(box, position);
+        QVERIFY2(at.x() < box->width(), "no place in the box for that caret position");
+        QTest::mouseClick(box, Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
     }
 
 private slots:
@@ -141,30 +145,50 @@ private slots:
         QCOMPARE(g.PhraseOrigine, QStringLiteral("How are you ?"));
     }
 
-    void tenWrongCorrectionsOfOneSentenceEndTheSeriesWithZero() {
+    // One sentence corrected ten times ends the series. Only the signed-in pupil's row takes
+    // the score: ten wrong corrections store zero; the guest's or a missing row's right ones
+    // store nothing anywhere.
+    void tenCorrectionsOfOneSentenceEndTheSeries_data() {
+        QTest::addColumn<QString>("pupil");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<int>("stored"); // Zoé's score after the series
+        QTest::newRow("ten wrong") << Pupil << QStringLiteral("I am 10.") << false << 0;
+        QTest::newRow("guest") << QStringLiteral("Invité") << QStringLiteral("I am ten.") << true
+                               << 5;
+        QTest::newRow("no row") << QStringLiteral("Personne") << QStringLiteral("I am ten.") << true
+                                << 5;
+    }
+    void tenCorrectionsOfOneSentenceEndTheSeries() {
+        QFETCH(QString, pupil);
+        QFETCH(QString, typed);
+        QFETCH(bool, right);
+        QFETCH(int, stored);
         Scenario s;
         addSentence(s, QStringLiteral("190"), QStringLiteral("I am ten."));
-        Tierce* tierce = open(s, 4, QStringLiteral("Dictee10"), 48);
+        Tierce* tierce = open(s, 4, QStringLiteral("Dictee10"), 48, pupil);
         QVERIFY(s.addRow(Schema::Table::Gestion, {{Schema::Field::Nom, QStringLiteral("Autre")}}));
         const QVariant autre = s.pupilField(QStringLiteral("Autre"), QStringLiteral("Dictee10"));
+        const QVariant guest = s.pupilField(QStringLiteral("Invité"), QStringLiteral("Dictee10"));
         Général& g = s->general();
         for (int round = 1; round <= 10; ++round) {
             g.DernierMot = 14; // "Ecouter" was pressed in between: the sentence is heard anew
             releaseSentence(s, tierce, 0);
-            answer(tierce, QStringLiteral("I am 10."));
+            answer(tierce, typed);
             if (round < 10) {
-                QCOMPARE(g.Erreurs, round);
+                QCOMPARE(right ? g.Reussites : g.Erreurs, round);
                 QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee10")).toInt(), 5);
                 QVERIFY(!endOfSeriesSound(s)->isActive());
             }
         }
-        QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee10")).toInt(), 0);
+        QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee10")).toInt(), stored);
         QCOMPARE(s.pupilField(QStringLiteral("Autre"), QStringLiteral("Dictee10")), autre);
+        QCOMPARE(s.pupilField(QStringLiteral("Invité"), QStringLiteral("Dictee10")), guest);
         QCOMPARE(g.Reussites, 0);
         QCOMPARE(g.Erreurs, 0);
         QVERIFY(endOfSeriesSound(s)->isActive());
-        QCOMPARE(s.principale()->commande(0)->color(), unsigned(Red));
-        QVERIFY(s.messageBox->shown.isEmpty());
+        QCOMPARE(s.principale()->commande(0)->color(), unsigned(right ? Green : Red));
+        QVERIFY2(s.messageBox->shown.isEmpty(), qPrintable(s.messageBox->shown.value(0).text));
         // The sentence table is in use again for the next series.
         QCOMPARE(s.principale()->data().recordSource(), Schema::Table::Compte);
     }
@@ -201,29 +225,6 @@ private slots:
         QVERIFY(tierce->motsCorriges().isEmpty());
         QVERIFY(s.principale()->commande(0)->isEnabled());
         QCOMPARE(s.messageBox->shown.size(), 1);
-    }
-
-    void guestOrMissingPupilStoresNothing_data() {
-        QTest::addColumn<QString>("pupil");
-        QTest::newRow("guest") << QStringLiteral("Invité");
-        QTest::newRow("no row") << QStringLiteral("Personne");
-    }
-    void guestOrMissingPupilStoresNothing() {
-        QFETCH(QString, pupil);
-        Scenario s;
-        addSentence(s, QStringLiteral("100"), QStringLiteral("Hello !"));
-        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39, pupil);
-        const QVariant guest = s.pupilField(QStringLiteral("Invité"), QStringLiteral("Dictee1"));
-        for (int round = 0; round < 10; ++round) {
-            s->general().DernierMot = 14;
-            releaseSentence(s, tierce, 0);
-            answer(tierce, QStringLiteral("Hello!"));
-        }
-        QCOMPARE(s.pupilField(QStringLiteral("Invité"), QStringLiteral("Dictee1")), guest);
-        QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee1")).toInt(), 5);
-        QCOMPARE(s->general().Reussites, 0);
-        QVERIFY(endOfSeriesSound(s)->isActive());
-        QVERIFY2(s.messageBox->shown.isEmpty(), qPrintable(s.messageBox->shown.value(0).text));
     }
 
     void scoreThatCannotBeWrittenIsReported() {
@@ -273,10 +274,8 @@ private slots:
         releaseSentence(s, tierce, 1);
         QLineEdit* box = tierce->texte();
         QCOMPARE(box->text(), QStringLiteral("Howareyou?"));
-        int x = 0;
-        while (x < box->width() && box->cursorPositionAt(QPoint(x, box->height() / 2)) != 3)
-            ++x;
-        const QPoint at(x, box->height() / 2);
+        const QPoint at = caretPoint(box, 3);
+        QVERIFY(at.x() < box->width());
         const auto send = [&](QEvent::Type type, Qt::MouseButton button) {
             QMouseEvent event(type, at, box->mapToGlobal(at), button,
                               type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
