@@ -47,73 +47,56 @@ private slots:
     void initTestCase() { QVERIFY(QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb"))); }
 
     void totalShowsItsTrophiesCupsAndMedals_data() {
+        QTest::addColumn<QVariantMap>("scores");
         QTest::addColumn<int>("total");
         QTest::addColumn<int>("trophies");
         QTest::addColumn<int>("cups");
         QTest::addColumn<int>("medals");
-        QTest::newRow("0") << 0 << 0 << 0 << 0;
-        QTest::newRow("7") << 7 << 0 << 0 << 7;
-        QTest::newRow("10") << 10 << 0 << 1 << 0;
-        QTest::newRow("47") << 47 << 0 << 4 << 7;
-        QTest::newRow("305") << 305 << 3 << 0 << 5;
-        QTest::newRow("499") << 499 << 4 << 9 << 9;
+        QTest::newRow("0") << scoresAddingUpTo(0) << 0 << 0 << 0 << 0;
+        QTest::newRow("7") << scoresAddingUpTo(7) << 7 << 0 << 0 << 7;
+        QTest::newRow("10") << scoresAddingUpTo(10) << 10 << 0 << 1 << 0;
+        QTest::newRow("47") << scoresAddingUpTo(47) << 47 << 0 << 4 << 7;
+        QTest::newRow("305") << scoresAddingUpTo(305) << 305 << 3 << 0 << 5;
+        QTest::newRow("499") << scoresAddingUpTo(499) << 499 << 4 << 9 << 9;
+        // The full score shows the diploma with the name instead of the upper labels.
+        QTest::newRow("500") << scoresAddingUpTo(500) << 500 << 0 << 0 << 0;
+        // Above the full score (a column written outside the program): the four trophy places
+        // are full and no diploma shows.
+        QVariantMap above = scoresAddingUpTo(490);
+        above[QStringLiteral("Comptine10")] = 22;
+        QTest::newRow("512") << above << 512 << 4 << 1 << 2;
     }
     void totalShowsItsTrophiesCupsAndMedals() {
+        QFETCH(QVariantMap, scores);
         QFETCH(int, total);
         QFETCH(int, trophies);
         QFETCH(int, cups);
         QFETCH(int, medals);
-        ScoresPartie p(scoresAddingUpTo(total));
+        ScoresPartie p(scores);
         QVERIFY(p.ok);
         Recompense* r = p.score();
         QVERIFY(r);
         QVERIFY(r->isVisible());
+        const bool diploma = total == 500;
         QCOMPARE(r->total(), total);
-        QCOMPARE(p.control<FXLabel>(r, "Label1(1)")->caption(),
-                 QStringLiteral(" SCORE : ") + QString::number(total));
-        QCOMPARE(p.control<FXLabel>(r, "Label1(0)")->caption(), Lea);
-        QVERIFY(p.control(r, "Label1(0)")->isVisible());
-        QVERIFY(p.control(r, "Label1(1)")->isVisible());
-        QVERIFY(!p.control(r, "Label2")->isVisible());
+        if (!diploma)
+            QCOMPARE(p.control<FXLabel>(r, "Label1(1)")->caption(),
+                     QStringLiteral(" SCORE : ") + QString::number(total));
+        QCOMPARE(p.control<FXLabel>(r, diploma ? "Label2" : "Label1(0)")->caption(), Lea);
+        QCOMPARE(p.control(r, "Label1(0)")->isVisible(), !diploma);
+        QCOMPARE(p.control(r, "Label1(1)")->isVisible(), !diploma);
+        QCOMPARE(p.control(r, "Label2")->isVisible(), diploma);
         QCOMPARE(picturesShown(r, "trophee", 4), trophies);
         QCOMPARE(picturesShown(r, "Coupe", 9), cups);
         QCOMPARE(picturesShown(r, "Medaille", 9), medals);
-        QVERIFY(samePicture(r->page()->picture(), p.media("recompen.jpg")));
+        QVERIFY(
+            samePicture(r->page()->picture(), p.media(diploma ? "diplome.jpg" : "recompen.jpg")));
         if (medals > 0)
             QVERIFY(p.control<QLabel>(r, "Medaille(1)")->pixmap().toImage() ==
                     QImage(p.media("medaille.jpg")).convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(p.control<FXShape>(r, "Bouton(0)")->caption(), QStringLiteral("Détail"));
+        QCOMPARE(p.control<FXShape>(r, "Bouton(0)")->caption(),
+                 diploma ? QStringLiteral("Imprimer") : QStringLiteral("Détail"));
         QVERIFY(p.control(r, "Bouton(0)")->isVisible() && p.control(r, "Bouton(1)")->isVisible());
-    }
-
-    void fullScoreShowsTheDiplomaWithTheNameAndNoUpperLabels() {
-        ScoresPartie p(scoresAddingUpTo(500));
-        Recompense* r = p.score();
-        QVERIFY(r);
-        QCOMPARE(r->total(), 500);
-        QVERIFY(samePicture(r->page()->picture(), p.media("diplome.jpg")));
-        QVERIFY(!p.control(r, "Label1(0)")->isVisible());
-        QVERIFY(!p.control(r, "Label1(1)")->isVisible());
-        QVERIFY(p.control(r, "Label2")->isVisible());
-        QCOMPARE(p.control<FXLabel>(r, "Label2")->caption(), Lea);
-        QCOMPARE(p.control<FXShape>(r, "Bouton(0)")->caption(), QStringLiteral("Imprimer"));
-        QCOMPARE(picturesShown(r, "trophee", 4) + picturesShown(r, "Coupe", 9) +
-                     picturesShown(r, "Medaille", 9),
-                 0);
-    }
-
-    void totalAboveTheFullScoreFillsTheFourTrophyPlacesWithoutDiploma() {
-        QVariantMap scores = scoresAddingUpTo(490);
-        scores[QStringLiteral("Comptine10")] = 22; // written outside the program
-        ScoresPartie p(scores);
-        Recompense* r = p.score();
-        QVERIFY(r);
-        QCOMPARE(r->total(), 512);
-        QCOMPARE(p.control<FXLabel>(r, "Label1(1)")->caption(), QStringLiteral(" SCORE : 512"));
-        QCOMPARE(picturesShown(r, "trophee", 4), 4);
-        QCOMPARE(picturesShown(r, "Coupe", 9), 1);
-        QCOMPARE(picturesShown(r, "Medaille", 9), 2);
-        QVERIFY(samePicture(r->page()->picture(), p.media("recompen.jpg")));
     }
 
     void missingPupilRowShowsTheNameAndNothingEarned() {
@@ -132,52 +115,55 @@ private slots:
             QCOMPARE(b->bar(i)->width(), 0);
     }
 
-    void noToTheDiplomaQuestionLeavesTheWindowAsItWas() {
-        ScoresPartie p(scoresAddingUpTo(500));
-        Recompense* r = p.score();
-        p.s.messageBox->answers = {MsgBox::No};
-        p.click(r, "Bouton(0)");
-        QCOMPARE(p.s.messageBox->shown.size(), 1);
-        QCOMPARE(p.s.messageBox->shown[0].text, Question);
-        QCOMPARE(p.s.messageBox->shown[0].flags, QuestionFlags);
-        QCOMPARE(p.s.messageBox->shown[0].title, QStringLiteral("Bilan"));
-        QVERIFY(p.s.printer->pages.isEmpty());
-        QCOMPARE(p.s.form<Recompense>("Recompense"), r);
-        QVERIFY(p.control(r, "Bouton(0)")->isVisible() && p.control(r, "Bouton(1)")->isVisible());
-        QVERIFY(p.control(r, "Label2")->isVisible());
-        QVERIFY(!p.s.form<Bilan>("Bilan"));
+    // "Imprimer" on the diploma asks first. A printed diploma, without its buttons, opens the
+    // report; "No" or a failing printer leave the window as it was.
+    void printingTheDiplomaAsksFirst_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("printerFails");
+        QTest::newRow("no") << MsgBox::No << false;
+        QTest::newRow("printed") << MsgBox::Yes << false;
+        QTest::newRow("printer fails") << MsgBox::Yes << true;
     }
-
-    void diplomaIsPrintedWithoutItsButtonsThenTheReportOpens() {
+    void printingTheDiplomaAsksFirst() {
+        QFETCH(int, answer);
+        QFETCH(bool, printerFails);
         ScoresPartie p(scoresAddingUpTo(500));
         Recompense* r = p.score();
         const QRect button = p.control(r, "Bouton(0)")->geometry();
-        p.s.messageBox->answers = {MsgBox::Yes};
+        if (printerFails)
+            p.s.printer->outcome = {
+                PrintOutcome::Status::Failed, {}, QStringLiteral("Hors ligne.")};
+        p.s.messageBox->answers = {answer};
         p.click(r, "Bouton(0)");
-        QCOMPARE(p.s.printer->pages.size(), 1);
-        const FakePrinter::Page& page = p.s.printer->pages[0];
-        QCOMPARE(page.documentName, QStringLiteral("Diplôme"));
-        QCOMPARE(page.image.size(), PageFace::Size);
-        // Where the button was, the diploma's own picture shows.
-        const QImage diploma = QImage(p.media("diplome.jpg")).convertToFormat(QImage::Format_RGB32);
-        QVERIFY(distance(page.image.pixel(button.center()), diploma.pixel(button.center())) < 8);
-        QCOMPARE(p.s.messageBox->shown.size(), 1); // printed: nothing more to say
-        QVERIFY(p.s.form<Bilan>("Bilan"));
-        QVERIFY(p.s.isShown("Bilan"));
-        QVERIFY(!p.s.form<Recompense>("Recompense"));
-    }
-
-    void printingFailureIsReportedAndTheWindowStays() {
-        ScoresPartie p(scoresAddingUpTo(500));
-        Recompense* r = p.score();
-        p.s.printer->outcome = {PrintOutcome::Status::Failed, {}, QStringLiteral("Hors ligne.")};
-        p.s.messageBox->answers = {MsgBox::Yes};
-        p.click(r, "Bouton(0)");
-        QCOMPARE(p.s.messageBox->shown.size(), 2);
-        QVERIFY(p.s.messageBox->shown[1].text.endsWith(QStringLiteral("Hors ligne.")));
-        QCOMPARE(MsgBox::icon(p.s.messageBox->shown[1].flags), MsgBox::Critical);
+        const auto& shown = p.s.messageBox->shown;
+        QCOMPARE(shown.size(), printerFails ? 2 : 1); // printed: nothing more to say
+        QCOMPARE(shown[0].text, Question);
+        QCOMPARE(shown[0].flags, QuestionFlags);
+        QCOMPARE(shown[0].title, QStringLiteral("Bilan"));
+        if (answer == MsgBox::No)
+            QVERIFY(p.s.printer->pages.isEmpty());
+        if (printerFails) {
+            QVERIFY(shown[1].text.endsWith(QStringLiteral("Hors ligne.")));
+            QCOMPARE(MsgBox::icon(shown[1].flags), MsgBox::Critical);
+        }
+        if (answer == MsgBox::Yes && !printerFails) {
+            QCOMPARE(p.s.printer->pages.size(), 1);
+            const FakePrinter::Page& page = p.s.printer->pages[0];
+            QCOMPARE(page.documentName, QStringLiteral("Diplôme"));
+            QCOMPARE(page.image.size(), PageFace::Size);
+            // Where the button was, the diploma's own picture shows.
+            const QImage diploma =
+                QImage(p.media("diplome.jpg")).convertToFormat(QImage::Format_RGB32);
+            QVERIFY(distance(page.image.pixel(button.center()), diploma.pixel(button.center())) <
+                    8);
+            QVERIFY(p.s.form<Bilan>("Bilan"));
+            QVERIFY(p.s.isShown("Bilan"));
+            QVERIFY(!p.s.form<Recompense>("Recompense"));
+            return;
+        }
         QCOMPARE(p.s.form<Recompense>("Recompense"), r);
         QVERIFY(p.control(r, "Bouton(0)")->isVisible() && p.control(r, "Bouton(1)")->isVisible());
+        QVERIFY(p.control(r, "Label2")->isVisible());
         QVERIFY(!p.s.form<Bilan>("Bilan"));
     }
 
@@ -235,24 +221,15 @@ private slots:
         }
     }
 
-    void noToTheReportQuestionLeavesTheReportAsItWas() {
-        QVariantMap scores = scoresAddingUpTo(0);
-        scores[QStringLiteral("Metier")] = 9;
-        ScoresPartie p(scores);
-        Bilan* b = p.detail();
-        p.s.messageBox->answers = {MsgBox::No};
-        p.click(b, "Boulan(0)");
-        QCOMPARE(p.s.messageBox->shown.last().text, ReportQuestion);
-        QCOMPARE(p.s.messageBox->shown.last().flags, QuestionFlags);
-        QCOMPARE(p.s.messageBox->shown.last().title, QStringLiteral("Bilan"));
-        QVERIFY(p.s.printer->pages.isEmpty());
-        QCOMPARE(p.s.form<Bilan>("Bilan"), b);
-        QVERIFY(p.control(b, "Boulan(0)")->isVisible() && p.control(b, "Boulan(1)")->isVisible());
-        QCOMPARE(b->bar(3)->width(), 8);
-        QVERIFY(!p.s.form<Recompense>("Recompense"));
+    // "Imprimer" on the report asks first: "No" leaves the report as it was; a report printed
+    // without its buttons gives way to the rewards.
+    void printingTheReportAsksFirst_data() {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("no") << MsgBox::No;
+        QTest::newRow("printed") << MsgBox::Yes;
     }
-
-    void reportIsPrintedWithoutItsButtonsThenTheRewardsReopen() {
+    void printingTheReportAsksFirst() {
+        QFETCH(int, answer);
         QVariantMap scores = scoresAddingUpTo(0);
         scores[QStringLiteral("Metier")] = 9;
         ScoresPartie p(scores);
@@ -260,8 +237,20 @@ private slots:
         const QImage before = b->page()->grab().toImage();
         const QRect button = p.control(b, "Boulan(0)")->geometry();
         const QPoint barAt = b->bar(3)->geometry().center();
-        p.s.messageBox->answers = {MsgBox::Yes};
+        p.s.messageBox->answers = {answer};
         p.click(b, "Boulan(0)");
+        QCOMPARE(p.s.messageBox->shown.last().text, ReportQuestion);
+        QCOMPARE(p.s.messageBox->shown.last().flags, QuestionFlags);
+        QCOMPARE(p.s.messageBox->shown.last().title, QStringLiteral("Bilan"));
+        if (answer == MsgBox::No) {
+            QVERIFY(p.s.printer->pages.isEmpty());
+            QCOMPARE(p.s.form<Bilan>("Bilan"), b);
+            QVERIFY(p.control(b, "Boulan(0)")->isVisible() &&
+                    p.control(b, "Boulan(1)")->isVisible());
+            QCOMPARE(b->bar(3)->width(), 8);
+            QVERIFY(!p.s.form<Recompense>("Recompense"));
+            return;
+        }
         QCOMPARE(p.s.printer->pages.size(), 1);
         const QImage printed = p.s.printer->pages[0].image;
         QCOMPARE(p.s.printer->pages[0].documentName, QStringLiteral("Bilan"));
