@@ -51,6 +51,12 @@ class TestInscription : public QObject {
     FXShape* button(Scenario& s, int i) {
         return signIn(s)->findChild<FXShape*>(QStringLiteral("FXShape1(%1)").arg(i));
     }
+    const FakeMessageBox::Shown& lastMessage(Scenario& s) { return s.messageBox->shown.last(); }
+    // The pupil's password typed into its box, then "Départ" pressed.
+    void enter(Scenario& s, const QString& password) {
+        signIn(s)->pupilPassword()->setText(password);
+        press(button(s, 2));
+    }
 
 private slots:
     void emptyTableGivesEmptyListsAndKeepsTheGroups() {
@@ -108,8 +114,7 @@ private slots:
         QCOMPARE(s->general().NomChoisi, QStringLiteral("Léa"));
         pick(groups(s), QStringLiteral("CE1"));
         QVERIFY(s->general().NomChoisi.isEmpty());
-        signIn(s)->pupilPassword()->setText(QStringLiteral("abc"));
-        press(button(s, 2));
+        enter(s, QStringLiteral("abc"));
         QCOMPARE(s.messageBox->shown.size(), 1);
         QVERIFY(s.messageBox->shown[0].text.startsWith(QStringLiteral("Clique sur ton nom")));
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
@@ -123,13 +128,10 @@ private slots:
         pick(names(s), QStringLiteral("O'Brien \"Jo\""));
         QCOMPARE(s->general().NomEleve, QStringLiteral("O'Brien \"Jo\""));
         press(button(s, 2));
-        QCOMPARE(s.messageBox->shown.last().text, QStringLiteral("Quel est ton mot de passe ?"));
-        signIn(s)->pupilPassword()->setText(QStringLiteral("AB"));
-        press(button(s, 2));
-        QCOMPARE(s.messageBox->shown.last().text,
-                 QStringLiteral("Ce n'est pas le bon mot de passe."));
-        signIn(s)->pupilPassword()->setText(QStringLiteral("ab"));
-        press(button(s, 2));
+        QCOMPARE(lastMessage(s).text, QStringLiteral("Quel est ton mot de passe ?"));
+        enter(s, QStringLiteral("AB"));
+        QCOMPARE(lastMessage(s).text, QStringLiteral("Ce n'est pas le bon mot de passe."));
+        enter(s, QStringLiteral("ab"));
         QCOMPARE(s.messageBox->shown.size(), 2);
         QVERIFY(!s->forms().isLoaded(QStringLiteral("Inscription")));
         QVERIFY(s.isShown(QStringLiteral("Seconde")));
@@ -146,17 +148,13 @@ private slots:
         // What was read before (Léa's password) never lets the guest in.
         pick(names(s), QStringLiteral("Léa"));
         pick(names(s), QStringLiteral("Invité"));
-        signIn(s)->pupilPassword()->setText(QStringLiteral("xyz"));
-        press(button(s, 2));
-        QCOMPARE(s.messageBox->shown.last().text,
-                 QStringLiteral("Ce n'est pas le bon mot de passe."));
-        signIn(s)->pupilPassword()->setText(Scenario::GuestPassword);
-        press(button(s, 2));
+        enter(s, QStringLiteral("xyz"));
+        QCOMPARE(lastMessage(s).text, QStringLiteral("Ce n'est pas le bon mot de passe."));
+        enter(s, Scenario::GuestPassword);
         QVERIFY(s.isShown(QStringLiteral("Seconde")));
         QCOMPARE(s->general().NomChoisi, QStringLiteral("Invité"));
         // The chooser starts on the word labels.
-        QCOMPARE(s.form<Principale>(QStringLiteral("Principale"))->data().recordSource(),
-                 Schema::Table::Imagier);
+        QCOMPARE(s.principale()->data().recordSource(), Schema::Table::Imagier);
     }
 
     void aPasswordWithADoubleQuoteIsTypedAsItIs() {
@@ -176,8 +174,8 @@ private slots:
         s.registerProbe(QStringLiteral("Gestion"));
         s.start();
         press(button(s, 3));
-        QCOMPARE(s.messageBox->shown.last().title, QStringLiteral("Mot de passe pour la gestion"));
-        QCOMPARE(s.messageBox->shown.last().text.split(u'\n').size(), 3);
+        QCOMPARE(lastMessage(s).title, QStringLiteral("Mot de passe pour la gestion"));
+        QCOMPARE(lastMessage(s).text.split(u'\n').size(), 3);
         QCOMPARE(signIn(s)->managementPassword()->text(), QStringLiteral("pivoine"));
         QCOMPARE(s->settings().read(Options::Configuration, Options::MotDePasse),
                  QStringLiteral("pivoine"));
@@ -193,10 +191,9 @@ private slots:
         s.start();
         signIn(s)->managementPassword()->setText(QStringLiteral("pivoine"));
         press(button(s, 3));
-        QCOMPARE(s.messageBox->shown.last().text,
-                 QStringLiteral("Ce n'est pas le bon mot de passe !"));
-        QCOMPARE(s.messageBox->shown.last().flags, 16);
-        QCOMPARE(s.messageBox->shown.last().title, QStringLiteral("GESTION"));
+        QCOMPARE(lastMessage(s).text, QStringLiteral("Ce n'est pas le bon mot de passe !"));
+        QCOMPARE(lastMessage(s).flags, 16);
+        QCOMPARE(lastMessage(s).title, QStringLiteral("GESTION"));
         QVERIFY(!s.isShown(QStringLiteral("Gestion")));
     }
 
@@ -225,14 +222,13 @@ private slots:
         form->confirmationBox()->setText(QStringLiteral(" z9"));
         form->nameBox()->setText(QStringLiteral("léa"));
         press(ok);
-        QCOMPARE(s.messageBox->shown.last().text,
-                 QStringLiteral("Ce nom existe aussi dans la liste"));
+        QCOMPARE(lastMessage(s).text, QStringLiteral("Ce nom existe aussi dans la liste"));
 
         form->nameBox()->setText(QStringLiteral(" Noé "));
         form->groupBox()->setEditText(QStringLiteral("CP"));
         s.messageBox->answers = {MsgBox::No};
         press(ok);
-        QCOMPARE(s.messageBox->shown.last().title, QStringLiteral("Inscription"));
+        QCOMPARE(lastMessage(s).title, QStringLiteral("Inscription"));
         QCOMPARE(s.rowCount(Schema::Table::Gestion), 2);
         QVERIFY(form->isVisible());
         QCOMPARE(form->nameBox()->text(), QStringLiteral(" Noé "));
