@@ -30,8 +30,7 @@ QSet<int> range(int from, int to) {
 QSet<QString> keys(const QSet<int>& indexes, bool twoDigits = false) {
     QSet<QString> set;
     for (int i : indexes)
-        set.insert(twoDigits ? QStringLiteral("k%1").arg(i, 2, 10, QChar(u'0'))
-                             : QStringLiteral("k%1").arg(i));
+        set.insert(QStringLiteral("k%1").arg(i, twoDigits ? 2 : 1, 10, QChar(u'0')));
     return set;
 }
 
@@ -69,18 +68,18 @@ struct Shape {
             const double dx = (p.x() - numbers[0] - rx) / rx, dy = (p.y() - numbers[1] - ry) / ry;
             return dx * dx + dy * dy <= 1;
         }
-        QPolygon polygon;
-        for (int i = 0; i + 1 < numbers.size(); i += 2)
-            polygon << QPoint(numbers[i], numbers[i + 1]);
-        return polygon.containsPoint(p, Qt::OddEvenFill);
+        return polygon().containsPoint(p, Qt::OddEvenFill);
     }
     QRect bounds() const {
         if (kind != u"poly")
             return QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
+        return polygon().boundingRect();
+    }
+    QPolygon polygon() const {
         QPolygon polygon;
         for (int i = 0; i + 1 < numbers.size(); i += 2)
             polygon << QPoint(numbers[i], numbers[i + 1]);
-        return polygon.boundingRect();
+        return polygon;
     }
 };
 
@@ -137,14 +136,15 @@ QSet<int> reachableIndexes(const HotspotFile& file) {
 class TestContentPictures : public QObject {
     Q_OBJECT
 
-    // Picture, highlight picture and hotspot file agree in size; the hotspots are exactly the
-    // expected indexes, lie on the picture and each can be reached by the mouse.
-    void checkHotspotPicture(const QString& picture, const QString& highlight,
-                             const QString& hotspots, const QSet<int>& expected) {
-        const QImage image(media(QStringLiteral("Bitmap/") + picture));
-        const QImage lit(media(QStringLiteral("Bitmap/") + highlight));
-        QVERIFY2(!image.isNull(), qPrintable(picture));
-        QVERIFY2(!lit.isNull(), qPrintable(highlight));
+    // Picture Bitmap/NAME.Jpg, highlight picture Bitmap/HNAME.Jpg and hotspot file agree in
+    // size; the hotspots are exactly the expected indexes, lie on the picture and each can be
+    // reached by the mouse.
+    void checkHotspotPicture(const QString& name, const QString& hotspots,
+                             const QSet<int>& expected) {
+        const QImage image(media(QStringLiteral("Bitmap/") + name + QStringLiteral(".Jpg")));
+        const QImage lit(media(QStringLiteral("Bitmap/H") + name + QStringLiteral(".Jpg")));
+        QVERIFY2(!image.isNull(), qPrintable(name));
+        QVERIFY2(!lit.isNull(), qPrintable(QStringLiteral("H") + name));
         QCOMPARE(lit.size(), image.size());
         const HotspotFile file = readHotspots(media(QStringLiteral("Hotspot/") + hotspots));
         QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
@@ -190,14 +190,11 @@ private slots:
             const auto wav =
                 file.open(QIODevice::ReadOnly) ? parseWave(file.readAll()) : std::nullopt;
             QVERIFY2(wav && wav->dataSize > 1000, qPrintable(colonne + key));
-            QCOMPARE(wav->format.formatTag, quint16(1));
-            QCOMPARE(wav->format.channels, quint16(1));
-            QCOMPARE(wav->format.samplesPerSec, quint32(11025));
-            QCOMPARE(wav->format.bitsPerSample, quint16(8));
+            const WaveFormatHeader& f = wav->format; // 8-bit mono PCM at 11025 Hz
+            QCOMPARE((QList<uint>{f.formatTag, f.channels, f.samplesPerSec, f.bitsPerSample}),
+                     (QList<uint>{1, 1, 11025, 8}));
         }
-        checkHotspotPicture(colonne + QStringLiteral(".Jpg"),
-                            QStringLiteral("H") + colonne + QStringLiteral(".Jpg"),
-                            hotspots + QStringLiteral(".hsp"),
+        checkHotspotPicture(colonne, hotspots + QStringLiteral(".hsp"),
                             secondList ? range(0, 9) + range(11, 17) : range(0, 9));
     }
 
@@ -217,9 +214,7 @@ private slots:
     void exerciseListsHotspotsFollowTheExerciseTable() {
         QFETCH(QString, list);
         QFETCH(QSet<int>, indexes);
-        checkHotspotPicture(list + QStringLiteral(".Jpg"),
-                            QStringLiteral("H") + list + QStringLiteral(".Jpg"),
-                            list + QStringLiteral(".hsp"), indexes);
+        checkHotspotPicture(list, list + QStringLiteral(".hsp"), indexes);
     }
 
     void windowPicturesLoad() {
@@ -259,26 +254,27 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray avi = file.readAll();
         QVERIFY(avi.startsWith("RIFF") && avi.mid(8, 4) == "AVI ");
+        const auto u32 = [&](qsizetype at) {
+            return qFromLittleEndian<quint32>(avi.constData() + at);
+        };
         const qsizetype avih = avi.indexOf("avih");
         QVERIFY(avih > 0);
-        const quint32 declared = qFromLittleEndian<quint32>(avi.constData() + avih + 8 + 16);
-        const int width = int(qFromLittleEndian<quint32>(avi.constData() + avih + 8 + 32));
-        const int height = int(qFromLittleEndian<quint32>(avi.constData() + avih + 8 + 36));
+        const quint32 declared = u32(avih + 8 + 16);
+        const QSize frameSize(int(u32(avih + 8 + 32)), int(u32(avih + 8 + 36)));
         QVERIFY(avi.indexOf("strh") > 0 && avi.mid(avi.indexOf("strh") + 8, 8) == "vidsMJPG");
         const qsizetype movi = avi.indexOf("movi");
         const qsizetype idx1 = avi.lastIndexOf("idx1");
         QVERIFY(movi > 0 && idx1 > movi);
         QList<QByteArray> frames;
         for (qsizetype at = movi + 4; at + 8 <= idx1;) {
-            const quint32 size = qFromLittleEndian<quint32>(avi.constData() + at + 4);
+            const quint32 size = u32(at + 4);
             if (avi.mid(at, 4) == "00dc")
                 frames << avi.mid(at + 8, size);
             at += 8 + size + (size % 2);
         }
         QVERIFY(frames.size() >= 136);
         QCOMPARE(quint32(frames.size()), declared);
-        QCOMPARE(qFromLittleEndian<quint32>(avi.constData() + idx1 + 4),
-                 quint32(16 * frames.size()));
+        QCOMPARE(u32(idx1 + 4), quint32(16 * frames.size()));
         // A range is played up to the first frame of the next one, which stays on screen:
         // after "Bravo !" (14-49) or "Oh non…" (49-84) the teacher is back at rest.
         for (const int boundary : {49, 84, 94, 104})
@@ -288,7 +284,7 @@ private slots:
         for (const QByteArray& frame : {frames.first(), frames.at(135), frames.last()}) {
             const QImage image = QImage::fromData(frame, "JPG");
             QVERIFY(!image.isNull());
-            QCOMPARE(image.size(), QSize(width, height));
+            QCOMPARE(image.size(), frameSize);
         }
     }
 };
