@@ -2,6 +2,7 @@
 // in the right format for every key, its picture, highlight picture and hotspot file whose
 // hotspots match the word buttons and can all be reached; the menus, backgrounds, results,
 // rewards, puzzles and the teacher animation are there and readable.
+#include "shell/controls/HotspotMap.h"
 #include "sound/WaveFile.h"
 
 #include <QFile>
@@ -55,82 +56,6 @@ QString media(const QString& relative) {
     return ProgramDir + u'/' + relative;
 }
 
-struct Shape {
-    int index;
-    QString kind;
-    QList<int> numbers;
-
-    bool contains(QPoint p) const {
-        if (kind == u"rect")
-            return QRect(numbers[0], numbers[1], numbers[2], numbers[3]).contains(p);
-        if (kind == u"ellipse") {
-            const double rx = numbers[2] / 2.0, ry = numbers[3] / 2.0;
-            const double dx = (p.x() - numbers[0] - rx) / rx, dy = (p.y() - numbers[1] - ry) / ry;
-            return dx * dx + dy * dy <= 1;
-        }
-        return polygon().containsPoint(p, Qt::OddEvenFill);
-    }
-    QRect bounds() const {
-        if (kind != u"poly")
-            return QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
-        return polygon().boundingRect();
-    }
-    QPolygon polygon() const {
-        QPolygon polygon;
-        for (int i = 0; i + 1 < numbers.size(); i += 2)
-            polygon << QPoint(numbers[i], numbers[i + 1]);
-        return polygon;
-    }
-};
-
-struct HotspotFile {
-    QSize size;
-    QList<Shape> shapes;
-    QString error;
-};
-
-HotspotFile readHotspots(const QString& path) {
-    HotspotFile result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("missing ") + path;
-        return result;
-    }
-    for (const QString& raw : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
-        if (fields[0] == u"size" && fields.size() == 3) {
-            result.size = QSize(fields[1].toInt(), fields[2].toInt());
-            continue;
-        }
-        Shape shape{fields[0].toInt(), fields.value(1), {}};
-        for (int i = 2; i < fields.size(); ++i)
-            shape.numbers << fields[i].toInt();
-        const bool boxShape = (shape.kind == u"rect" || shape.kind == u"ellipse");
-        if ((boxShape && shape.numbers.size() != 4) ||
-            (shape.kind == u"poly" && (shape.numbers.size() < 6 || shape.numbers.size() % 2)) ||
-            (!boxShape && shape.kind != u"poly"))
-            result.error = QStringLiteral("bad line: ") + line;
-        result.shapes << shape;
-    }
-    return result;
-}
-
-// The indexes that win somewhere on the picture (first listed shape wins where they overlap).
-QSet<int> reachableIndexes(const HotspotFile& file) {
-    QSet<int> reached;
-    for (int y = 0; y < file.size.height(); y += 2)
-        for (int x = 0; x < file.size.width(); x += 2)
-            for (const Shape& shape : file.shapes)
-                if (shape.contains(QPoint(x, y))) {
-                    reached.insert(shape.index);
-                    break;
-                }
-    return reached;
-}
-
 } // namespace
 
 class TestContentPictures : public QObject {
@@ -146,17 +71,30 @@ class TestContentPictures : public QObject {
         QVERIFY2(!image.isNull(), qPrintable(name));
         QVERIFY2(!lit.isNull(), qPrintable(QStringLiteral("H") + name));
         QCOMPARE(lit.size(), image.size());
-        const HotspotFile file = readHotspots(media(QStringLiteral("Hotspot/") + hotspots));
-        QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
-        QCOMPARE(file.size, image.size());
-        QSet<int> listed;
-        for (const Shape& shape : file.shapes) {
+        QFile file(media(QStringLiteral("Hotspot/") + hotspots));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(hotspots));
+        const QByteArray bytes = file.readAll();
+        const auto map = HotspotMap::parse(std::string_view(bytes.constData(), bytes.size()));
+        QVERIFY2(map.error().empty(), qPrintable(hotspots + u' ' + map.error().c_str()));
+        QVERIFY2(map.declaredSize(), qPrintable(hotspots + QStringLiteral(" gives no size")));
+        QCOMPARE(QSize(map.declaredSize()->width, map.declaredSize()->height), image.size());
+        QSet<int> listed, reached;
+        for (const HotspotMap::Shape& shape : map.shapes()) {
             listed.insert(shape.index);
-            QVERIFY2(QRect(QPoint(0, 0), image.size()).contains(shape.bounds()),
-                     qPrintable(hotspots + QStringLiteral(" shape off the picture")));
+            // A box's second corner lies one past its last pixel; a polygon's corners are pixels.
+            const int past = shape.kind == HotspotMap::Kind::Polygon ? 0 : 1;
+            for (const HotspotMap::Point& p : shape.points)
+                QVERIFY2(p.x >= 0 && p.y >= 0 && p.x < image.width() + past &&
+                             p.y < image.height() + past,
+                         qPrintable(hotspots + QStringLiteral(" shape off the picture")));
         }
         QCOMPARE(listed, expected);
-        QCOMPARE(reachableIndexes(file), expected);
+        // Each index wins somewhere on the picture (the first listed shape wins on overlaps).
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                reached.insert(map.indexAt(x, y));
+        reached.remove(-1);
+        QCOMPARE(reached, expected);
     }
 
 private slots:
