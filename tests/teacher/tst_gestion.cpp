@@ -7,7 +7,7 @@
 #include "support/Scenario.h"
 #include "teacher/Gestion.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -34,9 +33,12 @@ class TestGestion : public QObject {
     Q_OBJECT
 
     // Signs in as the teacher with the stored password and returns the console.
+    // Before the first sign-in, that password is the one stored.
     Gestion* openConsole(Scenario& s, const QString& password = QStringLiteral("pivoine")) {
-        if (!s.principale())
+        if (!s.principale()) {
+            s->settings().write(Options::Configuration, Options::MotDePasse, password);
             s.start();
+        }
         auto* signIn = s.form<Inscription>(QStringLiteral("Inscription"));
         if (!signIn)
             return nullptr;
@@ -70,7 +72,6 @@ private slots:
     // the lexicon closes.
     void lexiconFromTheConsoleIsModal() {
         Scenario s;
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("lys"));
         Gestion* g = openConsole(s, QStringLiteral("lys"));
         QVERIFY(g);
         g->window()->show();
@@ -86,7 +87,6 @@ private slots:
     }
     void defaultPasswordIsFilledAndTheFocusWaitsForTheNewOne() {
         Scenario s;
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
         Gestion* g = openConsole(s);
         QVERIFY(g && g->isVisible());
         QVERIFY(g->parentWidget()->isMaximized()); // the console fills the document area
@@ -110,11 +110,12 @@ private slots:
         QCOMPARE(captions, (QStringList{"Nom", "Groupe", "Mot de Passe"}));
         QCOMPARE(control<QLabel>(g, QStringLiteral("Data1Caption"))->text(),
                  QStringLiteral("n° : 1"));
+        press(button(g, 6));
+        QCOMPARE(s.help->indexShown, 1);
     }
 
     void aRefusedChangeKeepsTheOldPasswordAndAnAcceptedOneSignsIn() {
         Scenario s;
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
         Gestion* g = openConsole(s);
         QVERIFY(g);
         text(g, 2)->setText(QStringLiteral("Lys"));
@@ -147,7 +148,6 @@ private slots:
     void deletingTheLastPupilThenAgainSaysThereIsNone() {
         Scenario s;
         QVERIFY(s.addPupil(QStringLiteral("Léa"), QStringLiteral("CE1"), QStringLiteral("abc")));
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
         Gestion* g = openConsole(s);
         QVERIFY(g);
         s.messageBox->answers = {MsgBox::No};
@@ -178,7 +178,6 @@ private slots:
         QVERIFY(s.addPupil(QStringLiteral("Zoé"), QStringLiteral("CM2"), QStringLiteral("a")));
         QVERIFY(s.addPupil(QStringLiteral("Abel"), QStringLiteral("CE1"), QStringLiteral("b")));
         QVERIFY(s.addPupil(QStringLiteral("Noé"), QStringLiteral("cm1"), QStringLiteral("c")));
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
         Gestion* g = openConsole(s);
         QVERIFY(g);
         auto* combo = control<QComboBox>(g, QStringLiteral("Combo1"));
@@ -197,7 +196,6 @@ private slots:
     void gridEditsAreConfirmedCheckedAndSeenBySignIn() {
         Scenario s;
         QVERIFY(s.addPupil(QStringLiteral("Léa"), QStringLiteral("CE1"), QStringLiteral("abc")));
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
         Gestion* g = openConsole(s);
         QVERIFY(g);
         s.messageBox->answers = {MsgBox::No};
@@ -232,56 +230,59 @@ private slots:
         QVERIFY(groupsList->findItems(QStringLiteral("CE1"), Qt::MatchExactly).isEmpty());
     }
 
-    void optionsAreWrittenAndReadBackByTheirWindows() {
-        Scenario s;
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
-        Gestion* g = openConsole(s);
-        QVERIFY(g);
-        // Start-up defaults: Protection and Texte on, Verrouillage off, the program's quiz.
-        QVERIFY(control<QCheckBox>(g, QStringLiteral("Check1"))->isChecked());
-        QVERIFY(!control<QCheckBox>(g, QStringLiteral("Check2"))->isChecked());
-        QVERIFY(control<QCheckBox>(g, QStringLiteral("Check3"))->isChecked());
-        QVERIFY(control<QRadioButton>(g, QStringLiteral("Option4"))->isChecked());
-        control<QCheckBox>(g, QStringLiteral("Check2"))->click();
-        control<QCheckBox>(g, QStringLiteral("Check3"))->click();
-        control<QRadioButton>(g, QStringLiteral("Option3"))->click();
-        QCOMPARE(s->settings().read(Options::Configuration, Options::Verrouillage), Options::Vrai);
-        QCOMPARE(s->settings().read(Options::Configuration, Options::Texte), Options::Faux);
-        QCOMPARE(s->settings().read(Options::Configuration, Options::Quizz), Options::Faux);
-
-        press(button(g, 3));
-        emit s.principale()->bouton(10)->clicked(10);
-        QCOMPARE(s.messageBox->shown.last().text,
-                 QStringLiteral("Pas d'accès possible sans oter le verrouillage."));
-
-        Gestion* again = openConsole(s);
-        QVERIFY(again);
-        QVERIFY(control<QCheckBox>(again, QStringLiteral("Check2"))->isChecked());
-        QVERIFY(!control<QCheckBox>(again, QStringLiteral("Check3"))->isChecked());
-        QVERIFY(control<QRadioButton>(again, QStringLiteral("Option3"))->isChecked());
+    // Each option box writes its setting at every click, and the console opened again shows
+    // the state it was left in.
+    void optionsAreWrittenAndReadBackByTheirWindows_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("ticked");         // at start-up
+        QTest::addColumn<QStringList>("written"); // after each click in turn
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<QString>("refusal"); // of the main window's teacher button, then
+        const QString vrai = Options::Vrai, faux = Options::Faux;
+        QTest::newRow("protection") << "Check1" << Options::Protection << true
+                                    << QStringList{faux, vrai, faux} << false << QString();
+        QTest::newRow("lock") << "Check2" << Options::Verrouillage << false
+                              << QStringList{vrai, faux, vrai} << true
+                              << "Pas d'accès possible sans oter le verrouillage.";
+        QTest::newRow("text") << "Check3" << Options::Texte << true << QStringList{faux, vrai, faux}
+                              << false << QString();
+        // Ticked hides the pronunciation stars of the studio.
+        QTest::newRow("stars") << "Check4" << Options::Etoiles << false
+                               << QStringList{faux, vrai, faux} << true << QString();
+        QTest::newRow("own quiz") << "Option3" << Options::Quizz << false << QStringList{faux}
+                                  << true << QString();
+        QTest::newRow("visit quiz")
+            << "Option4" << Options::Quizz << true << QStringList{vrai} << true << QString();
     }
-
-    void theStarsOptionIsKeptAndReadBack() {
+    void optionsAreWrittenAndReadBackByTheirWindows() {
+        QFETCH(QString, box);
+        QFETCH(QString, key);
+        QFETCH(bool, ticked);
+        QFETCH(QStringList, written);
+        QFETCH(bool, kept);
+        QFETCH(QString, refusal);
         Scenario s;
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
         Gestion* g = openConsole(s);
         QVERIFY(g);
-        // Shown by default; ticking the box hides them, unticking shows them again.
-        QVERIFY(!control<QCheckBox>(g, QStringLiteral("Check4"))->isChecked());
-        control<QCheckBox>(g, QStringLiteral("Check4"))->click();
-        QCOMPARE(s->settings().read(Options::Configuration, Options::Etoiles), Options::Faux);
-        control<QCheckBox>(g, QStringLiteral("Check4"))->click();
-        QCOMPARE(s->settings().read(Options::Configuration, Options::Etoiles), Options::Vrai);
-        control<QCheckBox>(g, QStringLiteral("Check4"))->click();
+        auto* option = control<QAbstractButton>(g, box);
+        QCOMPARE(option->isChecked(), ticked);
+        for (const QString& value : written) {
+            option->click();
+            QCOMPARE(s->settings().read(Options::Configuration, key), value);
+        }
         press(button(g, 3));
+        if (!refusal.isEmpty()) {
+            emit s.principale()->bouton(10)->clicked(10);
+            QCOMPARE(s.messageBox->shown.last().text, refusal);
+        }
         Gestion* again = openConsole(s);
         QVERIFY(again);
-        QVERIFY(control<QCheckBox>(again, QStringLiteral("Check4"))->isChecked());
+        QCOMPARE(control<QAbstractButton>(again, box)->isChecked(), kept);
     }
 
     void theModeTellsLocalFromNetworkAndABadFileIsRefused() {
         Scenario s;
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
         Gestion* g = openConsole(s);
         QVERIFY(g);
         auto* mode = control<QGroupBox>(g, QStringLiteral("Frame2(0)"));
@@ -305,18 +306,6 @@ private slots:
         s.fileDialog->answers = {s.databasePath()};
         press(control(g, QStringLiteral("Command1")));
         QCOMPARE(mode->title(), QStringLiteral("VALIMOR fonctionne en LOCAL"));
-    }
-
-    void helpAndLexiconButtons() {
-        Scenario s;
-        s->settings().write(Options::Configuration, Options::MotDePasse, QStringLiteral("pivoine"));
-        s.registerProbe(QStringLiteral("Lexique"));
-        Gestion* g = openConsole(s);
-        QVERIFY(g);
-        press(button(g, 6));
-        QCOMPARE(s.help->indexShown, 1);
-        press(button(g, 5));
-        QVERIFY(s->forms().isLoaded(QStringLiteral("Lexique")));
     }
 };
 
