@@ -84,11 +84,11 @@ private slots:
             QVERIFY2(tabs->tabRect(tabs->count() - 1).right() <= tabs->width(),
                      qPrintable(QString::number(size.width())));
             const QRect grid = lexique_->grid()->geometry();
-            QList<QWidget*> others{child<QLineEdit>(QStringLiteral("Text2"))};
+            QList<QWidget*> others{child<QLineEdit>(QStringLiteral("Text2")),
+                                   child<FXShape>(QStringLiteral("Bouton(1)")),
+                                   child<FXShape>(QStringLiteral("Bouton(2)"))};
             for (int i = 0; i < 4; ++i)
                 others << action(i);
-            for (int i = 1; i <= 2; ++i)
-                others << child<FXShape>(QStringLiteral("Bouton(%1)").arg(i));
             for (QWidget* w : others) {
                 QVERIFY2(window.contains(w->geometry()), qPrintable(w->objectName()));
                 QVERIFY2(!grid.intersects(w->geometry()), qPrintable(w->objectName()));
@@ -129,8 +129,7 @@ private slots:
 
     void protectionRefusesAddsAndEditsButNotDeletion() {
         open(Options::Vrai);
-        auto* status = child<FXLabel>(QStringLiteral("Label2"));
-        QCOMPARE(status->caption(),
+        QCOMPARE(child<FXLabel>(QStringLiteral("Label2"))->caption(),
                  QStringLiteral("Le lexique est actuellement protégé en écriture."));
         QTest::mouseClick(action(0), Qt::LeftButton);
         QCOMPARE(lastBox().title, QStringLiteral("Ajout d'un enregistrement"));
@@ -160,8 +159,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("trailing space") << Password + u' ' << "Mauvais mot de passe.";
         QTest::newRow("other case") << Password.toUpper() << "Mauvais mot de passe.";
-        QTest::newRow("blank") << "  "
-                               << "Veuillez entrer votre mot de passe...";
+        QTest::newRow("blank") << QStringLiteral("  ") << "Veuillez entrer votre mot de passe...";
     }
     void deletionRefusesAWrongOrMissingPassword() {
         QFETCH(QString, typed);
