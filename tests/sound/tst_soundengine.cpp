@@ -88,36 +88,34 @@ private slots:
         spectro_->shortPath = [](const QString& path) { return "short:" + path; };
     }
 
-    void oneSecondPlayedWholeIsPlayedFrom0To992() {
-        spectro_->FileToPlay = "/p/word.wav";
-        spectro_->StretchFrom = 0;
-        spectro_->StretchTo = 11025;
-        spectro_->PlayStretch(view_);
-        QCOMPARE(mci_.sent, QStringList({"stop sound", "close sound",
-                                         "open waveaudio!short:/p/word.wav alias sound",
-                                         "play sound from 0 to 992"}));
-        QCOMPARE(view_.calls, QStringList{"Timer1 1"});
-        QCOMPARE(spectro_->StretchFrom, 0);
-        QCOMPARE(spectro_->StretchTo, 992);
-    }
-
+    // The stretch, in samples of 11,025 a second, is played and kept in milliseconds.
     void stretchBoundsBecomeMillisecondsRoundedHalfToEven_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("play");
-        QTest::newRow("empty") << 0 << 0 << "play sound from 0 to 0";
-        QTest::newRow("4.5 and 5.4") << 50 << 60 << "play sound from 4 to 5";
-        QTest::newRow("49.5 and 50.49") << 550 << 561 << "play sound from 50 to 50";
-        QTest::newRow("selection") << 2205 << 8820 << "play sound from 198 to 794";
+        QTest::addColumn<int>("fromMs");
+        QTest::addColumn<int>("toMs");
+        QTest::newRow("one second, whole") << 0 << 11025 << 0 << 992;
+        QTest::newRow("empty") << 0 << 0 << 0 << 0;
+        QTest::newRow("4.5 and 5.4") << 50 << 60 << 4 << 5;
+        QTest::newRow("49.5 and 50.49") << 550 << 561 << 50 << 50;
+        QTest::newRow("selection") << 2205 << 8820 << 198 << 794;
     }
     void stretchBoundsBecomeMillisecondsRoundedHalfToEven() {
         QFETCH(int, from);
         QFETCH(int, to);
-        QFETCH(QString, play);
+        QFETCH(int, fromMs);
+        QFETCH(int, toMs);
+        spectro_->FileToPlay = "/p/word.wav";
         spectro_->StretchFrom = from;
         spectro_->StretchTo = to;
         spectro_->PlayStretch(view_);
-        QCOMPARE(mci_.sent.last(), play);
+        QCOMPARE(mci_.sent,
+                 QStringList({"stop sound", "close sound",
+                              "open waveaudio!short:/p/word.wav alias sound",
+                              QString("play sound from %1 to %2").arg(fromMs).arg(toMs)}));
+        QCOMPARE(view_.calls, QStringList{"Timer1 1"});
+        QCOMPARE(spectro_->StretchFrom, fromMs);
+        QCOMPARE(spectro_->StretchTo, toMs);
     }
 
     void aSoundThatCannotBeOpenedIsNotPlayed() {
@@ -171,35 +169,47 @@ private slots:
         QCOMPARE(turns, 3);
     }
 
-    void theTickDoesNothingWhileNoSoundIsOpen() {
-        spectro_->CurrentWave = 1;
-        spectro_->PlaybackTick(view_);
-        QCOMPARE(mci_.sent, QStringList{"status sound length"});
-        QVERIFY(view_.calls.isEmpty());
+    // One playback tick: the status replies read, then the cursor of the playing box moved,
+    // and past x = 6080 the playback ended.
+    void theTickMovesTheCursorWithThePosition_data() {
+        QTest::addColumn<int>("wave");
+        QTest::addColumn<bool>("otherBoxSelected"); // 1000 to 3000 in box 2
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<QStringList>("calls");
+        const auto row = [](const char* name, int wave, bool otherBoxSelected, const char* length,
+                            const char* position, const QStringList& calls) {
+            QTest::newRow(name) << wave << otherBoxSelected << length << position << calls;
+        };
+        row("no sound open", 1, false, "", "", {});
+        row("a reply without a number is nothing open", 0, false, "abc", "", {});
+        row("half-way across", 2, false, "1000", "500", {"Line1(2) 3125"});
+        row("exactly 6080 keeps playing", 1, false, "31250", "30400", {"Line1(1) 6080"});
+        // 97.29 %: x = 6080.6
+        row("past 6080 ends and restores the studio", 1, false, "31250", "30403",
+            QStringList{"Line1(1) 6080.6", "Line1(1) -15"} + EndOfPlayback);
+        row("the other box's selection is ignored", 1, true, "1000", "320", {"Line1(1) 2000"});
+        row("replies read for their leading number", 1, false, " 1000 ms", "250.0x",
+            {"Line1(1) 1562.5"});
     }
-
-    void theCursorCrossesTheBoxWithThePosition() {
-        spectro_->CurrentWave = 2;
-        playing(500, 1000);
+    void theTickMovesTheCursorWithThePosition() {
+        QFETCH(int, wave);
+        QFETCH(bool, otherBoxSelected);
+        QFETCH(QString, length);
+        QFETCH(QString, position);
+        QFETCH(QStringList, calls);
+        spectro_->CurrentWave = wave;
+        if (otherBoxSelected) {
+            spectro_->SelStartX[2] = 1000;
+            spectro_->SelEndX[2] = 3000;
+        }
+        mci_.replies["status sound length"] = length;
+        mci_.replies["status sound position"] = position;
         spectro_->PlaybackTick(view_);
-        QCOMPARE(mci_.sent, QStringList({"status sound length", "status sound position"}));
-        QCOMPARE(view_.calls, QStringList{"Line1(2) 3125"});
-    }
-
-    void theTickPast6080EndsPlaybackAndRestoresTheStudio() {
-        spectro_->CurrentWave = 1;
-        playing(30403, 31250); // 97.29 %: x = 6080.6
-        spectro_->PlaybackTick(view_);
-        QCOMPARE(view_.calls.first(), QString("Line1(1) 6080.6"));
-        QCOMPARE(view_.calls.mid(1, 1), QStringList{"Line1(1) -15"});
-        QCOMPARE(view_.calls.mid(2), EndOfPlayback);
-    }
-
-    void theTickAtExactly6080KeepsPlaying() {
-        spectro_->CurrentWave = 1;
-        playing(30400, 31250);
-        spectro_->PlaybackTick(view_);
-        QCOMPARE(view_.calls, QStringList{"Line1(1) 6080"});
+        QCOMPARE(mci_.sent, calls.isEmpty()
+                                ? QStringList{"status sound length"}
+                                : QStringList({"status sound length", "status sound position"}));
+        QCOMPARE(view_.calls, calls);
     }
 
     void aSelectedStretchIsCrossedAsIfItFilledTheBox() {
@@ -214,29 +224,6 @@ private slots:
         QCOMPARE(view_.cursor[2], -15.0);
         QVERIFY(view_.calls.contains("Line1(2) 6640.62") ||
                 view_.calls.contains("Line1(2) 6640.63"));
-    }
-
-    void theSelectionOfTheOtherBoxIsIgnored() {
-        spectro_->CurrentWave = 1;
-        spectro_->SelStartX[2] = 1000;
-        spectro_->SelEndX[2] = 3000;
-        playing(320, 1000);
-        spectro_->PlaybackTick(view_);
-        QCOMPARE(view_.calls, QStringList{"Line1(1) 2000"});
-    }
-
-    void repliesAreReadForTheirLeadingNumber() {
-        spectro_->CurrentWave = 1;
-        mci_.replies["status sound length"] = " 1000 ms";
-        mci_.replies["status sound position"] = "250.0x";
-        spectro_->PlaybackTick(view_);
-        QCOMPARE(view_.calls, QStringList{"Line1(1) 1562.5"});
-    }
-
-    void aReplyWithoutANumberCountsAsNothingOpen() {
-        mci_.replies["status sound length"] = "abc";
-        spectro_->PlaybackTick(view_);
-        QCOMPARE(mci_.sent.size(), 1);
     }
 };
 
