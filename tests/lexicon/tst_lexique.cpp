@@ -8,6 +8,7 @@
 #include "support/Scenario.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTableView>
 #include <QtTest>
@@ -101,17 +102,16 @@ private slots:
         const QStringList all = words();
         QVERIFY(all.size() > 1000);
         QCOMPARE(lexique_->gridCaption(), QStringLiteral("Anglais/Français"));
+        const auto startingWith = [&all](const QString& start) {
+            return all.filter(
+                QRegularExpression(u'^' + start, QRegularExpression::CaseInsensitiveOption));
+        };
         type(QStringLiteral("ca"));
-        const QStringList ca = words();
-        QVERIFY(ca.contains(QStringLiteral("cat")));
-        QCOMPARE(ca.size(), int(std::count_if(all.cbegin(), all.cend(), [](const QString& w) {
-                     return w.startsWith(QStringLiteral("ca"), Qt::CaseInsensitive);
-                 })));
+        QVERIFY(words().contains(QStringLiteral("cat")));
+        QCOMPARE(words(), startingWith(QStringLiteral("ca")));
         clickTab(QStringLiteral("B"));
-        const QStringList b = words();
-        QVERIFY(!b.isEmpty());
-        for (const QString& word : b)
-            QVERIFY2(word.startsWith(u'b', Qt::CaseInsensitive), qPrintable(word));
+        QVERIFY(!startingWith(QStringLiteral("b")).isEmpty());
+        QCOMPARE(words(), startingWith(QStringLiteral("b")));
         clickTab(QStringLiteral("+"));
         QCOMPARE(words(), all);
         QCOMPARE(s_->audio->channels.isEmpty(), false); // the tab click's effect
