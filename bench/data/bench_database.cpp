@@ -2,9 +2,8 @@
 #include "data/Criterion.h"
 #include "data/DataControl.h"
 #include "data/Schema.h"
-#include "data/Sqlite.h"
+#include "support/BenchDatabase.h"
 
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -16,42 +15,26 @@ QString pupilName(int i) {
     return QStringLiteral("Élève %1").arg(i);
 }
 
-// One database for the whole run, filled in a single transaction.
+// One database for the whole run.
 const QString& databasePath() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("DbBrin.mdb"));
-        DbError error;
-        if (!DbConnection::create(file, error))
-            qFatal("cannot create %s", qPrintable(file));
-        auto connection = DbConnection::open(file, error);
+    static const QString path = makeBenchDatabase([](DbConnection& connection, DbError& failure) {
         const QString insert = QStringLiteral("INSERT INTO Gestion (Nom, Groupe, Motdepasse) "
                                               "VALUES (?, ?, 'abc')");
         const QString word =
             QStringLiteral("INSERT INTO Angfr (Origine, Traduction) VALUES (?, 't')");
-        const bool filled = connection->inWriteTransaction(
-            [&](DbError& failure) {
-                for (int i = 0; i < pupilCount; ++i) {
-                    if (!connection->execute(
-                            insert, {pupilName(i), QStringLiteral("CM%1").arg(i % 5)}, failure) ||
-                        !connection->execute(word, {QStringLiteral("word%1").arg(i)}, failure))
-                        return false;
-                }
-                return true;
-            },
-            error);
-        if (!filled)
-            qFatal("cannot fill: %s", qPrintable(error.message));
-        return file;
-    }();
+        for (int i = 0; i < pupilCount; ++i) {
+            if (!connection.execute(insert, {pupilName(i), QStringLiteral("CM%1").arg(i % 5)},
+                                    failure) ||
+                !connection.execute(word, {QStringLiteral("word%1").arg(i)}, failure))
+                return false;
+        }
+        return true;
+    });
     return path;
 }
 
 void openGestion(DataControl& data) {
-    data.setDatabaseName(databasePath());
-    data.setRecordSource(Schema::Table::Gestion);
-    if (!data.refresh())
-        qFatal("refresh failed");
+    openBenchTable(data, databasePath(), Schema::Table::Gestion);
 }
 
 void BM_FindFirstAmong10000Pupils(benchmark::State& state) {

@@ -2,12 +2,11 @@
 // from the new filter to the grid's model holding its first screenful of rows.
 #include "data/DataControl.h"
 #include "data/Schema.h"
-#include "data/Sqlite.h"
 #include "lexicon/LexiconModel.h"
 #include "lexicon/LexiconRules.h"
+#include "support/BenchDatabase.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -29,37 +28,21 @@ QString word(QRandomGenerator& random) {
 }
 
 const QString& databasePath() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("DbBrin.mdb"));
-        DbError error;
-        if (!DbConnection::create(file, error))
-            qFatal("cannot create %s", qPrintable(file));
-        auto connection = DbConnection::open(file, error);
+    static const QString path = makeBenchDatabase([](DbConnection& connection, DbError& failure) {
         QRandomGenerator random(7);
         const QString insert =
             QStringLiteral("INSERT INTO Angfr (Origine, Traduction) VALUES (?, ?)");
-        const bool filled = connection->inWriteTransaction(
-            [&](DbError& failure) {
-                for (int i = 0; i < PairCount; ++i)
-                    if (!connection->execute(insert, {word(random), word(random)}, failure))
-                        return false;
-                return true;
-            },
-            error);
-        if (!filled)
-            qFatal("cannot fill: %s", qPrintable(error.message));
-        return file;
-    }();
+        for (int i = 0; i < PairCount; ++i)
+            if (!connection.execute(insert, {word(random), word(random)}, failure))
+                return false;
+        return true;
+    });
     return path;
 }
 
 // The lexicon table of the benchmark's database, as the window opens it.
 void openLexicon(DataControl& data) {
-    data.setDatabaseName(databasePath());
-    data.setRecordSource(Schema::Table::Angfr);
-    if (!data.refresh())
-        qFatal("refresh failed");
+    openBenchTable(data, databasePath(), Schema::Table::Angfr);
 }
 
 // Sorts and queries the set, and reads the grid model's first cell.
