@@ -20,6 +20,12 @@ void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+// Button n of the main window is shown, as its screen would show it, and clicked.
+void press(Principale* main, int n) {
+    main->bouton(n)->show();
+    click(main->bouton(n));
+}
+
 QStringList sentCommands(TestContexte& t) {
     QStringList commands;
     for (FakeAudioChannel* channel : t.audio->channels)
@@ -40,18 +46,24 @@ class TestPrincipale : public QObject {
     }
 
 private slots:
-    void storedPathWithAFinalBackslashOpensTheSameFile() {
+    // The path as the first start stores it, and with a final backslash.
+    void aStoredPathOpensTheFileWithoutAsking_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("as stored") << QString();
+        QTest::newRow("final backslash") << QStringLiteral("\\");
+    }
+    void aStoredPathOpensTheFileWithoutAsking() {
+        QFETCH(QString, suffix);
         Scenario s;
-        s->settings().write(Options::Database, Options::Path, s.databasePath() + u'\\');
-        Principale* main = s.start();
-        QVERIFY(main);
+        s->settings().write(Options::Database, Options::Path, s.databasePath() + suffix);
+        QVERIFY(s.start());
         QVERIFY(s.fileDialog->requests.isEmpty());
         QCOMPARE(s->general().CheminBase, s.databasePath());
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
         QVERIFY(!s.quitter->quitCalled);
     }
 
-    void firstStartAsksForTheFileAndTheNextOneDoesNot() {
+    void firstStartAsksForTheFileAndStoresIt() {
         Scenario s(false);
         s.fileDialog->answers = {s.databasePath()};
         s.start();
@@ -60,13 +72,6 @@ private slots:
                  QStringLiteral("Veuillez sélectionner DbBrin.mdb"));
         QCOMPARE(s->settings().read(Options::Database, Options::Path), s.databasePath());
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
-
-        Scenario again(false);
-        again->settings().write(Options::Database, Options::Path,
-                                s->settings().read(Options::Database, Options::Path));
-        again.start();
-        QVERIFY(again.fileDialog->requests.isEmpty());
-        QCOMPARE(again->general().CheminBase, s.databasePath());
     }
 
     void cancellingTheDialogEndsTheProgramWithItsMessage() {
@@ -114,8 +119,7 @@ private slots:
             s.registerProbe(QStringLiteral("Recompense"));
             Principale* main = s.start();
             s->general().NomChoisi = name;
-            main->bouton(9)->show();
-            click(main->bouton(9));
+            press(main, 9);
             const bool guest = name == QStringLiteral("Invité");
             QCOMPARE(s.messageBox->shown.size(), guest ? 1 : 0);
             if (guest) {
@@ -135,8 +139,7 @@ private slots:
             s.registerProbe(QStringLiteral("Lexique"));
             Principale* main = s.start();
             s->settings().write(Options::Configuration, Options::Verrouillage, lock);
-            main->bouton(10)->show();
-            click(main->bouton(10));
+            press(main, 10);
             const bool open = lock == Options::Faux;
             QCOMPARE(s.isShown(QStringLiteral("Lexique")), open);
             QCOMPARE(s.messageBox->shown.size(), open ? 0 : 1);
@@ -161,8 +164,7 @@ private slots:
             fillQuiz(s, Schema::Table::Quizz2, c.quizz2);
             Principale* main = s.start();
             s->settings().write(Options::Configuration, Options::Quizz, c.option);
-            main->bouton(7)->show();
-            click(main->bouton(7));
+            press(main, 7);
             QCOMPARE(s.isShown(QStringLiteral("Quizz")), c.opens);
             QCOMPARE(s->general().EnExercice, c.opens);
             QCOMPARE(s->general().NumExercice, 60);
@@ -201,8 +203,7 @@ private slots:
         Scenario s;
         Principale* main = s.start();
         s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
-        main->bouton(0)->show();
-        click(main->bouton(0));
+        press(main, 0);
         QCOMPARE(s->general().ModeActivite, 0);
         QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et observe"));
         auto* seconde = s.form<Seconde>(QStringLiteral("Seconde"));
@@ -215,8 +216,7 @@ private slots:
         QVERIFY(timer2->isActive());
 
         s->settings().write(Options::Configuration, Options::Texte, Options::Vrai);
-        main->bouton(4)->show();
-        click(main->bouton(4));
+        press(main, 4);
         QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et écris"));
         QCOMPARE(main->data().recordSource(), Schema::Table::Compte);
     }
@@ -249,10 +249,9 @@ private slots:
         g.Reussites = 4;
         g.Erreurs = 2;
         g.DernierSon = QStringLiteral("x.wav");
-        main->bouton(13)->show();
         main->commande(3)->show();
         main->commande(13)->show();
-        click(main->bouton(13));
+        press(main, 13);
         QVERIFY(!s->forms().isLoaded(QStringLiteral("Tierce")));
         QVERIFY(s.isShown(QStringLiteral("Seconde")));
         QCOMPARE(g.NumExercice, 0);
@@ -276,8 +275,7 @@ private slots:
         s->forms().show(QStringLiteral("Visu"));
         s->general().ModeStudio = true;
         s->general().NumExercice = 7;
-        main->bouton(13)->show();
-        click(main->bouton(13));
+        press(main, 13);
         QVERIFY(!s->forms().isLoaded(QStringLiteral("Visu")));
         QCOMPARE(s->general().NumExercice, 7);
     }
