@@ -95,31 +95,53 @@ private slots:
             QSKIP("no generated program folder");
     }
 
+    // option: the stored setting. The main window counts Quizz2 only for "Faux"; the quiz window
+    // plays Quizz1 only for "Vrai": with another value the main window counts the program's
+    // table (counted) and the window plays the teacher's (table).
     // wrong: the answers (1..10) given wrong; stored: the value of column "Quizz" afterwards.
     void aSeriesOfTenAnswersStoresRightAnswersInQuizz_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("counted");
         QTest::addColumn<QString>("pupil");
         QTest::addColumn<QList<int>>("wrong");
         QTest::addColumn<int>("stored");
-        QTest::newRow("all right") << Partie::Lea << QList<int>{} << 10;
-        QTest::newRow("three wrong") << Partie::Lea << QList<int>{2, 5, 10} << 7;
-        QTest::newRow("all wrong") << Partie::Lea << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 0;
-        QTest::newRow("the guest keeps nothing") << Partie::Invite << QList<int>{} << 0;
+        const QString quizz1 = Schema::Table::Quizz1;
+        const QString quizz2 = Schema::Table::Quizz2;
+        const QString lea = Partie::Lea;
+        QTest::newRow("all right") << "Vrai" << quizz1 << "44" << lea << QList<int>{} << 10;
+        QTest::newRow("three wrong")
+            << "Vrai" << quizz1 << "44" << lea << QList<int>{2, 5, 10} << 7;
+        QTest::newRow("all wrong")
+            << "Vrai" << quizz1 << "44" << lea << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 0;
+        QTest::newRow("the guest keeps nothing")
+            << "Vrai" << quizz1 << "44" << Partie::Invite << QList<int>{} << 0;
+        QTest::newRow("Faux plays the teacher's table")
+            << "Faux" << quizz2 << "10" << lea << QList<int>{} << 10;
+        QTest::newRow("three wrong of the teacher's table")
+            << "Faux" << quizz2 << "10" << lea << QList<int>{1, 4, 9} << 7;
+        QTest::newRow("another value plays the teacher's table")
+            << "Oui" << quizz2 << "10" << lea << QList<int>{} << 10;
     }
     void aSeriesOfTenAnswersStoresRightAnswersInQuizz() {
+        QFETCH(QString, option);
+        QFETCH(QString, table);
+        QFETCH(QString, counted);
         QFETCH(QString, pupil);
         QFETCH(QList<int>, wrong);
         QFETCH(int, stored);
-        Quiz q(pupil);
+        Quiz q(pupil, option);
         QVERIFY(q.quizz);
-        QCOMPARE(q.quizz->data().recordSource(), Schema::Table::Quizz1);
-        const QHash<QString, Record> table = readTable(q.s.databasePath(), Schema::Table::Quizz1);
+        QCOMPARE(q.quizz->data().recordSource(), table);
+        QCOMPARE(q.g().NbQuestions, counted);
+        const QHash<QString, Record> records = readTable(q.s.databasePath(), table);
         q.start();
         QVERIFY(q.main->commande(Action)->isHidden());
         QSet<QString> asked;
         for (int n = 1; n <= 10; ++n) {
             // The answers and their marks are those of the question's record.
-            QVERIFY2(table.contains(q.question()), qPrintable(q.question()));
-            const Record& record = table.value(q.question());
+            QVERIFY2(records.contains(q.question()), qPrintable(q.question()));
+            const Record& record = records.value(q.question());
             for (int i = 0; i < 3; ++i) {
                 QCOMPARE(q.reponse(i)->caption(), record.reponses.at(i));
                 QCOMPARE(q.valide(i), record.valides.at(i));
@@ -154,35 +176,6 @@ private slots:
         q.start();
         QVERIFY(q.reponse(0)->isVisible());
         QVERIFY(q.label(QStringLiteral("Label3"))->caption().isEmpty());
-    }
-
-    // The main window counts Quizz2 only for "Faux"; the quiz window plays Quizz1 only for
-    // "Vrai": with another value the main window counts the program's table and the window
-    // plays the teacher's.
-    void theSettingChoosesTheTable_data() {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("counted");
-        QTest::newRow("Vrai") << "Vrai" << Schema::Table::Quizz1 << "44";
-        QTest::newRow("Faux") << "Faux" << Schema::Table::Quizz2 << "10";
-        QTest::newRow("another value") << "Oui" << Schema::Table::Quizz2 << "10";
-    }
-    void theSettingChoosesTheTable() {
-        QFETCH(QString, option);
-        QFETCH(QString, table);
-        QFETCH(QString, counted);
-        Quiz q(Partie::Lea, option);
-        QVERIFY(q.quizz);
-        QCOMPARE(q.quizz->data().recordSource(), table);
-        QCOMPARE(q.g().NbQuestions, counted);
-        q.start();
-        const QHash<QString, Record> records = readTable(q.s.databasePath(), table);
-        for (int n = 1; n <= 10; ++n) {
-            QVERIFY2(records.contains(q.question()), qPrintable(q.question()));
-            QTest::mouseClick(q.reponse(q.pick(true)), Qt::LeftButton);
-            q.endPause();
-        }
-        QCOMPARE(q.score(QStringLiteral("Quizz")).toInt(), 10);
     }
 
     void theNextQuestionComesOnlyWhenTimer1Fires() {
