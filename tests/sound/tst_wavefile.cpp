@@ -47,35 +47,17 @@ class TestWaveFile : public QObject {
     }
 
 private slots:
-    void aWrittenRecordingReadsBackWithItsFormatAndSamples() {
-        Spectro spectro(mci_, clock_);
-        QCOMPARE(spectro.GetSample(0), 0.0); // nothing loaded yet
-        spectro.LoadWave(write("rec.wav", makeWave8BitMono(samples({0, 128, 255, 64}))));
-        QVERIFY(spectro.WaveLoaded);
-        QCOMPARE(spectro.SampleCount, 4);
-        QCOMPARE(spectro.WaveFormat.formatTag, quint16(1));
-        QCOMPARE(spectro.WaveFormat.channels, quint16(1));
-        QCOMPARE(spectro.WaveFormat.samplesPerSec, quint32(11025));
-        QCOMPARE(spectro.WaveFormat.blockAlign, quint16(1));
-        QCOMPARE(spectro.WaveFormat.bitsPerSample, quint16(8));
-        QCOMPARE(spectro.WaveData, samples({0, 128, 255, 64}));
-        // Bytes map onto -1 .. almost 1; samples outside the data read as silence.
-        QCOMPARE(spectro.GetSample(0), -1.0);
-        QCOMPARE(spectro.GetSample(1), 0.0);
-        QCOMPARE(spectro.GetSample(2), 127.0 / 128.0);
-        QCOMPARE(spectro.GetSample(4), 0.0);
-        QCOMPARE(spectro.GetSample(-1), 0.0);
-    }
-
-    // Format chunks longer or shorter than 18 bytes, foreign chunks around the known ones, and
-    // odd data sizes, whose sample count rounds half to even.
-    void otherChunkLayoutsAreRead_data() {
+    // A recording as the studio writes it, format chunks longer or shorter than 18 bytes, foreign
+    // chunks around the known ones, and odd data sizes, whose sample count rounds half to even.
+    void wavesAreReadWithTheirFormatAndSamples_data() {
         QTest::addColumn<QByteArray>("wave");
         QTest::addColumn<int>("blockAlign");
         QTest::addColumn<int>("extraSize");
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<int>("sampleCount");
         const QByteArray six = samples({1, 2, 3, 4, 5, 6});
+        const QByteArray range = samples({0, 128, 255, 64});
+        QTest::newRow("written recording") << makeWave8BitMono(range) << 1 << 0 << range << 4;
         QTest::newRow("long fmt, first 18 bytes only")
             << WaveBuilder()
                    .chunk("fmt ", WaveBuilder::format(2, 2, 2 + 10))
@@ -103,21 +85,29 @@ private slots:
                 << 2 << 0x5150 << data << count;
         }
     }
-    void otherChunkLayoutsAreRead() {
+    void wavesAreReadWithTheirFormatAndSamples() {
         QFETCH(QByteArray, wave);
         QFETCH(int, blockAlign);
         QFETCH(int, extraSize);
         QFETCH(QByteArray, data);
         QFETCH(int, sampleCount);
         Spectro spectro(mci_, clock_);
+        QCOMPARE(spectro.GetSample(0), 0.0); // nothing loaded yet
         spectro.LoadWave(write("layout.wav", wave));
         QVERIFY(spectro.WaveLoaded);
+        QCOMPARE(spectro.WaveFormat.formatTag, quint16(1));
+        QCOMPARE(spectro.WaveFormat.channels, quint16(blockAlign)); // one byte a channel
+        QCOMPARE(spectro.WaveFormat.samplesPerSec, quint32(11025));
         QCOMPARE(spectro.WaveFormat.blockAlign, quint16(blockAlign));
+        QCOMPARE(spectro.WaveFormat.bitsPerSample, quint16(8));
         QCOMPARE(spectro.WaveFormat.extraSize, quint16(extraSize));
         QCOMPARE(spectro.WaveData, data);
         QCOMPARE(spectro.SampleCount, sampleCount);
-        for (int i = 0; i < sampleCount; ++i) // the first byte of each block
+        // The first byte of each block maps onto -1 .. almost 1; outside the data is silence.
+        for (int i = 0; i < sampleCount; ++i)
             QCOMPARE(spectro.GetSample(i), (quint8(data.at(i * blockAlign)) - 128) / 128.0);
+        QCOMPARE(spectro.GetSample(-1), 0.0);
+        QCOMPARE(spectro.GetSample(int(data.size() + blockAlign - 1) / blockAlign), 0.0);
     }
 
     // Damaged files, named by their row, an empty path and a file that is not there.
