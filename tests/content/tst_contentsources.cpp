@@ -73,10 +73,8 @@ private slots:
         QFETCH(QString, sentence);
         QTemporaryDir folder;
         writeValidSentencesAndRhymes(folder.path());
-        QString texts;
-        for (int i = 0; i < 9; ++i)
-            texts += QStringLiteral("Good morning.\n");
-        writeFile(folder.filePath("sentences/Dictee2.txt"), texts + sentence + u'\n');
+        writeFile(folder.filePath("sentences/Dictee2.txt"),
+                  QStringLiteral("Good morning.\n").repeated(9) + sentence + u'\n');
         QString error;
         QVERIFY(!TextSources::readSentences(folder.path(), &error));
         QVERIFY2(error.contains(QLatin1String("Dictee2.txt:10")), qPrintable(error));
