@@ -29,26 +29,19 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("right");
-        QTest::newRow("question mark glued") << "How are you ?"
-                                             << "how are you?" << true;
-        QTest::newRow("question mark spaced") << "How are you ?"
-                                              << "How are you ?" << true;
-        QTest::newRow("no question mark") << "How are you ?"
-                                          << "how are you" << true;
-        QTest::newRow("full stop missing") << "I am ten."
-                                           << "I am ten" << true;
-        QTest::newRow("full stop spaced") << "I am ten."
-                                          << "i am ten ." << true;
-        QTest::newRow("digits for a word") << "I am ten."
-                                           << "I am 10." << false;
-        QTest::newRow("exclamation") << "Hello !"
-                                     << "hello!" << true;
-        QTest::newRow("blanks around") << "Good morning."
-                                       << "   Good morning.  " << true;
-        QTest::newRow("inner space missing") << "Good morning."
-                                             << "Goodmorning." << false;
-        QTest::newRow("word missing") << "I am fine."
-                                      << "I fine." << false;
+        const auto row = [](const char* name, const char* model, const char* answer, bool right) {
+            QTest::newRow(name) << QString(model) << QString(answer) << right;
+        };
+        row("question mark glued", "How are you ?", "how are you?", true);
+        row("question mark spaced", "How are you ?", "How are you ?", true);
+        row("no question mark", "How are you ?", "how are you", true);
+        row("full stop missing", "I am ten.", "I am ten", true);
+        row("full stop spaced", "I am ten.", "i am ten .", true);
+        row("digits for a word", "I am ten.", "I am 10.", false);
+        row("exclamation", "Hello !", "hello!", true);
+        row("blanks around", "Good morning.", "   Good morning.  ", true);
+        row("inner space missing", "Good morning.", "Goodmorning.", false);
+        row("word missing", "I am fine.", "I fine.", false);
     }
     void caseAndFinalPunctuationAreIgnoredInTheJudgement() {
         QFETCH(QString, model);
