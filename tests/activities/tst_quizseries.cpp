@@ -152,10 +152,9 @@ private slots:
         QCOMPARE(serie.playableCount(), withRight);
         QCOMPARE(serie.canPlay(), message.isEmpty());
         QVERIFY(!serie.playOrder().join(u'|').contains(QStringLiteral("Sans réponse")));
-        if (message.isEmpty())
-            QVERIFY(serie.refusalMessage().isEmpty());
-        else
-            QVERIFY2(serie.refusalMessage().contains(message), qPrintable(serie.refusalMessage()));
+        const QString refusal = serie.refusalMessage();
+        QVERIFY2(message.isEmpty() ? refusal.isEmpty() : refusal.contains(message),
+                 qPrintable(refusal));
     }
 
     // Texts that a criterion pasted into SQL would break, duplicates and case variants: each
