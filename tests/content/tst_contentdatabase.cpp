@@ -92,17 +92,20 @@ class ContentDatabaseTest : public QObject {
             QCOMPARE(sql(statement), QStringLiteral("<no row>"));
     }
 
-    void expectClassroomData() {
-        const std::pair<const char*, const char*> expected[] = {
-            {"SELECT Groupe || '/' || Motdepasse || '/' || Son1 || '/' || Comptine2 "
-             "FROM Gestion WHERE Nom = 'Léa'",
-             "CM1/abc/7/1"},
-            {"SELECT COUNT(*) FROM Gestion WHERE Nom = 'Invité'", "1"},
-            {"SELECT Reponse2 FROM Quizz2 WHERE Question = 'Ma question ?'", "b"},
-            {"SELECT Traduction FROM Angfr WHERE Origine = 'gnome'", "lutin"},
-            {"SELECT Traduction FROM Frang WHERE Origine = 'lutin'", "gnome"}};
+    // Reads the first value of each query on the generated database and compares it.
+    void expectValues(std::initializer_list<std::pair<const char*, const char*>> expected) {
         for (const auto& [query, value] : expected)
             QCOMPARE(sql(query), QString::fromUtf8(value));
+    }
+
+    void expectClassroomData() {
+        expectValues({{"SELECT Groupe || '/' || Motdepasse || '/' || Son1 || '/' || Comptine2 "
+                       "FROM Gestion WHERE Nom = 'Léa'",
+                       "CM1/abc/7/1"},
+                      {"SELECT COUNT(*) FROM Gestion WHERE Nom = 'Invité'", "1"},
+                      {"SELECT Reponse2 FROM Quizz2 WHERE Question = 'Ma question ?'", "b"},
+                      {"SELECT Traduction FROM Angfr WHERE Origine = 'gnome'", "lutin"},
+                      {"SELECT Traduction FROM Frang WHERE Origine = 'lutin'", "gnome"}});
     }
 
 private slots:
@@ -117,21 +120,17 @@ private slots:
 
     void newDatabaseHoldsTheGuestAndTheContentOnly() {
         QVERIFY2(generate(), qPrintable(error_));
-        QCOMPARE(sql("SELECT COUNT(*) FROM Gestion"), QStringLiteral("1"));
-        QCOMPARE(sql("SELECT Nom || '/' || Groupe || '/' || Motdepasse FROM Gestion"),
-                 QStringLiteral("Invité//123"));
-        QCOMPARE(sql("SELECT COUNT(*) FROM Quizz2"), QStringLiteral("0"));
-        QCOMPARE(sql("SELECT Textanglais FROM Compte WHERE Numero = '124'"),
-                 QStringLiteral("I like rabbits."));
-        QCOMPARE(sql("SELECT Indice || '/' || Vers FROM Compte WHERE Numero = '131'"),
-                 QStringLiteral("10/One, two,"));
-        QCOMPARE(sql("SELECT Vers FROM Compte WHERE Numero = '160'"),
-                 QStringLiteral("A big fat hen."));
-        QCOMPARE(sql("SELECT Langue FROM Imagier WHERE Intituler = 'Son3\\k10'"),
-                 QStringLiteral("sun"));
-        QCOMPARE(sql("SELECT COUNT(*) FROM Angfr a WHERE NOT EXISTS (SELECT 1 FROM Frang f "
-                     "WHERE f.Origine = a.Traduction AND f.Traduction = a.Origine)"),
-                 QStringLiteral("0"));
+        expectValues(
+            {{"SELECT COUNT(*) FROM Gestion", "1"},
+             {"SELECT Nom || '/' || Groupe || '/' || Motdepasse FROM Gestion", "Invité//123"},
+             {"SELECT COUNT(*) FROM Quizz2", "0"},
+             {"SELECT Textanglais FROM Compte WHERE Numero = '124'", "I like rabbits."},
+             {"SELECT Indice || '/' || Vers FROM Compte WHERE Numero = '131'", "10/One, two,"},
+             {"SELECT Vers FROM Compte WHERE Numero = '160'", "A big fat hen."},
+             {"SELECT Langue FROM Imagier WHERE Intituler = 'Son3\\k10'", "sun"},
+             {"SELECT COUNT(*) FROM Angfr a WHERE NOT EXISTS (SELECT 1 FROM Frang f "
+              "WHERE f.Origine = a.Traduction AND f.Traduction = a.Origine)",
+              "0"}});
         QCOMPARE(sql("SELECT COUNT(*) FROM Angfr"), sql("SELECT COUNT(*) FROM Frang"));
         QVERIFY(!QFile::exists(databasePath() + QStringLiteral(".new")));
     }
@@ -147,19 +146,15 @@ private slots:
 
         QVERIFY2(generate(), qPrintable(error_));
         expectClassroomData();
-        QCOMPARE(sql("SELECT Textanglais FROM Compte WHERE Numero = '101'"),
-                 QStringLiteral("Good afternoon."));
+        expectValues(
+            {{"SELECT Textanglais FROM Compte WHERE Numero = '101'", "Good afternoon."},
+             {"SELECT Traduction FROM Frang WHERE Origine = 'licorne'", "unicorn"},
+             {"SELECT Traduction FROM Angfr WHERE Origine = 'peas'", "petits pois"},
+             {"SELECT Langue FROM Imagier WHERE Intituler = 'Son1\\k11'", "peas"},
+             {"SELECT COUNT(*) FROM Angfr WHERE Origine = 'cat' AND Traduction = 'chat'", "1"}});
         QCOMPARE(sql("SELECT Reponse1 FROM Quizz1 WHERE Question = ?",
                      {QStringLiteral("Que veut dire « owl » ?")}),
                  QStringLiteral("hibou"));
-        QCOMPARE(sql("SELECT Traduction FROM Frang WHERE Origine = 'licorne'"),
-                 QStringLiteral("unicorn"));
-        QCOMPARE(sql("SELECT Traduction FROM Angfr WHERE Origine = 'peas'"),
-                 QStringLiteral("petits pois"));
-        QCOMPARE(sql("SELECT Langue FROM Imagier WHERE Intituler = 'Son1\\k11'"),
-                 QStringLiteral("peas"));
-        QCOMPARE(sql("SELECT COUNT(*) FROM Angfr WHERE Origine = 'cat' AND Traduction = 'chat'"),
-                 QStringLiteral("1"));
     }
 
     void unchangedSourcesLeaveTheTeachersChangesAlone() {
@@ -167,9 +162,9 @@ private slots:
         sql("UPDATE Quizz1 SET Reponse3 = 'cheval' WHERE Reponse1 = 'dog' AND Reponse2 = 'cat'");
         sql("DELETE FROM Angfr WHERE Origine = 'zebra'");
         QVERIFY2(generate(), qPrintable(error_));
-        QCOMPARE(sql("SELECT Reponse3 FROM Quizz1 WHERE Reponse1 = 'dog' AND Reponse2 = 'cat'"),
-                 QStringLiteral("cheval"));
-        QCOMPARE(sql("SELECT COUNT(*) FROM Angfr WHERE Origine = 'zebra'"), QStringLiteral("0"));
+        expectValues(
+            {{"SELECT Reponse3 FROM Quizz1 WHERE Reponse1 = 'dog' AND Reponse2 = 'cat'", "cheval"},
+             {"SELECT COUNT(*) FROM Angfr WHERE Origine = 'zebra'", "0"}});
     }
 
     void failedUpdateChangesNothing() {
