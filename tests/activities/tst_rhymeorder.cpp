@@ -65,16 +65,15 @@ private slots:
     void keysAndSounds_data() {
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("first verse") << RhymeOrder::verseKey("10", 1) << "101";
-        QTest::newRow("ninth verse") << RhymeOrder::verseKey("19", 9) << "199";
-        QTest::newRow("tenth verse of rhyme 4") << RhymeOrder::verseKey("13", 10) << "160";
-        QTest::newRow("tenth verse of rhyme 1") << RhymeOrder::verseKey("10", 10) << "160";
-        QTest::newRow("verse sound") << RhymeOrder::verseSound(49, 3) << "\\MciLangue\\1493.wav";
-        QTest::newRow("tenth verse sound")
-            << RhymeOrder::verseSound(52, 10) << "\\MciLangue\\15210.wav";
-        QTest::newRow("whole rhyme") << RhymeOrder::rhymeSound(49) << "\\MciLangue\\149490.wav";
-        QTest::newRow("whole last rhyme")
-            << RhymeOrder::rhymeSound(58) << "\\MciLangue\\158580.wav";
+        using R = RhymeOrder;
+        QTest::newRow("first verse") << R::verseKey("10", 1) << "101";
+        QTest::newRow("ninth verse") << R::verseKey("19", 9) << "199";
+        QTest::newRow("tenth verse of rhyme 4") << R::verseKey("13", 10) << "160";
+        QTest::newRow("tenth verse of rhyme 1") << R::verseKey("10", 10) << "160";
+        QTest::newRow("verse sound") << R::verseSound(49, 3) << "\\MciLangue\\1493.wav";
+        QTest::newRow("tenth verse sound") << R::verseSound(52, 10) << "\\MciLangue\\15210.wav";
+        QTest::newRow("whole rhyme") << R::rhymeSound(49) << "\\MciLangue\\149490.wav";
+        QTest::newRow("whole last rhyme") << R::rhymeSound(58) << "\\MciLangue\\158580.wav";
     }
     void keysAndSounds() {
         QFETCH(QString, actual);
@@ -132,17 +131,17 @@ private slots:
         QTest::addColumn<QStringList>("verses");
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("panel");
+        const auto panel = [](const QStringList& lines) { return lines.join(u'\r') + u'\r'; };
         QTest::newRow("all in order")
-            << QList<int>{1, 2, 3, 4} << Twinkle << true << Twinkle.join(u'\r') + u'\r';
+            << QList<int>{1, 2, 3, 4} << Twinkle << true << panel(Twinkle);
         QTest::newRow("only some")
-            << QList<int>{1, 2} << Twinkle << false << Twinkle.mid(0, 2).join(u'\r') + u'\r';
-        QTest::newRow("two swapped")
-            << QList<int>{1, 3, 2, 4} << Twinkle << false
-            << QStringList{Twinkle[0], Twinkle[2], Twinkle[1], Twinkle[3]}.join(u'\r') + u'\r';
+            << QList<int>{1, 2} << Twinkle << false << panel(Twinkle.mid(0, 2));
+        QTest::newRow("two swapped") << QList<int>{1, 3, 2, 4} << Twinkle << false
+                                     << panel({Twinkle[0], Twinkle[2], Twinkle[1], Twinkle[3]});
         QTest::newRow("a verse twice is refused")
-            << QList<int>{1, 1, 2, 3, 4} << Twinkle << true << Twinkle.join(u'\r') + u'\r';
+            << QList<int>{1, 1, 2, 3, 4} << Twinkle << true << panel(Twinkle);
         QTest::newRow("out of range is refused")
-            << QList<int>{0, 1, 2, 3, 4, 5} << Twinkle << true << Twinkle.join(u'\r') + u'\r';
+            << QList<int>{0, 1, 2, 3, 4, 5} << Twinkle << true << panel(Twinkle);
         QTest::newRow("letter case counts")
             << QList<int>{2, 1} << QStringList{"Row", "row"} << false << "row\rRow\r";
         QTest::newRow("nothing dropped") << QList<int>{} << Twinkle << false << "";
