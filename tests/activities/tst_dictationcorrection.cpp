@@ -169,23 +169,16 @@ private slots:
             QCOMPARE(kept.place(i), i);
 
         Puzzle scrambled;
-        // i = 0..8 swaps with int(rnd * 9): 8, 0, 0, 0, ... and 0.999.. never gives 9.
+        // i = 0..8 swaps with int(rnd * 9): 8, 0, 8, 0, ... and 0.999.. never gives 9.
         ScriptedRandom random({0.999999, 0.0});
         QVERIFY(scrambled.endSeries(3, random));
         QCOMPARE(random.reseeds, 1);
         QVERIFY(scrambled.draggable());
-        // swap(0,8); swap(1,0); swap(2,8)... follow the places by hand.
-        std::array<int, 9> places{0, 1, 2, 3, 4, 5, 6, 7, 8};
-        const int js[] = {8, 0, 8, 0, 8, 0, 8, 0, 8};
-        for (int i = 0; i < 9; ++i)
-            std::swap(places.at(size_t(i)), places.at(size_t(js[i])));
-        QList<int> seen;
-        for (int i = 0; i < Puzzle::Pieces; ++i) {
-            QCOMPARE(scrambled.place(i), places.at(size_t(i)));
-            seen << scrambled.place(i);
-        }
-        std::sort(seen.begin(), seen.end());
-        QCOMPARE(seen, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+        // swap(0,8) 812345670, swap(1,0) 182345670 ... swap(7,0) 780123456, swap(8,8) as is.
+        QList<int> places;
+        for (int i = 0; i < Puzzle::Pieces; ++i)
+            places << scrambled.place(i);
+        QCOMPARE(places, (QList<int>{7, 8, 0, 1, 2, 3, 4, 5, 6}));
     }
 
     void droppedPieceSwapsItsPictureWithTheTarget() {
