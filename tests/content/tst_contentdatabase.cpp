@@ -160,6 +160,7 @@ private slots:
     void unchangedSourcesLeaveTheTeachersChangesAlone() {
         QVERIFY2(generate(), qPrintable(error_));
         sql("UPDATE Quizz1 SET Reponse3 = 'cheval' WHERE Reponse1 = 'dog' AND Reponse2 = 'cat'");
+        QCOMPARE_NE(sql("SELECT COUNT(*) FROM Angfr WHERE Origine = 'zebra'"), QStringLiteral("0"));
         sql("DELETE FROM Angfr WHERE Origine = 'zebra'");
         QVERIFY2(generate(), qPrintable(error_));
         expectValues(
