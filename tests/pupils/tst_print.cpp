@@ -51,24 +51,32 @@ class TestPrint : public QObject {
     QString output_;
     QTemporaryDir scratch_;
 
-    // Waits for the print server to deliver a new PDF file in the output folder and for the
-    // file to be whole (it renders); the file and its page upright, or nulls when none came.
-    std::pair<QString, QImage> nextPage(const QStringList& before) {
-        QString found;
-        QImage page;
-        const bool came = QTest::qWaitFor(
-            [&] {
-                for (const QString& file : pdfFiles(output_))
-                    if (!before.contains(file)) {
-                        found = QDir(output_).filePath(file);
-                        page = render(found, scratch_.path());
-                        // Read back whole: the server's folder keeps no test pages.
-                        return !page.isNull() && QFile::remove(found);
-                    }
-                return false;
-            },
-            90000);
-        return came ? std::pair{found, page} : std::pair<QString, QImage>{};
+    // Says yes to printing and presses BUTTON of FORM: the child goes on to NEXT with no notice,
+    // and the print server delivers a new PDF file, whole (it renders) and filling the width of
+    // the paper. The page comes upright into PAPER, saved as FILE, and its picture's box into BOX.
+    void print(ScoresPartie& p, Form* form, const char* button, const char* next, const char* file,
+               QImage& paper, QRect& box) {
+        const QStringList before = pdfFiles(output_);
+        p.s.messageBox->answers = {MsgBox::Yes};
+        p.click(form, button);
+        QCOMPARE(p.s.messageBox->shown.size(), 1); // printed: no notice
+        QVERIFY(p.s.isShown(next));
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         for (const QString& pdf : pdfFiles(output_))
+                             if (!before.contains(pdf)) {
+                                 const QString found = QDir(output_).filePath(pdf);
+                                 paper = render(found, scratch_.path());
+                                 // Read back whole: the server's folder keeps no test pages.
+                                 return !paper.isNull() && QFile::remove(found);
+                             }
+                         return false;
+                     },
+                     90000),
+                 "no PDF page came out of the print server");
+        paper.save(scratch_.filePath(file));
+        box = pictureBox(paper);
+        QVERIFY(box.width() > paper.width() * 0.8);
     }
 
 private slots:
@@ -112,18 +120,12 @@ private slots:
         const QImage chart = QImage(p.media("Bilan.Jpg")).convertToFormat(QImage::Format_RGB32);
         const QImage onScreen = b->page()->grab().toImage();
 
-        const QStringList before = pdfFiles(output_);
-        p.s.messageBox->answers = {MsgBox::Yes};
-        p.click(b, "Boulan(0)");
-        QCOMPARE(p.s.messageBox->shown.size(), 1); // printed: no notice
-        QVERIFY(p.s.isShown("Recompense"));
-        const auto [pdf, paper] = nextPage(before);
-        QVERIFY2(!paper.isNull(), "no PDF page came out of the print server");
-        paper.save(scratch_.filePath("report.png"));
-
-        const QRect box = pictureBox(paper);
-        // Fitted to the page: as wide as the paper allows, in the window's proportions.
-        QVERIFY(box.width() > paper.width() * 0.8);
+        QImage paper;
+        QRect box;
+        print(p, b, "Boulan(0)", "Recompense", "report.png", paper, box);
+        if (QTest::currentTestFailed())
+            return;
+        // Fitted to the page in the window's proportions.
         QVERIFY(qAbs(box.width() * 3 - box.height() * 4) < box.width() / 20);
         for (const auto& bar : bars) {
             const int index = int(Schema::scoreFields().indexOf(bar.field));
@@ -184,16 +186,11 @@ private slots:
         const QRect name = p.control(r, "Label2")->geometry();
         const QImage diploma = QImage(p.media("diplome.jpg")).convertToFormat(QImage::Format_RGB32);
 
-        const QStringList before = pdfFiles(output_);
-        p.s.messageBox->answers = {MsgBox::Yes};
-        p.click(r, "Bouton(0)");
-        QCOMPARE(p.s.messageBox->shown.size(), 1);
-        QVERIFY(p.s.isShown("Bilan"));
-        const auto [pdf, paper] = nextPage(before);
-        QVERIFY2(!paper.isNull(), "no PDF page came out of the print server");
-        paper.save(scratch_.filePath("diploma.png"));
-        const QRect box = pictureBox(paper);
-        QVERIFY(box.width() > paper.width() * 0.8);
+        QImage paper;
+        QRect box;
+        print(p, r, "Bouton(0)", "Bilan", "diploma.png", paper, box);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY2(distance(meanColour(paper, onPaper(box, buttons)), meanColour(diploma, buttons)) <
                      12,
                  "the buttons were printed");
