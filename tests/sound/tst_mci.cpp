@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+const QString OpenCapture = QStringLiteral("open new type waveaudio alias capture");
+}
+
 // The command strings carried out on (fake) audio devices.
 class TestMci : public QObject {
     Q_OBJECT
@@ -16,13 +20,19 @@ class TestMci : public QObject {
     FakeAudioSystem audio_;
     std::unique_ptr<MciInterpreter> mci_;
 
-    QString writeWave(const QString& name, int sampleCount) {
+    QString writeFile(const QString& name, const QByteArray& bytes) {
         const QString path = dir_.filePath(name);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(path));
-        file.write(makeWave8BitMono(QByteArray(sampleCount, '\x80')));
         return path;
+    }
+    QString writeWave(const QString& name, int sampleCount) {
+        return writeFile(name, makeWave8BitMono(QByteArray(sampleCount, '\x80')));
+    }
+    QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     int send(const QString& command) { return mci_->send(command); }
     QString status(const QString& item) {
@@ -34,28 +44,97 @@ class TestMci : public QObject {
     FakeAudioCapture& input() { return *audio_.captures.last(); }
 
 private slots:
-    void init() { mci_ = std::make_unique<MciInterpreter>(audio_); }
+    // The devices of the previous interpreter are gone with it: no pointer to them is kept.
+    void init() {
+        audio_.channels.clear();
+        audio_.captures.clear();
+        mci_ = std::make_unique<MciInterpreter>(audio_);
+    }
 
-    void pathsWithSpacesAndAnyKeywordCaseAreUnderstood() {
+    // Each row's commands in turn and the code each answers, {dir} standing for the scratch
+    // folder, where c.wav is a readable wave and junk.wav none. A refused command answers
+    // nothing, and nothing is saved as x.wav.
+    void commandsAnswerTheirCodes_data() {
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QList<int>>("codes");
+        const QString sound = QStringLiteral("open waveaudio!{dir}/c.wav alias sound");
+        const auto bothOpen = [&](const QString& command) {
+            return QStringList{sound, OpenCapture, command};
+        };
+        const QList<int> openedThen = {0, 0, MciUnrecognizedCommand};
+        const int closed = MciInvalidDeviceName;
+        const auto row = [](const char* name, const QStringList& commands,
+                            const QList<int>& codes) { QTest::newRow(name) << commands << codes; };
+        row("closed",
+            {"status sound length", "play sound from 0 to 10", "stop sound", "close capture",
+             "record capture", "save capture {dir}/x.wav"},
+            QList<int>(6, closed));
+        row("closed again", {sound, "close sound", "status sound length"}, {0, 0, closed});
+        row("no file named", {"open waveaudio! alias sound"}, {MciFileNotFound});
+        row("missing file", {"open waveaudio!{dir}/absent.wav alias sound"}, {MciFileNotFound});
+        row("damaged file", {"open waveaudio!{dir}/junk.wav alias sound", "close sound"},
+            {MciInvalidFile, closed});
+        row("sound twice", {sound, sound}, {0, MciDuplicateAlias});
+        row("capture twice", {OpenCapture, OpenCapture}, {0, MciDuplicateAlias});
+        row("reversed bounds", {sound, "play sound from 50 to 10"}, {0, MciOutOfRange});
+        row("missing folder", {OpenCapture, "save capture {dir}/no/such/folder/x.wav"},
+            {0, MciFileNotSaved});
+        // Unknown commands, with both devices open so that none is refused for a closed one.
+        row("empty", bothOpen(""), openedThen);
+        row("garbage", bothOpen("bonjour"), openedThen);
+        row("other alias", bothOpen("open new type waveaudio alias micro"), openedThen);
+        row("other status", bothOpen("status sound mode"), openedThen);
+        row("negative bound", bothOpen("play sound from -5 to 10"), openedThen);
+        row("huge bound", bothOpen("play sound from 0 to 99999999999999999999"), openedThen);
+        row("record sound", bothOpen("record sound"), openedThen);
+        row("stop other", bothOpen("stop everything"), {0, 0, closed});
+    }
+    void commandsAnswerTheirCodes() {
+        QFETCH(QStringList, commands);
+        QFETCH(QList<int>, codes);
+        writeFile("junk.wav", "not a wave at all");
+        writeWave("c.wav", 1103);
+        for (qsizetype i = 0; i < commands.size(); ++i) {
+            QString reply = "stale";
+            QCOMPARE(mci_->send(QString(commands[i]).replace("{dir}", dir_.path()), &reply),
+                     codes[i]);
+            if (codes[i] != 0)
+                QCOMPARE(reply, QString());
+        }
+        QVERIFY(!QFile::exists(dir_.filePath("x.wav")));
+    }
+
+    // A stretch plays those milliseconds of the file, its end cut to the file's length; the
+    // keywords are understood in any case and the path may hold spaces.
+    void aStretchPlaysThoseMilliseconds_data() {
+        QTest::addColumn<QString>("play");
+        QTest::addColumn<int>("fromMs");
+        QTest::addColumn<int>("toMs");
+        QTest::newRow("any case") << QString("Play Sound From 0 To 496") << 0 << 496;
+        QTest::newRow("stretch") << QString("play sound from 100 to 492") << 100 << 492;
+        QTest::newRow("past the end") << QString("play sound from 0 to 5000") << 0 << 500;
+        QTest::newRow("nothing") << QString("play sound from 0 to 0") << 0 << 0;
+    }
+    void aStretchPlaysThoseMilliseconds() {
+        QFETCH(QString, play);
+        QFETCH(int, fromMs);
+        QFETCH(int, toMs);
         const QString path = writeWave("a name with spaces.wav", 5513);
         QCOMPARE(send("OPEN WaveAudio!" + path + " ALIAS Sound"), 0);
         QCOMPARE(status("length"), QString("500"));
-        QCOMPARE(send("Play Sound From 0 To 496"), 0);
-        QCOMPARE(channel().played.last().file, path);
-    }
-
-    // A stretch plays those milliseconds of the file; stopping keeps the position reached, the
-    // end of playback leaves it at the end of the stretch.
-    void aStretchPlaysAndStopsOrEndsWhereItShould() {
-        const QString path = writeWave("stretch.wav", 11025);
-        QCOMPARE(send("open waveaudio!" + path + " alias sound"), 0);
-        QCOMPARE(status("length"), QString("1000"));
-        QCOMPARE(status("position"), QString("0"));
-        QCOMPARE(send("play sound from 100 to 992"), 0);
+        QCOMPARE(send(play), 0);
         QCOMPARE(channel().played.size(), 1);
         QCOMPARE(channel().played[0].file, path);
-        QCOMPARE(channel().played[0].fromMs, 100);
-        QCOMPARE(channel().played[0].toMs, 992);
+        QCOMPARE(channel().played[0].fromMs, fromMs);
+        QCOMPARE(channel().played[0].toMs, toMs);
+    }
+
+    // Stopping keeps the position reached, the end of playback leaves it at the end of the
+    // stretch.
+    void stopOrEndLeavesThePositionWhereItShould() {
+        QCOMPARE(send("open waveaudio!" + writeWave("stretch.wav", 11025) + " alias sound"), 0);
+        QCOMPARE(status("position"), QString("0"));
+        QCOMPARE(send("play sound from 100 to 992"), 0);
         channel().position = 300;
         QCOMPARE(status("position"), QString("300"));
         QCOMPARE(send("stop sound"), 0);
@@ -69,128 +148,49 @@ private slots:
         QCOMPARE(status("length"), QString("1000"));
     }
 
-    void closedDevicesAnswerNothingAndRefuseCommands() {
-        QString reply = "stale";
-        QCOMPARE(mci_->send("status sound length", &reply), int(MciInvalidDeviceName));
-        QCOMPARE(reply, QString());
-        QCOMPARE(send("play sound from 0 to 10"), int(MciInvalidDeviceName));
-        QCOMPARE(send("stop sound"), int(MciInvalidDeviceName));
-        QCOMPARE(send("close capture"), int(MciInvalidDeviceName));
-        QCOMPARE(send("record capture"), int(MciInvalidDeviceName));
-        QCOMPARE(send("save capture " + dir_.filePath("x.wav")), int(MciInvalidDeviceName));
-        QVERIFY(!QFile::exists(dir_.filePath("x.wav")));
-        send("open waveaudio!" + writeWave("c.wav", 100) + " alias sound");
-        QCOMPARE(send("close sound"), 0);
-        QCOMPARE(mci_->send("status sound length", &reply), int(MciInvalidDeviceName));
+    // A save holds an 8-bit mono wave of what was captured, stopped or still recording; with
+    // no working input, recording fails and the save is an empty wave.
+    void aSaveHoldsWhatWasCaptured_data() {
+        QTest::addColumn<bool>("works");
+        QTest::addColumn<QByteArray>("captured");
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("stopped") << true << QByteArray("\x10\x20\x30", 3) << true;
+        QTest::newRow("still recording") << true << QByteArray(50, '\x70') << false;
+        QTest::newRow("no input") << false << QByteArray(20, '\x55') << false;
     }
-
-    void openingAMissingOrDamagedFileFails() {
-        QCOMPARE(send("open waveaudio! alias sound"), int(MciFileNotFound));
-        QCOMPARE(send("open waveaudio!" + dir_.filePath("absent.wav") + " alias sound"),
-                 int(MciFileNotFound));
-        const QString junk = dir_.filePath("junk.wav");
-        QFile file(junk);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a wave at all");
-        file.close();
-        QCOMPARE(send("open waveaudio!" + junk + " alias sound"), int(MciInvalidFile));
-        QCOMPARE(send("close sound"), int(MciInvalidDeviceName));
-    }
-
-    void anAliasCannotBeOpenedTwice() {
-        const QString path = writeWave("twice.wav", 100);
-        QCOMPARE(send("open waveaudio!" + path + " alias sound"), 0);
-        QCOMPARE(send("open waveaudio!" + path + " alias sound"), int(MciDuplicateAlias));
-        QCOMPARE(send("open new type waveaudio alias capture"), 0);
-        QCOMPARE(send("open new type waveaudio alias capture"), int(MciDuplicateAlias));
-    }
-
-    void playBoundsPastTheEndAreClampedAndReversedBoundsRefused() {
-        send("open waveaudio!" + writeWave("short.wav", 1103) + " alias sound");
-        QCOMPARE(send("play sound from 0 to 5000"), 0);
-        QCOMPARE(channel().played.last().toMs, 100);
-        QCOMPARE(send("play sound from 50 to 10"), int(MciOutOfRange));
-        QCOMPARE(send("play sound from 0 to 0"), 0);
-        QCOMPARE(channel().played.last().toMs, 0);
-    }
-
-    void unknownCommandsAreRefused_data() {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("empty") << "";
-        QTest::newRow("garbage") << "bonjour";
-        QTest::newRow("other alias") << "open new type waveaudio alias micro";
-        QTest::newRow("other status") << "status sound mode";
-        QTest::newRow("negative bound") << "play sound from -5 to 10";
-        QTest::newRow("huge bound") << "play sound from 0 to 99999999999999999999";
-        QTest::newRow("record sound") << "record sound";
-        QTest::newRow("stop other") << "stop everything";
-    }
-    void unknownCommandsAreRefused() {
-        QFETCH(QString, command);
-        QVERIFY(send(command) != 0);
-    }
-
-    void recordingSavesAnEightBitMonoWaveOfWhatWasCaptured() {
-        QCOMPARE(send("open new type waveaudio alias capture"), 0);
-        QCOMPARE(send("record capture"), 0);
-        QVERIFY(input().capturing);
-        input().captured = QByteArray("\x10\x20\x30", 3);
-        QCOMPARE(send("stop capture"), 0);
-        QVERIFY(!input().capturing);
+    void aSaveHoldsWhatWasCaptured() {
+        QFETCH(bool, works);
+        QFETCH(QByteArray, captured);
+        QFETCH(bool, stop);
+        QCOMPARE(send(OpenCapture), 0);
+        input().works = works;
+        QCOMPARE(send("record capture"), works ? 0 : int(MciDeviceNotReady));
+        QCOMPARE(input().capturing, works);
+        input().captured = captured;
+        if (stop) {
+            QCOMPARE(send("stop capture"), 0);
+            QVERIFY(!input().capturing);
+        }
         const QString path = dir_.filePath("enregist.tmp");
         QCOMPARE(send("save capture " + path), 0);
         QCOMPARE(send("close capture"), 0);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), makeWave8BitMono(QByteArray("\x10\x20\x30", 3), 11025));
-    }
-
-    void savingWhileRecordingSavesTheSamplesSoFar() {
-        send("open new type waveaudio alias capture");
-        send("record capture");
-        input().captured = QByteArray(50, '\x70');
-        const QString path = dir_.filePath("live.wav");
-        QCOMPARE(send("save capture " + path), 0);
-        const auto chunks = parseWave([&] {
-            QFile f(path);
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }());
-        QVERIFY(chunks);
-        QCOMPARE(chunks->dataSize, 50);
+        QCOMPARE(readFile(path), makeWave8BitMono(works ? captured : QByteArray(), 11025));
     }
 
     // A save replaces the earlier recording, and a new capture starts empty.
     void eachSaveHoldsOnlyTheSamplesOfItsCapture() {
         const QString path = dir_.filePath("over.tmp");
         for (int size : {400, 7, -1}) {
-            send("open new type waveaudio alias capture");
+            send(OpenCapture);
             send("record capture");
             input().captured = QByteArray(size < 0 ? 30 : size, '\x81');
             send(size < 0 ? "close capture" : "stop capture");
             if (size < 0) // the samples of the closed capture are gone
-                send("open new type waveaudio alias capture");
+                send(OpenCapture);
             QCOMPARE(send("save capture " + path), 0);
             send("close capture");
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), makeWave8BitMono(QByteArray(qMax(size, 0), '\x81')));
+            QCOMPARE(readFile(path), makeWave8BitMono(QByteArray(qMax(size, 0), '\x81')));
         }
-    }
-
-    void recordingWithoutAWorkingInputFailsButStillSavesAnEmptyWave() {
-        send("open new type waveaudio alias capture");
-        input().works = false;
-        QCOMPARE(send("record capture"), int(MciDeviceNotReady));
-        const QString path = dir_.filePath("silent.wav");
-        QCOMPARE(send("save capture " + path), 0);
-        QVERIFY(QFile::exists(path));
-    }
-
-    void savingIntoAMissingFolderFails() {
-        send("open new type waveaudio alias capture");
-        QCOMPARE(send("save capture " + dir_.filePath("no/such/folder/r.wav")),
-                 int(MciFileNotSaved));
     }
 };
 
