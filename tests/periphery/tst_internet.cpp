@@ -43,6 +43,8 @@ class TestInternet : public QObject {
             form->resize(800, 600);
         }
         Browser* browser() { return form->browser(); }
+        // The address shown, and the list of addresses, latest first.
+        std::pair<QString, QStringList> at() { return {browser()->locationUrl(), addresses()}; }
         QStringList addresses() {
             QStringList items;
             for (int i = 0; i < form->adresse()->count(); ++i)
@@ -92,8 +94,7 @@ private slots:
         QCOMPARE(v.form->windowTitle(), QStringLiteral("La visite d'VALIMOR Brindel"));
         QCOMPARE(v.form->startAddress(), v.home);
         QVERIFY(v.navigates([] {}));
-        QCOMPARE(v.browser()->locationUrl(), v.home);
-        QCOMPARE(v.addresses(), QStringList{v.home});
+        QCOMPARE(v.at(), std::pair(v.home, QStringList{v.home}));
         QVERIFY(!v.browser()->showsFailure());
         QVERIFY(!v.form->bouton(Internet::Back)->isEnabled());
         QVERIFY(!v.form->bouton(Internet::Forward)->isEnabled());
@@ -104,20 +105,17 @@ private slots:
         Visit v;
         QVERIFY(v.navigates([] {}));
         QVERIFY(v.followLink());
-        QCOMPARE(v.browser()->locationUrl(), v.animals);
-        QCOMPARE(v.addresses(), (QStringList{v.animals, v.home}));
+        QCOMPARE(v.at(), std::pair(v.animals, QStringList{v.animals, v.home}));
         QVERIFY(v.form->bouton(Internet::Back)->isEnabled());
         // A picture of the window to look at, when asked for.
         if (qEnvironmentVariableIsSet("BRINDEL_SHOT_DIR"))
             v.form->grab().save(qEnvironmentVariable("BRINDEL_SHOT_DIR") + "/internet.png");
 
         QVERIFY(v.click(Internet::Refresh));
-        QCOMPARE(v.browser()->locationUrl(), v.animals);
-        QCOMPARE(v.addresses(), (QStringList{v.animals, v.home}));
+        QCOMPARE(v.at(), std::pair(v.animals, QStringList{v.animals, v.home}));
 
         QVERIFY(v.click(Internet::Home));
-        QCOMPARE(v.browser()->locationUrl(), v.home);
-        QCOMPARE(v.addresses(), (QStringList{v.home, v.animals}));
+        QCOMPARE(v.at(), std::pair(v.home, QStringList{v.home, v.animals}));
         QCOMPARE(v.t.audio->channels.first()->played.size(), 2);
     }
 
@@ -145,14 +143,12 @@ private slots:
             box->setEditText(v.animals);
             QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         }));
-        QCOMPARE(v.browser()->locationUrl(), v.animals);
-        QCOMPARE(v.addresses(), (QStringList{v.animals, v.home}));
+        QCOMPARE(v.at(), std::pair(v.animals, QStringList{v.animals, v.home}));
         QVERIFY(v.navigates([&] {
             box->setCurrentIndex(1);
             emit box->activated(1);
         }));
-        QCOMPARE(v.browser()->locationUrl(), v.home);
-        QCOMPARE(v.addresses(), (QStringList{v.home, v.animals}));
+        QCOMPARE(v.at(), std::pair(v.home, QStringList{v.home, v.animals}));
     }
 
     void aMissingPageShowsTheFrenchPage() {
