@@ -42,6 +42,12 @@ struct Fields : QWidget {
     QComboBox* combo;
 };
 
+void writeFile(const QString& path, const QByteArray& contents = {}) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 ino_t inodeOf(const QString& path) {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
@@ -55,26 +61,26 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // ---- key filter ----
-    void doubleQuotesAlternateGuillemetsAndReturnTheCode() {
-        Général general;
-        int code = 34;
-        QCOMPARE(general.FiltrerTouche(code), QStringLiteral("171"));
-        QCOMPARE(code, 171);
-        QVERIFY(general.GuillemetOuvert);
-        code = 34;
-        QCOMPARE(general.FiltrerTouche(code), QStringLiteral("187"));
-        QCOMPARE(code, 187);
-        QVERIFY(!general.GuillemetOuvert);
+    // Each key of the row in turn: a double quote (34) becomes « (171) then » (187), every
+    // other key passes unchanged and leaves the guillemet open or closed.
+    void keysAreFiltered_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("quotes") << QList<int>{34, 34, 34};
+        QTest::newRow("others") << QList<int>{39, 65, 97, 171, 187, 13, 8, 0};
+        QTest::newRow("others between quotes") << QList<int>{34, 65, 171, 8, 34, 187, 0};
     }
-
-    void otherKeysPassUnchanged() {
+    void keysAreFiltered() {
+        QFETCH(QList<int>, keys);
         Général general;
-        for (int key : {39, 65, 97, 171, 187, 13, 8, 0}) {
+        bool open = false;
+        for (int key : keys) {
+            const int expected = key != 34 ? key : open ? 187 : 171;
+            open = open != (key == 34);
             int code = key;
-            QCOMPARE(general.FiltrerTouche(code), QString::number(key));
-            QCOMPARE(code, key);
+            QCOMPARE(general.FiltrerTouche(code), QString::number(expected));
+            QCOMPARE(code, expected);
+            QCOMPARE(general.GuillemetOuvert, open);
         }
-        QVERIFY(!general.GuillemetOuvert);
     }
 
     void typedQuotesBecomeGuillemetsAcrossEveryField() {
@@ -97,10 +103,7 @@ private slots:
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(QStringLiteral("Mes Documents/son du mot"));
         const QString path = dir.filePath(QStringLiteral("Mes Documents/son du mot/k 1.wav"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("RIFF contents");
-        file.close();
+        writeFile(path, "RIFF contents");
         const QString shortPath = CheminCourt(path);
         QVERIFY(!shortPath.isEmpty());
         QVERIFY(!shortPath.contains(u' '));
@@ -116,9 +119,7 @@ private slots:
         QStringList links;
         for (const char* name : {"mot un.wav", "mot deux.wav"}) {
             const QString path = dir.filePath(QString::fromLatin1(name));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.close();
+            writeFile(path);
             links << CheminCourt(path);
             QVERIFY(QFileInfo(links.last()).isSymLink());
         }
@@ -131,7 +132,7 @@ private slots:
     void shortPathKeepsAPathWithoutSpacesAndEmptiesAMissingOne() {
         QTemporaryDir dir;
         const QString plain = dir.filePath(QStringLiteral("mot.wav"));
-        QFile(plain).open(QIODevice::WriteOnly);
+        writeFile(plain);
         QCOMPARE(CheminCourt(plain), plain);
         QCOMPARE(CheminCourt(dir.filePath(QStringLiteral("absent du dossier.wav"))), QString());
         QCOMPARE(CheminCourt(QString()), QString());
