@@ -38,86 +38,83 @@ class TestFormRegistry : public QObject {
                 [name](Contexte& c) { return new Probe(c, QString::fromLatin1(name)); });
     }
 
-private slots:
-    void openingAnUnregisteredWindowFailsLoudly() {
+    // The two child windows Un and Deux, registered for a document area that is shown.
+    struct Probes {
         TestContexte t;
         QMdiArea area;
-        registerProbes(t, &area);
+        Probes() {
+            area.show();
+            registerProbes(t, &area);
+        }
+        FormRegistry& forms() { return t->forms(); }
+        Probe* show(const QString& name, FormRegistry::ShowMode mode = {}) {
+            return static_cast<Probe*>(forms().show(name, mode));
+        }
+    };
+
+private slots:
+    void openingAnUnregisteredWindowFailsLoudly() {
+        Probes p;
         for (const char* name : {"Trois", "un", ""}) {
             const QString form = QString::fromLatin1(name);
-            QVERIFY_THROWS_EXCEPTION(FormRegistry::UnknownForm, t->forms().get(form));
+            QVERIFY_THROWS_EXCEPTION(FormRegistry::UnknownForm, p.forms().get(form));
             QVERIFY_THROWS_EXCEPTION(FormRegistry::UnknownForm,
-                                     t->forms().show(form, FormRegistry::ShowMode::Maximised));
-            QVERIFY(!t->forms().isLoaded(form));
+                                     p.forms().show(form, FormRegistry::ShowMode::Maximised));
+            QVERIFY(!p.forms().isLoaded(form));
         }
-        QVERIFY(t->forms().show(QStringLiteral("Un")));
+        QVERIFY(p.show("Un"));
     }
 
     void formIsLoadedOnFirstUseOnly() {
-        TestContexte t;
-        QMdiArea area;
-        registerProbes(t, &area);
-        QVERIFY(!t->forms().isLoaded(QStringLiteral("Un")));
-        auto* form = static_cast<Probe*>(t->forms().get(QStringLiteral("Un")));
-        QVERIFY(t->forms().isLoaded(QStringLiteral("Un")));
-        QCOMPARE(t->forms().get(QStringLiteral("Un")), form);
+        Probes p;
+        QVERIFY(!p.forms().isLoaded("Un"));
+        auto* form = static_cast<Probe*>(p.forms().get("Un"));
+        QVERIFY(p.forms().isLoaded("Un"));
+        QCOMPARE(p.forms().get("Un"), form);
         QCOMPARE(form->loads, 1);
         QCOMPARE(form->objectName(), QStringLiteral("Un"));
     }
 
     void childWindowsLiveInTheDocumentAreaAndActivate() {
-        TestContexte t;
-        QMdiArea area;
-        area.show();
-        registerProbes(t, &area);
-        auto* un = static_cast<Probe*>(
-            t->forms().show(QStringLiteral("Un"), FormRegistry::ShowMode::Maximised));
+        Probes p;
+        Probe* un = p.show("Un", FormRegistry::ShowMode::Maximised);
         QVERIFY(un->parentWidget()->isMaximized());
-        auto* deux = static_cast<Probe*>(t->forms().show(QStringLiteral("Deux")));
-        QCOMPARE(area.subWindowList().size(), 2);
-        QCOMPARE(area.activeSubWindow()->widget(), deux);
+        Probe* deux = p.show("Deux");
+        QCOMPARE(p.area.subWindowList().size(), 2);
+        QCOMPARE(p.area.activeSubWindow()->widget(), deux);
         const int before = un->activations;
-        t->forms().show(QStringLiteral("Un"));
+        p.show("Un");
         QCOMPARE(un->activations, before + 1);
     }
 
     void unloadRunsTheQueryAndClosingStepsAndCanBeRefused() {
-        TestContexte t;
-        QMdiArea area;
-        area.show();
-        registerProbes(t, &area);
-        auto* form = static_cast<Probe*>(t->forms().show(QStringLiteral("Un")));
+        Probes p;
+        Probe* form = p.show("Un");
         QPointer<Probe> watch(form);
         form->allowClose = false;
-        QVERIFY(!t->forms().unload(QStringLiteral("Un")));
-        QVERIFY(t->forms().isLoaded(QStringLiteral("Un")));
+        QVERIFY(!p.forms().unload("Un"));
+        QVERIFY(p.forms().isLoaded("Un"));
         QCOMPARE(form->queries, 1);
         QCOMPARE(form->unloads, 0);
 
         form->allowClose = true;
-        QVERIFY(t->forms().unload(QStringLiteral("Un")));
-        QVERIFY(!t->forms().isLoaded(QStringLiteral("Un")));
+        QVERIFY(p.forms().unload("Un"));
+        QVERIFY(!p.forms().isLoaded("Un"));
         QCOMPARE(form->queries, 2); // asked once per unload, not again by its sub-window
         QCOMPARE(form->unloads, 1);
         QTRY_VERIFY(watch.isNull());
-        QTRY_COMPARE(area.subWindowList().size(), 0);
+        QTRY_COMPARE(p.area.subWindowList().size(), 0);
 
         // Loading it again builds a new window.
-        auto* again = static_cast<Probe*>(t->forms().get(QStringLiteral("Un")));
-        QCOMPARE(again->loads, 1);
+        QCOMPARE(static_cast<Probe*>(p.forms().get("Un"))->loads, 1);
     }
 
     void windowClosingItselfTakesItsSubWindowAlong() {
-        TestContexte t;
-        QMdiArea area;
-        area.show();
-        registerProbes(t, &area);
-        Form* form = t->forms().show(QStringLiteral("Deux"));
-        QVERIFY(form->close());
-        QVERIFY(!t->forms().isLoaded(QStringLiteral("Deux")));
-        QTRY_COMPARE(area.subWindowList().size(), 0);
-        QVERIFY(
-            t->forms().unload(QStringLiteral("Deux"))); // unloading an unloaded window is harmless
+        Probes p;
+        QVERIFY(p.show("Deux")->close());
+        QVERIFY(!p.forms().isLoaded("Deux"));
+        QTRY_COMPARE(p.area.subWindowList().size(), 0);
+        QVERIFY(p.forms().unload("Deux")); // unloading an unloaded window is harmless
     }
     // While a document window is shown modally, nothing else of the main window takes the mouse
     // or the keyboard: not its own buttons, not the other document windows. It all comes back
@@ -143,12 +140,9 @@ private slots:
         QSignalSpy behindClicks(behindButton, &QPushButton::clicked);
         QSignalSpy modalClicks(modalButton, &QPushButton::clicked);
 
-        const auto clickAll = [&] {
-            for (QPushButton* button : {mainButton, behindButton, modalButton})
-                QTest::mouseClick(button, Qt::LeftButton);
-            QTest::keyClick(mainButton, Qt::Key_Space);
-        };
-        clickAll();
+        for (QPushButton* button : {mainButton, behindButton, modalButton})
+            QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClick(mainButton, Qt::Key_Space);
         QCOMPARE(mainClicks.count(), 0);
         QCOMPARE(behindClicks.count(), 0);
         QCOMPARE(modalClicks.count(), 1);
