@@ -114,38 +114,37 @@ private slots:
         QCOMPARE(reader.read(Options::Configuration, Options::Verrouillage), Options::Vrai);
     }
 
-    void freshAccountGetsExactlyTheFourDefaults() {
+    // The four startup defaults, in this order, fill the options that read empty and never
+    // overwrite a stored one; the other keys stay unwritten. Null entries are not stored.
+    void startupDefaultsFillOnlyWhatIsMissing_data() {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("values");
+        const QString none, v = Options::Vrai, f = Options::Faux;
+        QTest::newRow("fresh account")
+            << QStringList{none, none, none, none} << QStringList{v, f, v, v};
+        QTest::newRow("all stored") << QStringList{f, v, "vrai", f} << QStringList{f, v, "vrai", f};
+    }
+    void startupDefaultsFillOnlyWhatIsMissing() {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, values);
+        const QStringList keys = {"Protection", "Verrouillage", "Texte", "Quizz"};
         SettingsStore store(path());
+        for (int i = 0; i < 4; ++i)
+            if (!stored[i].isNull())
+                store.write(Options::Configuration, keys[i], stored[i]);
         Options::applyStartupDefaults(store);
-        QCOMPARE(store.read(Options::Configuration, Options::Protection), Options::Vrai);
-        QCOMPARE(store.read(Options::Configuration, Options::Verrouillage), Options::Faux);
-        QCOMPARE(store.read(Options::Configuration, Options::Texte), Options::Vrai);
-        QCOMPARE(store.read(Options::Configuration, Options::Quizz), Options::Vrai);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(store.read(Options::Configuration, keys[i]), values[i]);
         QCOMPARE(store.read(Options::Configuration, Options::MotDePasse), QString());
         QCOMPARE(store.read(Options::Database, Options::Path), QString());
 
         QFile file(path());
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().split('\n');
-        QStringList keys;
-        for (const QByteArray& line : lines) {
+        QStringList inFile;
+        for (const QByteArray& line : file.readAll().split('\n'))
             if (line.contains('='))
-                keys << QString::fromUtf8(line.left(line.indexOf('=')));
-        }
-        QCOMPARE(keys, (QStringList{"Protection", "Verrouillage", "Texte", "Quizz"}));
-    }
-
-    void defaultsNeverOverwriteStoredValues() {
-        SettingsStore store(path());
-        store.write(Options::Configuration, Options::Protection, Options::Faux);
-        store.write(Options::Configuration, Options::Verrouillage, Options::Vrai);
-        store.write(Options::Configuration, Options::Texte, QStringLiteral("vrai"));
-        store.write(Options::Configuration, Options::Quizz, Options::Faux);
-        Options::applyStartupDefaults(store);
-        QCOMPARE(store.read(Options::Configuration, Options::Protection), Options::Faux);
-        QCOMPARE(store.read(Options::Configuration, Options::Verrouillage), Options::Vrai);
-        QCOMPARE(store.read(Options::Configuration, Options::Texte), QStringLiteral("vrai"));
-        QCOMPARE(store.read(Options::Configuration, Options::Quizz), Options::Faux);
+                inFile << QString::fromUtf8(line.left(line.indexOf('=')));
+        QCOMPARE(inFile, keys);
     }
 
     void fileIsReadableByItsOwnerOnly() {
