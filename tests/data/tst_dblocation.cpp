@@ -24,9 +24,9 @@ class TestDbLocation : public QObject {
     std::unique_ptr<FakeQuitter> fakeQuitter_;
     std::unique_ptr<DataControl> data_;
 
-    Loc::Outcome locate() {
+    Loc::Outcome locate(DataControl* data = nullptr) {
         return Loc::locate(*settings_, *fileDialog_, *messageBox_, *fakeQuitter_, programFolder_,
-                           *data_, nullptr);
+                           data ? *data : *data_, nullptr);
     }
     QString storedPath() const { return settings_->read(Options::Database, Options::Path); }
     QString textFile() {
@@ -86,9 +86,7 @@ private slots:
         QCOMPARE(request.initialFolder, programFolder_);
 
         DataControl again;
-        QVERIFY(Loc::locate(*settings_, *fileDialog_, *messageBox_, *fakeQuitter_, programFolder_,
-                            again, nullptr)
-                    .opened);
+        QVERIFY(locate(&again).opened);
         QCOMPARE(fileDialog_->requests.size(), 1);
         QVERIFY(messageBox_->shown.isEmpty());
         QVERIFY(!fakeQuitter_->quitCalled);
