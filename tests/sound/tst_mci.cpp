@@ -92,6 +92,7 @@ private slots:
     void commandsAnswerTheirCodes() {
         QFETCH(QStringList, commands);
         QFETCH(QList<int>, codes);
+        QCOMPARE(codes.size(), commands.size());
         writeFile("junk.wav", "not a wave at all");
         writeWave("c.wav", 1103);
         for (qsizetype i = 0; i < commands.size(); ++i) {
