@@ -65,8 +65,8 @@ bool QtAudioChannel::startOutput(const WaveImage& sound) {
         dropSink();
         return false;
     }
-    feed();
     feeder_.start();
+    feed(); // stops the feeder at once when the whole sound fits in the buffer
     audible_ = true;
     // Reported once the caller has had a chance to listen.
     QTimer::singleShot(0, this, &QtAudioChannel::outputActive);
