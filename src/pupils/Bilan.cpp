@@ -22,11 +22,12 @@ FXLabel* makeLabel(const QString& name, QPoint twips, QWidget* parent) {
 } // namespace
 
 Bilan::Bilan(Contexte& contexte)
-    : ResultsForm(contexte, QStringLiteral("Bilan")),
-      Label1(makeLabel(QStringLiteral("Label1"), {1035, 270}, page_)),
-      Label2(makeLabel(QStringLiteral("Label2"), {4890, 270}, page_)) {
+    : Form(contexte, QStringLiteral("Bilan")),
+      results_(*this, contexte, [this](int index) { buttonClicked(index); }),
+      Label1(makeLabel(QStringLiteral("Label1"), {1035, 270}, results_.face())),
+      Label2(makeLabel(QStringLiteral("Label2"), {4890, 270}, results_.face())) {
     for (int i = 0; i < BarCount; ++i) {
-        auto* bar = new ChartBar(QStringLiteral("Shape1"), i, page_);
+        auto* bar = new ChartBar(QStringLiteral("Shape1"), i, results_.face());
         const Rewards::BarPlace place = Rewards::barPlace(i);
         bar->setGeometry(Twips::toPixels(place.left), Twips::toPixels(place.top),
                          Twips::toPixels(Rewards::InitialBarWidth),
@@ -34,17 +35,17 @@ Bilan::Bilan(Contexte& contexte)
         bar->setFillColor(Rewards::initialBarColour(i));
         Shape1[std::size_t(i)] = bar;
     }
-    makeButtons(QStringLiteral("Boulan"), QStringLiteral("Imprimer"), QStringLiteral("Retour"),
-                150);
+    results_.makeButtons(QStringLiteral("Boulan"), QStringLiteral("Imprimer"),
+                         QStringLiteral("Retour"), 150);
 }
 
 void Bilan::onLoad() {
-    page_->setPicture(QImage(ctx().media(QStringLiteral("\\Bitmap\\Bilan.Jpg"))));
+    results_.face()->setPicture(QImage(ctx().media(QStringLiteral("\\Bitmap\\Bilan.Jpg"))));
 }
 
 void Bilan::onActivate() {
-    showButtons();
-    const Rewards::PupilScores scores = readPupil();
+    results_.showButtons();
+    const Rewards::PupilScores scores = results_.readPupil();
     setSizedCaption(Label1, scores.nom);
     setSizedCaption(Label2, scores.groupe);
     for (int i = 0; i < BarCount; ++i) {
@@ -57,8 +58,8 @@ void Bilan::onActivate() {
 }
 
 void Bilan::buttonClicked(int index) {
-    if (index == Imprimer &&
-        !printFace(QStringLiteral("Voulez-vous imprimer ces résultats ?"), QStringLiteral("Bilan")))
+    if (index == Imprimer && !results_.print(QStringLiteral("Voulez-vous imprimer ces résultats ?"),
+                                             QStringLiteral("Bilan")))
         return;
     FormRegistry& forms = ctx().forms();
     forms.show(QStringLiteral("Recompense"), FormRegistry::ShowMode::Maximised);

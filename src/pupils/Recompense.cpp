@@ -20,12 +20,13 @@ int placeLeft(int first, int last, int k, int places) {
 } // namespace
 
 Recompense::Recompense(Contexte& contexte)
-    : ResultsForm(contexte, QStringLiteral("Recompense")),
-      Label2(new FXLabel(QStringLiteral("Label2"), -1, page_)) {
+    : Form(contexte, QStringLiteral("Recompense")),
+      results_(*this, contexte, [this](int index) { buttonClicked(index); }),
+      Label2(new FXLabel(QStringLiteral("Label2"), -1, results_.face())) {
 
     const QPoint labelPlaces[] = {{345, 270}, {5355, 255}};
     for (int i = 0; i < 2; ++i) {
-        auto* label = new FXLabel(QStringLiteral("Label1"), i, page_);
+        auto* label = new FXLabel(QStringLiteral("Label1"), i, results_.face());
         label->setTransparent(true);
         label->setForeColor(0x105080);
         label->setFont(QFont(QStringLiteral("DejaVu Sans"), 13, QFont::Bold));
@@ -54,12 +55,13 @@ Recompense::Recompense(Contexte& contexte)
             makePicture(QStringLiteral("Medaille"), k + 1,
                         placeLeft(855, 7890, k, Rewards::MedalPlaces), 5595, {54, 70});
 
-    makeButtons(QStringLiteral("Bouton"), QStringLiteral("Détail"), QStringLiteral("Retour"), 240);
+    results_.makeButtons(QStringLiteral("Bouton"), QStringLiteral("Détail"),
+                         QStringLiteral("Retour"), 240);
 }
 
 QLabel* Recompense::makePicture(const QString& name, int index, int leftTwips, int topTwips,
                                 QSize size) {
-    auto* picture = new QLabel(page_);
+    auto* picture = new QLabel(results_.face());
     picture->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(index));
     picture->setGeometry(QRect(Twips::toPixels(QPoint(leftTwips, topTwips)), size));
     picture->setScaledContents(true);
@@ -68,19 +70,19 @@ QLabel* Recompense::makePicture(const QString& name, int index, int leftTwips, i
 
 void Recompense::onLoad() {
     total_ = 0;
-    const Rewards::PupilScores scores = readPupil();
+    const Rewards::PupilScores scores = results_.readPupil();
     setSizedCaption(Label1[0], scores.nom);
     Label2->setCaption(scores.nom);
     total_ = Rewards::total(scores.values);
     setSizedCaption(Label1[1], Rewards::scoreCaption(total_));
 
     if (Rewards::isDiploma(total_)) {
-        page_->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\diplome.jpg"))));
+        results_.face()->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\diplome.jpg"))));
         Label2->show();
-        buttons_[Detail]->setCaption(QStringLiteral("Imprimer"));
+        results_.button(Detail)->setCaption(QStringLiteral("Imprimer"));
         return;
     }
-    page_->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\recompen.jpg"))));
+    results_.face()->setPicture(QImage(ctx().media(QStringLiteral("\\bitmap\\recompen.jpg"))));
     showAwards();
 }
 
@@ -97,7 +99,7 @@ void Recompense::showAwards() {
 }
 
 void Recompense::onActivate() {
-    showButtons();
+    results_.showButtons();
     if (!Rewards::isDiploma(total_))
         for (FXLabel* label : Label1) {
             label->show();
@@ -113,7 +115,8 @@ void Recompense::buttonClicked(int index) {
         return;
     }
     if (Rewards::isDiploma(total_) &&
-        !printFace(QStringLiteral("Veux-tu imprimer ton diplôme ?"), QStringLiteral("Diplôme")))
+        !results_.print(QStringLiteral("Veux-tu imprimer ton diplôme ?"),
+                        QStringLiteral("Diplôme")))
         return;
     forms.show(QStringLiteral("Bilan"), FormRegistry::ShowMode::Maximised);
     forms.unload(formName());

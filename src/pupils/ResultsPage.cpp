@@ -28,6 +28,7 @@ const QString PrintTitle = QStringLiteral("Bilan");
 PageFace::PageFace(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Page"));
     resize(Size);
+    parent->installEventFilter(this);
 }
 
 void PageFace::setPicture(const QImage& picture) {
@@ -35,10 +36,12 @@ void PageFace::setPicture(const QImage& picture) {
     update();
 }
 
-void PageFace::centre() {
-    if (QWidget* window = parentWidget())
+bool PageFace::eventFilter(QObject* watched, QEvent* event) {
+    QWidget* window = parentWidget();
+    if (watched == window && event->type() == QEvent::Resize)
         move(std::max(0, (window->width() - width()) / 2),
              std::max(0, (window->height() - height()) / 2));
+    return false;
 }
 
 void PageFace::paintEvent(QPaintEvent*) {
@@ -97,12 +100,12 @@ bool askAndPrint(Contexte& contexte, PageFace* face, std::initializer_list<QWidg
     return true;
 }
 
-ResultsForm::ResultsForm(Contexte& contexte, const QString& formName)
-    : Form(contexte, formName), page_(new PageFace(this)) {
-    setWindowTitle(formName);
+ResultsPage::ResultsPage(Form& window, Contexte& contexte, std::function<void(int)> clicked)
+    : contexte_(contexte), clicked_(std::move(clicked)), face_(new PageFace(&window)) {
+    window.setWindowTitle(window.formName());
 }
 
-void ResultsForm::makeButtons(const QString& name, const QString& first, const QString& second,
+void ResultsPage::makeButtons(const QString& name, const QString& first, const QString& second,
                               int topTwips) {
     // The first button ends a little short of the second's left edge, so that its caption fits.
     constexpr int Width = 70;
@@ -111,46 +114,41 @@ void ResultsForm::makeButtons(const QString& name, const QString& first, const Q
     const int lefts[] = {std::min(Twips::toPixels(7530), secondLeft - Width - 3), secondLeft};
     const QString captions[] = {first, second};
     for (int i = 0; i < 2; ++i) {
-        auto* button = new FXShape(name, i, page_);
+        auto* button = new FXShape(name, i, face_);
         button->setCaption(captions[i]);
         button->setColor(i == 0 ? 0x40A040 : 0x4040C0);
         button->setGeometry(lefts[i], Twips::toPixels(topTwips), Width, Height);
         button->hide();
-        connect(button, &FXShape::pressed, this, [this, button](int, int mouse) {
+        QObject::connect(button, &FXShape::pressed, button, [this, button](int, int mouse) {
             if (mouse != MouseArgs::Left)
                 return;
-            PlayEffect(ctx(), 1);
+            PlayEffect(contexte_, 1);
             button->setPressedLook();
         });
-        connect(button, &FXShape::clicked, this, [this, button](int index) {
+        QObject::connect(button, &FXShape::clicked, button, [this, button](int index) {
             button->clearPressedLook();
-            buttonClicked(index);
+            clicked_(index);
         });
         buttons_[std::size_t(i)] = button;
     }
 }
 
-void ResultsForm::showButtons() {
+void ResultsPage::showButtons() {
     for (FXShape* button : buttons_) {
         button->show();
         button->update();
     }
 }
 
-Rewards::PupilScores ResultsForm::readPupil() {
-    const QString& nomEleve = ctx().general().NomEleve;
-    MainPanels* panels = mainPanels(ctx());
+Rewards::PupilScores ResultsPage::readPupil() {
+    const QString& nomEleve = contexte_.general().NomEleve;
+    MainPanels* panels = mainPanels(contexte_);
     if (!panels)
         return Rewards::PupilScores{false, nomEleve, {}, {}};
     panels->useTable(Schema::Table::Gestion);
     return Rewards::readPupilScores(panels->data().recordSet(), nomEleve);
 }
 
-bool ResultsForm::printFace(const QString& question, const QString& documentName) {
-    return askAndPrint(ctx(), page_, {buttons_[0], buttons_[1]}, question, documentName);
-}
-
-void ResultsForm::resizeEvent(QResizeEvent* event) {
-    Form::resizeEvent(event);
-    page_->centre();
+bool ResultsPage::print(const QString& question, const QString& documentName) {
+    return askAndPrint(contexte_, face_, {buttons_[0], buttons_[1]}, question, documentName);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <initializer_list>
 
 class Contexte;
@@ -26,10 +27,10 @@ public:
     explicit PageFace(QWidget* parent);
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
-    // Keeps the face in the middle of its window.
-    void centre();
 
 protected:
+    // Keeps the face in the middle of its window as the window is resized.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -63,14 +64,14 @@ bool askAndPrint(Contexte& contexte, PageFace* face, std::initializer_list<QWidg
 
 // What the reward window and the results report share: the face in the middle of the window
 // and two buttons on it, at the left edges 7530 and 8400 twips, that play effect 1 and look
-// pressed from the press to the click. An abstract base, never a window of its own: it has no
-// name in the form registry and no meta-object of its own.
-class ResultsForm : public Form {
+// pressed from the press to the click. A part of those two windows, not a window of its own.
+class ResultsPage {
 public:
-    PageFace* page() const { return page_; }
+    // `clicked` is told the index of the button clicked.
+    ResultsPage(Form& window, Contexte& contexte, std::function<void(int)> clicked);
 
-protected:
-    ResultsForm(Contexte& contexte, const QString& formName);
+    PageFace* face() const { return face_; }
+    FXShape* button(int index) const { return buttons_[std::size_t(index)]; }
     // Makes the buttons name(0) and name(1), hidden until the window is activated.
     void makeButtons(const QString& name, const QString& first, const QString& second,
                      int topTwips);
@@ -78,10 +79,11 @@ protected:
     // The signed-in pupil's row of Gestion, read through the main window's data control.
     Rewards::PupilScores readPupil();
     // Hides the buttons, prints the face and tells what became of it (see askAndPrint).
-    bool printFace(const QString& question, const QString& documentName);
-    virtual void buttonClicked(int index) = 0;
-    void resizeEvent(QResizeEvent* event) override;
+    bool print(const QString& question, const QString& documentName);
 
-    PageFace* page_;
+private:
+    Contexte& contexte_;
+    std::function<void(int)> clicked_;
+    PageFace* face_;
     std::array<FXShape*, 2> buttons_{};
 };

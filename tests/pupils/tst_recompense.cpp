@@ -43,8 +43,34 @@ class TestRecompense : public QObject {
         return shown;
     }
 
+    static bool facePlaces(QWidget* window, PageFace* face) {
+        const std::pair<QSize, QPoint> places[] = {
+            {{900, 700}, {130, 110}}, {{1001, 600}, {180, 60}}, {{500, 400}, {0, 0}}};
+        for (const auto& [size, expected] : places) {
+            window->resize(size);
+            QCoreApplication::processEvents();
+            if (window->size() != size || face->pos() != expected) {
+                qWarning() << window->size() << "face at" << face->pos() << "not" << expected;
+                return false;
+            }
+        }
+        return true;
+    }
+
 private slots:
     void initTestCase() { QVERIFY(QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb"))); }
+
+    // Each results window keeps its face in the middle as it is resized, and at the top left
+    // when the window is smaller than the face.
+    void theFaceStaysInTheMiddleOfEachResultsWindow() {
+        ScoresPartie p(scoresAddingUpTo(0));
+        Recompense* r = p.score();
+        QVERIFY(r);
+        QVERIFY(facePlaces(r, r->page()));
+        Bilan* b = p.detail();
+        QVERIFY(b);
+        QVERIFY(facePlaces(b, b->page()));
+    }
 
     void totalShowsItsTrophiesCupsAndMedals_data() {
         QTest::addColumn<QVariantMap>("scores");
