@@ -12,13 +12,16 @@
 #include "shell/controls/FXShape.h"
 #include "shell/controls/MouseArgs.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <cmath>
 
 void setSizedCaption(FXLabel* label, const QString& text) {
     label->setCaption(text);
-    const QFontMetrics metrics(label->font());
-    label->resize(metrics.horizontalAdvance(text) + 4, metrics.height() + 2);
+    // The text's exact width, rounded up: a pixel short and the label wraps its last word.
+    const QFontMetricsF metrics(label->font());
+    label->resize(int(std::ceil(metrics.horizontalAdvance(text))) + 5,
+                  int(std::ceil(metrics.height())) + 2);
 }
 
 namespace {

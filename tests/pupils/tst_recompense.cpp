@@ -43,6 +43,14 @@ class TestRecompense : public QObject {
         return shown;
     }
 
+    // Whether the label's caption, drawn as the label draws it, takes a single line.
+    static bool onOneLine(FXLabel* label) {
+        const QFontMetrics metrics(label->font());
+        const QRect drawn = metrics.boundingRect(label->rect().adjusted(2, 1, -2, -1),
+                                                 Qt::TextWordWrap, label->caption());
+        return drawn.height() == metrics.height();
+    }
+
     static bool facePlaces(QWidget* window, PageFace* face) {
         const std::pair<QSize, QPoint> places[] = {
             {{900, 700}, {130, 110}}, {{1001, 600}, {180, 60}}, {{500, 400}, {0, 0}}};
@@ -111,6 +119,8 @@ private slots:
         QCOMPARE(p.control<FXLabel>(r, diploma ? "Label2" : "Label1(0)")->caption(), Lea);
         QCOMPARE(p.control(r, "Label1(0)")->isVisible(), !diploma);
         QCOMPARE(p.control(r, "Label1(1)")->isVisible(), !diploma);
+        for (const char* name : {"Label1(0)", "Label1(1)"})
+            QVERIFY2(onOneLine(p.control<FXLabel>(r, name)), name);
         QCOMPARE(p.control(r, "Label2")->isVisible(), diploma);
         QCOMPARE(picturesShown(r, "trophee", 4), trophies);
         QCOMPARE(picturesShown(r, "Coupe", 9), cups);
