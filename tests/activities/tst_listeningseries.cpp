@@ -16,7 +16,7 @@ class TestListeningSeries : public QObject {
     Général g;
     ListeningSeries serie{g};
 
-    // A database with Léa and the guest, and a data control on Imagier holding one label.
+    // A database with Léa and the guest, and one label in Imagier.
     struct Base {
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("DbBrin.mdb"));
@@ -31,9 +31,7 @@ class TestListeningSeries : public QObject {
             data.setRecordSource(Schema::Table::Imagier);
             data.refresh();
             LearningDbFixture::addRow(data.recordSet(),
-                                      {{Schema::Field::Intituler, QStringLiteral("Sport\\k0")},
-                                       {Schema::Field::Langue, QStringLiteral("a ball")}});
-            data.refresh();
+                                      {{Schema::Field::Intituler, QStringLiteral("Sport\\k0")}});
         }
         QVariant score(const QString& name, const QString& column) {
             DataControl other;
@@ -64,26 +62,28 @@ class TestListeningSeries : public QObject {
 private slots:
     void init() { g.reset(); }
 
+    // Rows of the chooser, with the crossed numbers 11/12 and 13/14; the Opposition rows of the
+    // second list play as theme pictures.
     void chooserTableKeepsTheCrossedNumbersAndTheOppositions() {
-        QCOMPARE(Exercices::choisir(0, 12)->numero, 11);
+        const struct {
+            int famille, hotspot, numero;
+            const char* colonne;
+        } rows[] = {{0, 12, 11, "Heure"},   {0, 11, 12, "Corps"},   {0, 9, 10, "Ecole"},
+                    {1, 0, 14, "Calend"},   {1, 1, 13, "Capitale"}, {1, 2, 15, "Couleur"},
+                    {1, 3, 16, "Nombre"},   {1, 4, 17, "Opposit1"}, {1, 5, 18, "Opposit2"},
+                    {2, 9, 28, "Son10"},    {3, 4, 33, "Texte5"},   {4, 9, 48, "Dictee10"},
+                    {5, 0, 49, "Comptine1"}};
+        for (const auto& row : rows) {
+            const auto exercice = Exercices::choisir(row.famille, row.hotspot);
+            QVERIFY(exercice);
+            QCOMPARE(
+                std::tuple(exercice->numero, exercice->colonne, exercice->devientTheme),
+                std::tuple(row.numero, QString(row.colonne), row.numero >= 17 && row.numero <= 18));
+        }
+        for (const auto& [famille, hotspot] : {std::pair{0, 10}, {1, 6}, {6, 0}, {5, 10}})
+            QVERIFY(!Exercices::choisir(famille, hotspot));
         QCOMPARE(Exercices::choisir(0, 12)->titre, QStringLiteral("L'heure"));
-        QCOMPARE(Exercices::choisir(0, 11)->colonne, QStringLiteral("Corps"));
-        QCOMPARE(Exercices::choisir(0, 11)->numero, 12);
-        QCOMPARE(Exercices::choisir(1, 0)->numero, 14);
-        QCOMPARE(Exercices::choisir(1, 1)->colonne, QStringLiteral("Capitale"));
-        QCOMPARE(Exercices::choisir(1, 1)->numero, 13);
-        QVERIFY(!Exercices::choisir(0, 10));
-        QVERIFY(!Exercices::choisir(1, 6));
-        QVERIFY(!Exercices::choisir(6, 0));
-        QVERIFY(Exercices::choisir(1, 4)->devientTheme);
-        QCOMPARE(Exercices::choisir(1, 5)->colonne, QStringLiteral("Opposit2"));
-        QVERIFY(!Exercices::choisir(1, 3)->devientTheme);
         QCOMPARE(Exercices::choisir(2, 0)->titre, QStringLiteral("Repère 1"));
-        QCOMPARE(Exercices::choisir(2, 9)->colonne, QStringLiteral("Son10"));
-        QCOMPARE(Exercices::choisir(3, 4)->numero, 33);
-        QCOMPARE(Exercices::choisir(4, 9)->colonne, QStringLiteral("Dictee10"));
-        QCOMPARE(Exercices::choisir(5, 0)->numero, 49);
-        QVERIFY(!Exercices::choisir(5, 10));
         QCOMPARE(Exercices::tableDeFamille(1), QStringLiteral("Imagier"));
         QCOMPARE(Exercices::tableDeFamille(4), QStringLiteral("Compte"));
         QVERIFY(Exercices::tableDeFamille(2).isEmpty());
@@ -104,36 +104,31 @@ private slots:
         QVERIFY(ListeningSeries::questionHotspotFile(16).isEmpty());
     }
 
-    void schoolObjectsTwoAndSixStandForEachOtherOnlyInTheSchool() {
+    // Which answers are right: the same object (objects two and six stand for each other in the
+    // school only), "Vrai" for the first five words and word eight in Europe and the calendar,
+    // and the teacher's reaction to the music objects.
+    void judgingTheWordsAndTheObjects() {
         QVERIFY(ListeningSeries::sameObject(10, 6, 2));
         QVERIFY(ListeningSeries::sameObject(10, 2, 6));
         QVERIFY(!ListeningSeries::sameObject(10, 3, 2));
         QVERIFY(!ListeningSeries::sameObject(9, 6, 2));
         QVERIFY(ListeningSeries::sameObject(9, 4, 4));
-    }
-
-    void wordEightIsTrueOnlyInEuropeAndTheCalendar() {
         for (int ex : {13, 14, 15, 16, 19})
-            for (int mot = 0; mot <= 9; ++mot) {
-                const bool vrai = mot <= 4 || (mot == 8 && (ex == 13 || ex == 14));
-                QCOMPARE(ListeningSeries::answeredWithVrai(ex, mot), vrai);
-            }
-    }
-
-    void musicObjectsChooseTheTeachersReaction() {
+            for (int mot = 0; mot <= 9; ++mot)
+                QCOMPARE(ListeningSeries::answeredWithVrai(ex, mot),
+                         mot <= 4 || (mot == 8 && (ex == 13 || ex == 14)));
         QCOMPARE(ListeningSeries::musicReaction(8), 2);
         QCOMPARE(ListeningSeries::musicReaction(5), 1);
         QVERIFY(!ListeningSeries::musicReaction(10));
     }
 
-    void tenRightClicksScoreTen() {
+    // Ten right clicks score ten; twelve wrong clicks before them score zero.
+    void clicksScoreTheRightOnesLessTheErrors() {
         for (int mot = 0; mot <= 9; ++mot)
             clic(2, mot, mot);
         QVERIFY(serie.seriesComplete());
         QCOMPARE(serie.score(), 10);
-    }
-
-    void twelveWrongClicksThenTheTenWordsScoreZero() {
+        g.reset();
         for (int i = 0; i < 12; ++i)
             clic(2, 0, 1);
         QCOMPARE(g.Erreurs, 12);
@@ -143,21 +138,21 @@ private slots:
         QCOMPARE(serie.score(), 0);
     }
 
-    void threeWrongAndSevenRightAnswersScoreSeven() {
+    // A wrong answer button uses up its word; three wrong of ten score seven, and a wrong tenth
+    // answer is left to the caller to close the series.
+    void answerButtonsCountEveryWord() {
         for (int mot = 0; mot <= 9; ++mot)
             reponse(15, mot, mot <= 2 ? mot > 4 : mot <= 4);
         QCOMPARE(g.Reussites, 10);
         QCOMPARE(g.Erreurs, 3);
         QCOMPARE(serie.score(), 7);
-    }
-
-    void aWrongTenthAnswerClosesTheSeries() {
+        g.reset();
         for (int mot = 0; mot <= 8; ++mot)
             reponse(16, mot, mot <= 4);
         QCOMPARE(g.Reussites, 9);
         g.DernierMot = 9;
         QCOMPARE(serie.judgeAnswer(16, true), ListeningSeries::Verdict::Wrong);
-        QVERIFY(serie.countButtonError()); // the caller closes the series with countRight
+        QVERIFY(serie.countButtonError());
         serie.countRight();
         QCOMPARE(serie.score(), 9);
     }
@@ -171,48 +166,43 @@ private slots:
         QCOMPARE(g.Reussites + g.Erreurs, 0);
     }
 
+    // The data control shows a table (Compte is empty); only the pupil's row takes the score.
     void scoreIsWrittenOnlyIntoAKnownPupilsColumn_data() {
         QTest::addColumn<QString>("pupil");
         QTest::addColumn<QString>("column");
-        QTest::addColumn<bool>("emptyTable");
-        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<ListeningSeries::ScoreWrite>("result");
         using W = ListeningSeries::ScoreWrite;
-        QTest::newRow("pupil") << Lea << "Sport" << false << 7 << W::Written;
-        QTest::newRow("guest") << "Invité"
-                               << "Sport" << false << 10 << W::Guest;
-        QTest::newRow("unknown pupil") << "Zoé"
-                                       << "Sport" << false << 10 << W::NoPupil;
-        QTest::newRow("empty table") << Lea << "Sport" << true << 10 << W::NoRows;
-        QTest::newRow("failed write") << Lea << "PasUneColonne" << false << 8 << W::Failed;
+        const QString imagier = Schema::Table::Imagier, sport = QStringLiteral("Sport");
+        QTest::newRow("pupil") << Lea << sport << imagier << W::Written;
+        QTest::newRow("guest") << QStringLiteral("Invité") << sport << imagier << W::Guest;
+        QTest::newRow("unknown pupil") << QStringLiteral("Zoé") << sport << imagier << W::NoPupil;
+        QTest::newRow("empty table") << Lea << sport << QString(Schema::Table::Compte) << W::NoRows;
+        QTest::newRow("failed write")
+            << Lea << QStringLiteral("PasUneColonne") << imagier << W::Failed;
     }
-
     void scoreIsWrittenOnlyIntoAKnownPupilsColumn() {
         QFETCH(QString, pupil);
         QFETCH(QString, column);
-        QFETCH(bool, emptyTable);
-        QFETCH(int, score);
+        QFETCH(QString, shown);
         QFETCH(ListeningSeries::ScoreWrite, result);
         Base base;
-        if (emptyTable) {
-            base.data.setRecordSource(Schema::Table::Compte);
-            base.data.refresh();
-        }
-        const QString source = base.data.recordSource();
+        base.data.setRecordSource(shown);
+        base.data.refresh();
         const int rows = base.data.recordSet().recordCount();
-        const auto outcome = ListeningSeries::storeScore(base.data, pupil, pupil, column, score);
+        const auto outcome = ListeningSeries::storeScore(base.data, pupil, pupil, column, 7);
         QCOMPARE(outcome.result, result);
         // The table shown comes back as it was, and only a written score is found afterwards.
-        QCOMPARE(base.data.recordSource(), source);
+        QCOMPARE(base.data.recordSource(), shown);
         QCOMPARE(base.data.recordSet().recordCount(), rows);
         const bool written = result == ListeningSeries::ScoreWrite::Written;
-        QCOMPARE(base.score(Lea, QStringLiteral("Sport")).toInt(), written ? score : 0);
+        QCOMPARE(base.score(Lea, QStringLiteral("Sport")).toInt(), written ? 7 : 0);
         QCOMPARE(base.score(QStringLiteral("Invité"), QStringLiteral("Sport")).toInt(), 0);
         QCOMPARE(outcome.error.isEmpty(), result != ListeningSeries::ScoreWrite::Failed);
         const QString message =
             ListeningSeries::failureMessage(Lea, QStringLiteral("Sport"), outcome.error);
-        QVERIFY(message.contains(QStringLiteral("n'a pas pu être enregistré")));
-        QVERIFY(message.contains(Lea));
+        QVERIFY(message.contains(QStringLiteral("n'a pas pu être enregistré")) &&
+                message.contains(Lea));
     }
 };
 
