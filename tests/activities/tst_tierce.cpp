@@ -85,21 +85,23 @@ class TestTierce : public QObject {
         QTest::mouseClick(solution, Qt::LeftButton);
     }
 
-    // The first point of the sentence box where a click puts the caret at position; past the
-    // box's right end when there is none.
-    QPoint caretPoint(QLineEdit* box, int position) {
-        int x = 0;
-        while (x < box->width() && box->cursorPositionAt(QPoint(x, box->height() / 2)) != position)
-            ++x;
-        return QPoint(x, box->height() / 2);
-    }
-
-    // Clicks in the sentence box so that the caret lands at position.
-    void clickAt(QLineEdit* box, int position) {
-        const QPoint at = caretPoint(box, position);
+    // Sends a mouse event to the sentence box at its first point where a click puts the caret at
+    // position.
+    void mouse(QLineEdit* box, int position, QEvent::Type type,
+               Qt::MouseButton button = Qt::LeftButton) {
+        QPoint at(0, box->height() / 2);
+        while (at.x() < box->width() && box->cursorPositionAt(at) != position)
+            at.rx()++;
         QVERIFY2(at.x() < box->width(), "no place in the box for that caret position");
-        QTest::mouseClick(box, Qt::LeftButton, {}, at);
+        QMouseEvent event(type, at, box->mapToGlobal(at), button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(box, &event);
         QCoreApplication::processEvents();
+    }
+    void clickAt(QLineEdit* box, int position) {
+        mouse(box, position, QEvent::MouseButtonPress);
+        mouse(box, position, QEvent::MouseButtonRelease);
     }
 
 private slots:
@@ -228,25 +230,17 @@ private slots:
         QVERIFY(box->isReadOnly());
         QTest::keyClicks(box, QStringLiteral("x"));
         QCOMPARE(box->text(), QStringLiteral("Howareyoutoday?"));
-        const QPoint at = caretPoint(box, 3);
-        QVERIFY(at.x() < box->width());
-        const auto send = [&](QEvent::Type type, Qt::MouseButton button) {
-            QMouseEvent event(type, at, box->mapToGlobal(at), button,
-                              type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
-                              Qt::NoModifier);
-            QCoreApplication::sendEvent(box, &event);
-            QCoreApplication::processEvents();
-        };
         // A double click as the window system delivers it: press, release, double click,
         // release. Only the first release separates the words; other buttons do nothing.
         for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                 QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-            send(type, Qt::LeftButton);
-        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
-            send(QEvent::MouseButtonPress, other);
-            send(QEvent::MouseButtonRelease, other);
-        }
+            mouse(box, 3, type);
         QCOMPARE(box->text(), QStringLiteral("How areyoutoday?"));
+        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+            mouse(box, 3, QEvent::MouseButtonPress, other);
+            mouse(box, 3, QEvent::MouseButtonRelease, other);
+            QCOMPARE(box->text(), QStringLiteral("How areyoutoday?"));
+        }
         clickAt(box, 4); // right after the space: it goes
         QCOMPARE(box->text(), QStringLiteral("Howareyoutoday?"));
         for (int at : {3, 7, 11})
@@ -258,8 +252,8 @@ private slots:
         QCOMPARE(tierce->motsCorriges().size(), 4);
     }
 
-    // Repère: right answers show their pieces; four errors keep the board as revealed and
-    // nothing can be dragged, three scramble it and a piece dropped on another swaps pictures.
+    // Repère: right answers show their pieces; nothing can be dragged until a series with three
+    // errors scrambles the board, then a piece dropped on another swaps pictures with it.
     void reperePiecesAreScrambledAfterAtMostThreeErrors() {
         Scenario s;
         writePuzzle(s, 19);
@@ -285,26 +279,18 @@ private slots:
             QTest::mouseMove(piece, drop);
             QTest::mouseRelease(piece, Qt::LeftButton, {}, drop);
         };
-        g.Reussites = 10;
-        g.Erreurs = 4;
-        QList<QRect> before;
-        for (int i = 0; i < 9; ++i)
-            before << tierce->fragment(i)->geometry();
-        tierce->finirSerie();
-        QVERIFY(!tierce->puzzle().draggable());
-        for (int i = 0; i < 9; ++i)
-            QCOMPARE(tierce->fragment(i)->geometry(), before.at(i));
         drag(0, 2);
         QCOMPARE(pieceColour(tierce->fragment(0)), cellColour(0));
-        QCOMPARE(pieceColour(tierce->fragment(2)), cellColour(2));
+        const QRect first = tierce->fragment(0)->geometry();
 
+        g.Reussites = 10;
         g.Erreurs = 3;
         s.random->values = {0.95, 0.1, 0.5};
         const int reseeds = s.random->randomizeCalls;
         tierce->finirSerie();
         QCOMPARE(s.random->randomizeCalls, reseeds + 1);
         QVERIFY(tierce->puzzle().draggable());
-        QVERIFY(tierce->fragment(0)->geometry() != before.at(0));
+        QVERIFY(tierce->fragment(0)->geometry() != first);
         drag(0, 2);
         QCOMPARE(pieceColour(tierce->fragment(0)), cellColour(2));
         QCOMPARE(pieceColour(tierce->fragment(2)), cellColour(0));
