@@ -237,7 +237,7 @@ private slots:
     }
 
     // The exercise's picture and title show, with the word label when the "Texte" option asks
-    // for it; exploring says a word with its label, one word at a time.
+    // for it; exploring says a word with its label, one word at a time; "rechoisir" goes back.
     void choosingLeSportShowsItsPictureAndTitle_data() {
         QTest::addColumn<QString>("texte");
         QTest::newRow("label shown") << Options::Vrai;
@@ -270,6 +270,16 @@ private slots:
         QVERIFY(p.image()->isEnabled());
         clickHotspot(p.image(), 4);
         QCOMPARE(p.played(QStringLiteral("Sportk4.wav")), 1);
+
+        // Choosing again prepares the family anew, on its own table, with the start sound.
+        p.main->useTable(Schema::Table::Gestion);
+        p.seconde->rechoisir();
+        QCOMPARE(p.g().NumExercice, 0);
+        QVERIFY(p.g().EnExercice);
+        QCOMPARE(p.main->data().recordSource(), QStringLiteral("Imagier"));
+        QVERIFY(p.main->timer(1)->isActive());
+        QVERIFY(p.commande(13)->isHidden());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     // Ten right clicks store ten for a pupil at once, before the end sound; the guest's series
@@ -398,19 +408,6 @@ private slots:
         QCOMPARE(p.main->titre()->caption(), QStringLiteral("Brindel"));
         QVERIFY(p.seconde->backgroundPath().endsWith(QStringLiteral("Brin.Jpg")));
         QCOMPARE(p.g().NumExercice, 0);
-    }
-
-    void rechoisirPreparesTheFamilyAgainWithTheStartSound() {
-        Exercice p;
-        p.choose(0, 1);
-        p.main->useTable(Schema::Table::Gestion);
-        p.seconde->rechoisir();
-        QCOMPARE(p.g().NumExercice, 0);
-        QVERIFY(p.g().EnExercice);
-        QCOMPARE(p.main->data().recordSource(), QStringLiteral("Imagier"));
-        QVERIFY(p.main->timer(1)->isActive());
-        QVERIFY(p.commande(13)->isHidden());
-        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     // "Repère" opens the dictation window with "Action" and "Ecouter"; right answers reveal the
