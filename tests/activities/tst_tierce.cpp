@@ -105,45 +105,10 @@ class TestTierce : public QObject {
     }
 
 private slots:
-    void rightSentenceColoursItsWordsAndItsButton() {
-        Scenario s;
-        addSentence(s, QStringLiteral("102"), QStringLiteral("How are you ?"));
-        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39);
-        releaseSentence(s, tierce, 2);
-        answer(tierce, QStringLiteral("how are you?"));
-        Général& g = s->general();
-        QCOMPARE(g.Reussites, 1);
-        QCOMPARE(g.Erreurs, 0);
-        const auto& words = tierce->motsCorriges();
-        QCOMPARE(words.size(), 3);
-        QCOMPARE(g.NbFragments, 3);
-        QCOMPARE(words.at(0)->caption(), QStringLiteral("how "));
-        QCOMPARE(words.at(0)->foreColor(), unsigned(Red)); // the case of the first word counts
-        QCOMPARE(words.at(1)->foreColor(), unsigned(Green));
-        QCOMPARE(words.at(0)->objectName(), QStringLiteral("Label1(1)"));
-        QVERIFY(words.at(1)->x() >= words.at(0)->x() + words.at(0)->width());
-        auto* model = tierce->findChild<FXLabel*>(QStringLiteral("Corriger"));
-        QVERIFY(model->isVisible());
-        QCOMPARE(model->caption(), QStringLiteral("How are you ?"));
-        FXShape* button = s.principale()->commande(2);
-        QCOMPARE(button->color(), unsigned(Green));
-        QVERIFY(button->isAnswered());
-        QVERIFY(!button->isEnabled());
-        QVERIFY(tierce->findChild<FXShape*>(QStringLiteral("Correction"))->isHidden());
-        QVERIFY(tierce->texte()->isHidden());
-        QCOMPARE(g.Reaction, 2);
-        // The next sentence empties the box and removes the word labels.
-        releaseSentence(s, tierce, 3);
-        QVERIFY(tierce->texte()->isVisible());
-        QVERIFY(tierce->texte()->text().isEmpty());
-        QVERIFY(tierce->motsCorriges().isEmpty());
-        QVERIFY(model->isHidden());
-        // No row for sentence 103: the previous sentence stays the model.
-        QCOMPARE(g.PhraseOrigine, QStringLiteral("How are you ?"));
-    }
-
-    // One sentence corrected ten times ends the series: seven right corrections store seven in
-    // the signed-in pupil's row alone, and the next series reads the sentence table again.
+    // One sentence corrected ten times ends the series. Each correction shows the model and the
+    // answer's words coloured one by one, colours the sentence button and locks it; the sentence
+    // heard anew empties the box. Seven right corrections store seven in the signed-in pupil's
+    // row alone, and the next series reads the sentence table again.
     void tenCorrectionsOfOneSentenceEndTheSeries() {
         Scenario s;
         addSentence(s, QStringLiteral("190"), QStringLiteral("I am ten."));
@@ -152,11 +117,17 @@ private slots:
         const QVariant autre = s.pupilField(QStringLiteral("Autre"), QStringLiteral("Dictee10"));
         const QVariant guest = s.pupilField(QStringLiteral("Invité"), QStringLiteral("Dictee10"));
         auto* endOfSeriesSound = s.principale()->findChild<QTimer*>(QStringLiteral("Timer4"));
+        auto* model = tierce->findChild<FXLabel*>(QStringLiteral("Corriger"));
+        FXShape* button = s.principale()->commande(0);
         Général& g = s->general();
         for (int round = 1; round <= 10; ++round) {
             g.DernierMot = 14; // "Ecouter" was pressed in between: the sentence is heard anew
             releaseSentence(s, tierce, 0);
+            QVERIFY(tierce->texte()->text().isEmpty() && tierce->motsCorriges().isEmpty());
+            QVERIFY(model->isHidden());
             answer(tierce, round <= 7 ? QStringLiteral("I am ten.") : QStringLiteral("I am 10."));
+            QCOMPARE(button->color(), unsigned(round <= 7 ? Green : Red));
+            QCOMPARE(g.Reaction, round <= 7 ? 2 : 1);
             if (round < 10) {
                 QCOMPARE(g.Reussites, std::min(round, 7));
                 QCOMPARE(g.Erreurs, std::max(0, round - 7));
@@ -164,14 +135,30 @@ private slots:
                 QVERIFY(!endOfSeriesSound->isActive());
             }
         }
+        const auto& words = tierce->motsCorriges();
+        QCOMPARE(words.size(), 3);
+        QCOMPARE(g.NbFragments, 3);
+        QCOMPARE(words.at(0)->caption(), QStringLiteral("I "));
+        QCOMPARE(words.at(0)->objectName(), QStringLiteral("Label1(1)"));
+        QCOMPARE(words.at(1)->foreColor(), unsigned(Green));
+        QCOMPARE(words.at(2)->foreColor(), unsigned(Red));
+        QVERIFY(words.at(1)->x() >= words.at(0)->x() + words.at(0)->width());
+        QVERIFY(model->isVisible());
+        QCOMPARE(model->caption(), QStringLiteral("I am ten."));
+        QVERIFY(button->isAnswered() && !button->isEnabled());
+        QVERIFY(tierce->findChild<FXShape*>(QStringLiteral("Correction"))->isHidden());
+        QVERIFY(tierce->texte()->isHidden());
+
         QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee10")).toInt(), 7);
         QCOMPARE(s.pupilField(QStringLiteral("Autre"), QStringLiteral("Dictee10")), autre);
         QCOMPARE(s.pupilField(QStringLiteral("Invité"), QStringLiteral("Dictee10")), guest);
         QCOMPARE(g.Reussites + g.Erreurs, 0);
         QVERIFY(endOfSeriesSound->isActive());
-        QCOMPARE(s.principale()->commande(0)->color(), unsigned(Red));
         QVERIFY2(s.messageBox->shown.isEmpty(), qPrintable(s.messageBox->shown.value(0).text));
         QCOMPARE(s.principale()->data().recordSource(), Schema::Table::Compte);
+        // No row for sentence 193: the previous sentence stays the model.
+        releaseSentence(s, tierce, 3);
+        QCOMPARE(g.PhraseOrigine, QStringLiteral("I am ten."));
     }
 
     // Opening the window closes the chooser. An empty text is refused with a message, a text of
