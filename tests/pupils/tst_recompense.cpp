@@ -139,24 +139,18 @@ private slots:
         QVERIFY(facePlaces(b, b->page()));
     }
 
-    void reportDrawsEachBarAtItsPlaceWithItsColour_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<unsigned>("colour");
-        QTest::newRow("0 red and empty") << "Activite" << QVariant(0) << 0 << Rewards::Red;
-        QTest::newRow("5.5 red") << "Sport" << QVariant(5.5) << 5 << Rewards::Red;
-        QTest::newRow("7.5 orange") << "Son3" << QVariant(7.5) << 7 << Rewards::Orange;
-        QTest::newRow("10 green") << "Dictee5" << QVariant(10) << 9 << Rewards::Green;
-        QTest::newRow("rhyme not done green") << "Comptine10" << QVariant(0) << 0 << Rewards::Green;
-    }
+    // Each bar at its place on the chart, as wide as its value and in its colour, drawn on the
+    // page: a sample of the bar rules through the report.
     void reportDrawsEachBarAtItsPlaceWithItsColour() {
-        QFETCH(QString, field);
-        QFETCH(QVariant, value);
-        QFETCH(int, width);
-        QFETCH(unsigned, colour);
+        const std::tuple<QString, double, int, unsigned> bars[] = {
+            {"Activite", 0, 0, Rewards::Red},
+            {"Sport", 5.5, 5, Rewards::Red},
+            {"Son3", 7.5, 7, Rewards::Orange},
+            {"Dictee5", 10, 9, Rewards::Green},
+            {"Comptine10", 0, 0, Rewards::Green}};
         QVariantMap scores = scoresAddingUpTo(0);
-        scores[field] = value;
+        for (const auto& [field, value, width, colour] : bars)
+            scores[field] = value;
         ScoresPartie p(scores);
         Bilan* b = p.detail();
         QVERIFY(b);
@@ -164,19 +158,19 @@ private slots:
         QVERIFY(samePicture(b->page()->picture(), p.media("Bilan.Jpg")));
         QCOMPARE(p.control<FXLabel>(b, "Label1")->caption(), Lea);
         QCOMPARE(p.control<FXLabel>(b, "Label2")->caption(), QStringLiteral("CE2"));
-        const int index = int(Schema::scoreFields().indexOf(field));
-        ChartBar* bar = b->bar(index);
-        QCOMPARE(bar->objectName(), QStringLiteral("Shape1(%1)").arg(index));
-        const Rewards::BarPlace place = Rewards::barPlace(index);
-        QCOMPARE(bar->pos(), QPoint(place.left / 15, place.top / 15));
-        QCOMPARE(bar->parentWidget(), b->page());
-        QCOMPARE(bar->width(), width);
-        QCOMPARE(bar->fillColor(), colour);
-        QVERIFY(bar->isVisible());
-        if (width > 1) {
-            // The bar is on the page as drawn, where the chart's slot is.
-            const QImage face = b->page()->grab().toImage();
-            QCOMPARE(face.pixel(bar->geometry().center()) & 0xFFFFFF, fromBgr(colour) & 0xFFFFFF);
+        const QImage face = b->page()->grab().toImage();
+        for (const auto& [field, value, width, colour] : bars) {
+            const int index = int(Schema::scoreFields().indexOf(field));
+            ChartBar* bar = b->bar(index);
+            QCOMPARE(bar->objectName(), QStringLiteral("Shape1(%1)").arg(index));
+            const Rewards::BarPlace place = Rewards::barPlace(index);
+            QCOMPARE(bar->pos(), QPoint(place.left / 15, place.top / 15));
+            QCOMPARE(bar->parentWidget(), b->page());
+            QVERIFY2(bar->width() == width && bar->fillColor() == colour, qPrintable(field));
+            QVERIFY(bar->isVisible());
+            if (width > 1) // the bar is on the page as drawn, where the chart's slot is
+                QCOMPARE(face.pixel(bar->geometry().center()) & 0xFFFFFF,
+                         fromBgr(colour) & 0xFFFFFF);
         }
     }
 
