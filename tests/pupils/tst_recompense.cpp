@@ -68,18 +68,6 @@ class TestRecompense : public QObject {
 private slots:
     void initTestCase() { QVERIFY(QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb"))); }
 
-    // Each results window keeps its face in the middle as it is resized, and at the top left
-    // when the window is smaller than the face.
-    void theFaceStaysInTheMiddleOfEachResultsWindow() {
-        ScoresPartie p(scoresAddingUpTo(0));
-        Recompense* r = p.score();
-        QVERIFY(r);
-        QVERIFY(facePlaces(r, r->page()));
-        Bilan* b = p.detail();
-        QVERIFY(b);
-        QVERIFY(facePlaces(b, b->page()));
-    }
-
     void totalShowsItsTrophiesCupsAndMedals_data() {
         QTest::addColumn<QVariantMap>("scores");
         QTest::addColumn<int>("total");
@@ -87,10 +75,6 @@ private slots:
         QTest::addColumn<int>("cups");
         QTest::addColumn<int>("medals");
         QTest::newRow("0") << scoresAddingUpTo(0) << 0 << 0 << 0 << 0;
-        QTest::newRow("7") << scoresAddingUpTo(7) << 7 << 0 << 0 << 7;
-        QTest::newRow("10") << scoresAddingUpTo(10) << 10 << 0 << 1 << 0;
-        QTest::newRow("47") << scoresAddingUpTo(47) << 47 << 0 << 4 << 7;
-        QTest::newRow("305") << scoresAddingUpTo(305) << 305 << 3 << 0 << 5;
         QTest::newRow("499") << scoresAddingUpTo(499) << 499 << 4 << 9 << 9;
         // The full score shows the diploma with the name instead of the upper labels.
         QTest::newRow("500") << scoresAddingUpTo(500) << 500 << 0 << 0 << 0;
@@ -135,6 +119,8 @@ private slots:
         QVERIFY(p.control(r, "Bouton(0)")->isVisible() && p.control(r, "Bouton(1)")->isVisible());
     }
 
+    // A pupil with no row of scores sees the name and nothing earned. Each results window keeps
+    // its face in the middle as it is resized, and at the top left when smaller than the face.
     void missingPupilRowShowsTheNameAndNothingEarned() {
         ScoresPartie p(scoresAddingUpTo(47), QStringLiteral("Fantôme"));
         Recompense* r = p.score();
@@ -143,97 +129,28 @@ private slots:
         QCOMPARE(p.control<FXLabel>(r, "Label1(0)")->caption(), QStringLiteral("Fantôme"));
         QCOMPARE(p.control<FXLabel>(r, "Label1(1)")->caption(), QStringLiteral(" SCORE : 0"));
         QCOMPARE(picturesShown(r, "Medaille", 9), 0);
+        QVERIFY(facePlaces(r, r->page()));
         Bilan* b = p.detail();
         QVERIFY(b);
         QCOMPARE(p.control<FXLabel>(b, "Label1")->caption(), QStringLiteral("Fantôme"));
         QVERIFY(p.control<FXLabel>(b, "Label2")->caption().isEmpty());
         for (int i = 0; i < Bilan::BarCount; ++i)
             QCOMPARE(b->bar(i)->width(), 0);
+        QVERIFY(facePlaces(b, b->page()));
     }
 
-    // "Imprimer" on the diploma asks first. A printed diploma, without its buttons, opens the
-    // report; "No" or a failing printer leave the window as it was.
-    void printingTheDiplomaAsksFirst_data() {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("printerFails");
-        QTest::newRow("no") << MsgBox::No << false;
-        QTest::newRow("printed") << MsgBox::Yes << false;
-        QTest::newRow("printer fails") << MsgBox::Yes << true;
-    }
-    void printingTheDiplomaAsksFirst() {
-        QFETCH(int, answer);
-        QFETCH(bool, printerFails);
-        ScoresPartie p(scoresAddingUpTo(500));
-        Recompense* r = p.score();
-        const QRect button = p.control(r, "Bouton(0)")->geometry();
-        if (printerFails)
-            p.s.printer->outcome = {
-                PrintOutcome::Status::Failed, {}, QStringLiteral("Hors ligne.")};
-        p.s.messageBox->answers = {answer};
-        p.click(r, "Bouton(0)");
-        const auto& shown = p.s.messageBox->shown;
-        QCOMPARE(shown.size(), printerFails ? 2 : 1); // printed: nothing more to say
-        QCOMPARE(shown[0].text, Question);
-        QCOMPARE(shown[0].flags, QuestionFlags);
-        QCOMPARE(shown[0].title, QStringLiteral("Bilan"));
-        if (answer == MsgBox::No)
-            QVERIFY(p.s.printer->pages.isEmpty());
-        if (printerFails) {
-            QVERIFY(shown[1].text.endsWith(QStringLiteral("Hors ligne.")));
-            QCOMPARE(MsgBox::icon(shown[1].flags), MsgBox::Critical);
-        }
-        if (answer == MsgBox::Yes && !printerFails) {
-            QCOMPARE(p.s.printer->pages.size(), 1);
-            const FakePrinter::Page& page = p.s.printer->pages[0];
-            QCOMPARE(page.documentName, QStringLiteral("Diplôme"));
-            QCOMPARE(page.image.size(), PageFace::Size);
-            // Where the button was, the diploma's own picture shows.
-            const QImage diploma =
-                QImage(p.media("diplome.jpg")).convertToFormat(QImage::Format_RGB32);
-            QVERIFY(distance(page.image.pixel(button.center()), diploma.pixel(button.center())) <
-                    8);
-            QVERIFY(p.s.form<Bilan>("Bilan"));
-            QVERIFY(p.s.isShown("Bilan"));
-            QVERIFY(!p.s.form<Recompense>("Recompense"));
-            return;
-        }
-        QCOMPARE(p.s.form<Recompense>("Recompense"), r);
-        QVERIFY(p.control(r, "Bouton(0)")->isVisible() && p.control(r, "Bouton(1)")->isVisible());
-        QVERIFY(p.control(r, "Label2")->isVisible());
-        QVERIFY(!p.s.form<Bilan>("Bilan"));
-    }
-
-    void retourGoesBackToTheMainWindow() {
-        ScoresPartie p(scoresAddingUpTo(47));
-        Recompense* r = p.score();
-        p.click(r, "Bouton(1)");
-        QVERIFY(!p.s.form<Recompense>("Recompense"));
-        QVERIFY(!p.s.form<Bilan>("Bilan"));
-        QVERIFY(p.main->isVisible());
-    }
-
-    void reportDrawsEachBarAtItsPlaceWithItsColour_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<unsigned>("colour");
-        QTest::newRow("0 red and empty") << "Activite" << QVariant(0) << 0 << Rewards::Red;
-        QTest::newRow("5.5 red") << "Sport" << QVariant(5.5) << 5 << Rewards::Red;
-        QTest::newRow("6 orange") << "Capitale" << QVariant(6) << 5 << Rewards::Orange;
-        QTest::newRow("7.5 orange") << "Son3" << QVariant(7.5) << 7 << Rewards::Orange;
-        QTest::newRow("8 green") << "Texte10" << QVariant(8) << 7 << Rewards::Green;
-        QTest::newRow("10 green") << "Dictee5" << QVariant(10) << 9 << Rewards::Green;
-        QTest::newRow("quiz 3 red") << "Quizz" << QVariant(3) << 3 << Rewards::Red;
-        QTest::newRow("rhyme done green") << "Comptine1" << QVariant(1) << 1 << Rewards::Green;
-        QTest::newRow("rhyme not done green") << "Comptine10" << QVariant(0) << 0 << Rewards::Green;
-    }
+    // Each bar at its place on the chart, as wide as its value and in its colour, drawn on the
+    // page: a sample of the bar rules through the report.
     void reportDrawsEachBarAtItsPlaceWithItsColour() {
-        QFETCH(QString, field);
-        QFETCH(QVariant, value);
-        QFETCH(int, width);
-        QFETCH(unsigned, colour);
+        const std::tuple<QString, double, int, unsigned> bars[] = {
+            {"Activite", 0, 0, Rewards::Red},
+            {"Sport", 5.5, 5, Rewards::Red},
+            {"Son3", 7.5, 7, Rewards::Orange},
+            {"Dictee5", 10, 9, Rewards::Green},
+            {"Comptine10", 0, 0, Rewards::Green}};
         QVariantMap scores = scoresAddingUpTo(0);
-        scores[field] = value;
+        for (const auto& [field, value, width, colour] : bars)
+            scores[field] = value;
         ScoresPartie p(scores);
         Bilan* b = p.detail();
         QVERIFY(b);
@@ -241,72 +158,103 @@ private slots:
         QVERIFY(samePicture(b->page()->picture(), p.media("Bilan.Jpg")));
         QCOMPARE(p.control<FXLabel>(b, "Label1")->caption(), Lea);
         QCOMPARE(p.control<FXLabel>(b, "Label2")->caption(), QStringLiteral("CE2"));
-        const int index = int(Schema::scoreFields().indexOf(field));
-        ChartBar* bar = b->bar(index);
-        QCOMPARE(bar->objectName(), QStringLiteral("Shape1(%1)").arg(index));
-        const Rewards::BarPlace place = Rewards::barPlace(index);
-        QCOMPARE(bar->pos(), QPoint(place.left / 15, place.top / 15));
-        QCOMPARE(bar->parentWidget(), b->page());
-        QCOMPARE(bar->width(), width);
-        QCOMPARE(bar->fillColor(), colour);
-        QVERIFY(bar->isVisible());
-        if (width > 1) {
-            // The bar is on the page as drawn, where the chart's slot is.
-            const QImage face = b->page()->grab().toImage();
-            QCOMPARE(face.pixel(bar->geometry().center()) & 0xFFFFFF, fromBgr(colour) & 0xFFFFFF);
+        const QImage face = b->page()->grab().toImage();
+        for (const auto& [field, value, width, colour] : bars) {
+            const int index = int(Schema::scoreFields().indexOf(field));
+            ChartBar* bar = b->bar(index);
+            QCOMPARE(bar->objectName(), QStringLiteral("Shape1(%1)").arg(index));
+            const Rewards::BarPlace place = Rewards::barPlace(index);
+            QCOMPARE(bar->pos(), QPoint(place.left / 15, place.top / 15));
+            QCOMPARE(bar->parentWidget(), b->page());
+            QVERIFY2(bar->width() == width && bar->fillColor() == colour, qPrintable(field));
+            QVERIFY(bar->isVisible());
+            if (width > 1) // the bar is on the page as drawn, where the chart's slot is
+                QCOMPARE(face.pixel(bar->geometry().center()) & 0xFFFFFF,
+                         fromBgr(colour) & 0xFFFFFF);
         }
     }
 
-    // "Imprimer" on the report asks first: "No" leaves the report as it was; a report printed
-    // without its buttons gives way to the rewards.
-    void printingTheReportAsksFirst_data() {
+    // "Imprimer" asks first. A page printed without its buttons gives way to the next window (the
+    // report after the diploma, the rewards after the report); "No" or a failing printer leave
+    // the window as it was, and its "Retour" goes back (to the main window from the rewards).
+    void printingAsksFirst_data() {
+        QTest::addColumn<bool>("diploma");
         QTest::addColumn<int>("answer");
-        QTest::newRow("no") << MsgBox::No;
-        QTest::newRow("printed") << MsgBox::Yes;
+        QTest::addColumn<bool>("printerFails");
+        QTest::newRow("diploma, no") << true << MsgBox::No << false;
+        QTest::newRow("diploma, printed") << true << MsgBox::Yes << false;
+        QTest::newRow("diploma, printer fails") << true << MsgBox::Yes << true;
+        QTest::newRow("report, no") << false << MsgBox::No << false;
+        QTest::newRow("report, printed") << false << MsgBox::Yes << false;
     }
-    void printingTheReportAsksFirst() {
+    void printingAsksFirst() {
+        QFETCH(bool, diploma);
         QFETCH(int, answer);
-        QVariantMap scores = scoresAddingUpTo(0);
-        scores[QStringLiteral("Metier")] = 9;
+        QFETCH(bool, printerFails);
+        QVariantMap scores = scoresAddingUpTo(diploma ? 500 : 0);
+        if (!diploma)
+            scores[QStringLiteral("Metier")] = 9;
         ScoresPartie p(scores);
-        Bilan* b = p.detail();
-        const QImage before = b->page()->grab().toImage();
-        const QRect button = p.control(b, "Boulan(0)")->geometry();
-        const QPoint barAt = b->bar(3)->geometry().center();
+        Recompense* r = diploma ? p.score() : nullptr;
+        Bilan* b = diploma ? nullptr : p.detail();
+        Form* window = diploma ? static_cast<Form*>(r) : b;
+        QVERIFY(window);
+        const QString print = diploma ? "Bouton(0)" : "Boulan(0)";
+        const QString back = diploma ? "Bouton(1)" : "Boulan(1)";
+        const QString here = diploma ? "Recompense" : "Bilan";
+        const QString next = diploma ? "Bilan" : "Recompense";
+        const QImage picture = QImage(p.media(diploma ? "diplome.jpg" : "Bilan.Jpg"))
+                                   .convertToFormat(QImage::Format_RGB32);
+        const QPoint button = p.control(window, print)->geometry().center();
+        const QImage before = (diploma ? r->page() : b->page())->grab().toImage();
+        QVERIFY(distance(before.pixel(button), picture.pixel(button)) > 40);
+        const QPoint barAt = diploma ? QPoint() : b->bar(3)->geometry().center();
+        if (printerFails)
+            p.s.printer->outcome = {
+                PrintOutcome::Status::Failed, {}, QStringLiteral("Hors ligne.")};
         p.s.messageBox->answers = {answer};
-        p.click(b, "Boulan(0)");
-        QCOMPARE(p.s.messageBox->shown.last().text, ReportQuestion);
-        QCOMPARE(p.s.messageBox->shown.last().flags, QuestionFlags);
-        QCOMPARE(p.s.messageBox->shown.last().title, QStringLiteral("Bilan"));
-        if (answer == MsgBox::No) {
-            QVERIFY(p.s.printer->pages.isEmpty());
-            QCOMPARE(p.s.form<Bilan>("Bilan"), b);
-            QVERIFY(p.control(b, "Boulan(0)")->isVisible() &&
-                    p.control(b, "Boulan(1)")->isVisible());
-            QCOMPARE(b->bar(3)->width(), 8);
-            QVERIFY(!p.s.form<Recompense>("Recompense"));
+        p.click(window, print);
+        const auto& shown = p.s.messageBox->shown;
+        QCOMPARE(shown.size(), printerFails ? 2 : 1); // printed: nothing more to say
+        QCOMPARE(shown[0].text, diploma ? Question : ReportQuestion);
+        QCOMPARE(shown[0].flags, QuestionFlags);
+        QCOMPARE(shown[0].title, QStringLiteral("Bilan"));
+        if (printerFails) {
+            QVERIFY(shown[1].text.endsWith(QStringLiteral("Hors ligne.")));
+            QCOMPARE(MsgBox::icon(shown[1].flags), MsgBox::Critical);
+        }
+        if (answer == MsgBox::Yes && !printerFails) {
+            QCOMPARE(p.s.printer->pages.size(), 1);
+            const FakePrinter::Page& page = p.s.printer->pages[0];
+            QCOMPARE(page.documentName, diploma ? QStringLiteral("Diplôme") : "Bilan");
+            QCOMPARE(page.image.size(), PageFace::Size);
+            // Where the button was, the window's own picture shows.
+            QVERIFY(distance(page.image.pixel(button), picture.pixel(button)) < 8);
+            if (!diploma)
+                QCOMPARE(page.image.pixel(barAt) & 0xFFFFFF, fromBgr(Rewards::Green) & 0xFFFFFF);
+            QVERIFY(!p.s->forms().isLoaded(here));
+            QVERIFY(p.s.isShown(next));
+            if (!diploma)
+                QCOMPARE(p.s.form<Recompense>(next)->total(), 9);
             return;
         }
-        QCOMPARE(p.s.printer->pages.size(), 1);
-        const QImage printed = p.s.printer->pages[0].image;
-        QCOMPARE(p.s.printer->pages[0].documentName, QStringLiteral("Bilan"));
-        const QImage chart = QImage(p.media("Bilan.Jpg")).convertToFormat(QImage::Format_RGB32);
-        QVERIFY(distance(before.pixel(button.center()), chart.pixel(button.center())) > 40);
-        QVERIFY(distance(printed.pixel(button.center()), chart.pixel(button.center())) < 8);
-        QCOMPARE(printed.pixel(barAt) & 0xFFFFFF, fromBgr(Rewards::Green) & 0xFFFFFF);
-        QVERIFY(!p.s.form<Bilan>("Bilan"));
-        Recompense* r = p.s.form<Recompense>("Recompense");
-        QVERIFY(r && r->isVisible());
-        QCOMPARE(r->total(), 9);
-    }
-
-    void reportRetourReopensTheRewards() {
-        ScoresPartie p(scoresAddingUpTo(47));
-        Bilan* b = p.detail();
-        p.click(b, "Boulan(1)");
-        QVERIFY(!p.s.form<Bilan>("Bilan"));
-        QVERIFY(p.s.isShown("Recompense"));
-        QCOMPARE(p.s.form<Recompense>("Recompense")->total(), 47);
+        if (answer == MsgBox::No)
+            QVERIFY(p.s.printer->pages.isEmpty());
+        QVERIFY(p.control(window, print)->isVisible() && p.control(window, back)->isVisible());
+        QVERIFY(!p.s->forms().isLoaded(next));
+        if (diploma)
+            QVERIFY(p.control(r, "Label2")->isVisible());
+        else
+            QCOMPARE(b->bar(3)->width(), 8);
+        p.click(window, back);
+        QVERIFY(!p.s->forms().isLoaded(here));
+        if (diploma) {
+            QVERIFY(!p.s->forms().isLoaded(QStringLiteral("Bilan")));
+            QVERIFY(p.main->isVisible());
+        } else {
+            QVERIFY(p.s.isShown(next));
+            QCOMPARE(p.s.form<Recompense>(next)->total(), 9);
+        }
     }
 };
 

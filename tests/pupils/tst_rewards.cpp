@@ -48,91 +48,53 @@ private slots:
         QCOMPARE(int(total({})), 0);
     }
 
-    void awardsSpellTheTotalDigitByDigit_data() {
-        QTest::addColumn<int>("total");
-        QTest::addColumn<int>("trophies");
-        QTest::addColumn<int>("cups");
-        QTest::addColumn<int>("medals");
-        QTest::addColumn<bool>("diploma");
-        QTest::newRow("0") << 0 << 0 << 0 << 0 << false;
-        QTest::newRow("7") << 7 << 0 << 0 << 7 << false;
-        QTest::newRow("10") << 10 << 0 << 1 << 0 << false;
-        QTest::newRow("47") << 47 << 0 << 4 << 7 << false;
-        QTest::newRow("100") << 100 << 1 << 0 << 0 << false;
-        QTest::newRow("305") << 305 << 3 << 0 << 5 << false;
-        QTest::newRow("499") << 499 << 4 << 9 << 9 << false;
-        QTest::newRow("500") << 500 << 4 << 0 << 0 << true;
-        QTest::newRow("512 fills the four trophy places") << 512 << 4 << 1 << 2 << false;
-        QTest::newRow("1234") << 1234 << 4 << 3 << 4 << false;
-        QTest::newRow("negative shows nothing") << -13 << 0 << 0 << 0 << false;
-    }
+    // A total spells its awards digit by digit: hundreds as trophies (four places at most, so
+    // 512 fills them), tens as cups, units as medals; exactly 500 is the diploma and a negative
+    // total shows nothing.
     void awardsSpellTheTotalDigitByDigit() {
-        QFETCH(int, total);
-        QFETCH(int, trophies);
-        QFETCH(int, cups);
-        QFETCH(int, medals);
-        QFETCH(bool, diploma);
-        const Awards a = awards(total);
-        QCOMPARE(a.trophies, trophies);
-        QCOMPARE(a.cups, cups);
-        QCOMPARE(a.medals, medals);
-        QVERIFY(a.trophies <= TrophyPlaces && a.cups <= CupPlaces && a.medals <= MedalPlaces);
-        QCOMPARE(isDiploma(total), diploma);
-        QCOMPARE(scoreCaption(total), QStringLiteral(" SCORE : ") + QString::number(total));
+        const std::tuple<int, int, int, int, bool> rows[] = {
+            {0, 0, 0, 0, false},    {7, 0, 0, 7, false},   {10, 0, 1, 0, false},
+            {47, 0, 4, 7, false},   {100, 1, 0, 0, false}, {305, 3, 0, 5, false},
+            {499, 4, 9, 9, false},  {500, 4, 0, 0, true},  {512, 4, 1, 2, false},
+            {1234, 4, 3, 4, false}, {-13, 0, 0, 0, false}};
+        for (const auto& [total, trophies, cups, medals, diploma] : rows) {
+            const Awards a = awards(total);
+            const QByteArray row = QByteArray::number(total);
+            QVERIFY2(a.trophies == trophies && a.cups == cups && a.medals == medals,
+                     row.constData());
+            QVERIFY2(a.trophies <= TrophyPlaces && a.cups <= CupPlaces && a.medals <= MedalPlaces,
+                     row.constData());
+            QVERIFY2(isDiploma(total) == diploma, row.constData());
+            QCOMPARE(scoreCaption(total), QStringLiteral(" SCORE : ") + QString::number(total));
+        }
     }
 
-    void barsAreColouredByTheStoredValue_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<unsigned>("colour");
-        QTest::addColumn<double>("width");
-        QTest::newRow("0 red, no width") << 0 << 0.0 << Red << 0.0;
-        QTest::newRow("5 red") << 3 << 5.0 << Red << 67.5;
-        QTest::newRow("5.5 red") << 17 << 5.5 << Red << 74.25;
-        QTest::newRow("6 orange") << 20 << 6.0 << Orange << 81.0;
-        QTest::newRow("7 orange") << 30 << 7.0 << Orange << 94.5;
-        QTest::newRow("7.5 orange") << 40 << 7.5 << Orange << 101.25;
-        QTest::newRow("8 green") << 47 << 8.0 << Green << 108.0;
-        QTest::newRow("10 green, 135 twips") << 48 << 10.0 << Green << 135.0;
-        QTest::newRow("rhyme done green") << 49 << 1.0 << Green << 13.5;
-        QTest::newRow("rhyme not done still green") << 58 << 0.0 << Green << 0.0;
-        QTest::newRow("over 10 stays in its slot") << 5 << 25.0 << Green << 135.0;
-        QTest::newRow("negative has no width") << 6 << -3.0 << Red << 0.0;
-    }
+    // Each bar's colour by its stored value (red below 6, orange below 8, green above, a rhyme
+    // always green) and its width, 13.5 twips a point up to ten and none below zero.
     void barsAreColouredByTheStoredValue() {
-        QFETCH(int, index);
-        QFETCH(double, value);
-        QFETCH(unsigned, colour);
-        QFETCH(double, width);
-        QCOMPARE(barColour(index, value), colour);
-        QCOMPARE(barWidthTwips(value), width);
+        const std::tuple<int, double, unsigned, double> rows[] = {
+            {0, 0.0, Red, 0.0},      {3, 5.0, Red, 67.5},      {17, 5.5, Red, 74.25},
+            {20, 6.0, Orange, 81.0}, {30, 7.0, Orange, 94.5},  {40, 7.5, Orange, 101.25},
+            {47, 8.0, Green, 108.0}, {48, 10.0, Green, 135.0}, {49, 1.0, Green, 13.5},
+            {58, 0.0, Green, 0.0},   {5, 25.0, Green, 135.0},  {6, -3.0, Red, 0.0}};
+        for (const auto& [index, value, colour, width] : rows) {
+            const QByteArray row = QByteArray::number(index) + ": " + QByteArray::number(value);
+            QVERIFY2(barColour(index, value) == colour, row.constData());
+            QVERIFY2(barWidthTwips(value) == width, row.constData());
+        }
     }
 
-    void barsStartWhereTheChartExpectsThem_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("top");
-        QTest::newRow("Activite") << 0 << 2160 << 1110;
-        QTest::newRow("Corps") << 11 << 2160 << 3510;
-        QTest::newRow("Capitale") << 12 << 6420 << 1140;
-        QTest::newRow("Opposit2") << 17 << 6420 << 2235;
-        QTest::newRow("Son1") << 18 << 1200 << 4500;
-        QTest::newRow("Son10") << 27 << 1200 << 6480;
-        QTest::newRow("Texte1") << 28 << 6975 << 4515;
-        QTest::newRow("Texte10") << 37 << 6975 << 6510;
-        QTest::newRow("Dictee1") << 38 << 4140 << 4500;
-        QTest::newRow("Dictee10") << 47 << 4140 << 6480;
-        QTest::newRow("Quizz") << 48 << 6420 << 2895;
-        QTest::newRow("Comptine1") << 49 << 6435 << 3510;
-        QTest::newRow("Comptine10") << 58 << 8235 << 3510;
-    }
+    // The first and last bar of each block of the chart.
     void barsStartWhereTheChartExpectsThem() {
-        QFETCH(int, index);
-        QFETCH(int, left);
-        QFETCH(int, top);
-        QCOMPARE(barPlace(index).left, left);
-        QCOMPARE(barPlace(index).top, top);
         QCOMPARE(Schema::scoreFields().size(), ScoreCount);
+        const std::tuple<int, int, int> rows[] = {
+            {0, 2160, 1110},  {11, 2160, 3510}, {12, 6420, 1140}, {17, 6420, 2235},
+            {18, 1200, 4500}, {27, 1200, 6480}, {28, 6975, 4515}, {37, 6975, 6510},
+            {38, 4140, 4500}, {47, 4140, 6480}, {48, 6420, 2895}, {49, 6435, 3510},
+            {58, 8235, 3510}};
+        for (const auto& [index, left, top] : rows)
+            QVERIFY2(barPlace(index).left == left && barPlace(index).top == top,
+                     qPrintable(Schema::scoreFields().at(index)));
     }
 
     void barsBeforeTheFirstReadingArePaleExceptTheRhymes() {

@@ -55,37 +55,27 @@ private slots:
         QCOMPARE(trimSpaces(QStringLiteral("\t a b \n ")), QStringLiteral("\t a b \n"));
     }
 
-    void defaultManagementPasswordIsOfferedThenAccepted() {
-        SettingsStore store = freshStore();
-        QCOMPARE(checkManagementPassword(store, QString()), ManagementAnswer::ShowDefaultPassword);
-        QCOMPARE(store.read(Options::Configuration, Options::MotDePasse),
-                 QStringLiteral("pivoine"));
-        // The window fills in "pivoine"; the second click opens the console.
-        QCOMPARE(checkManagementPassword(store, QStringLiteral("pivoine")),
-                 ManagementAnswer::OpenConsole);
-        // While the default is in force, anything else shows it again.
-        QCOMPARE(checkManagementPassword(store, QStringLiteral("xyz")),
-                 ManagementAnswer::ShowDefaultPassword);
-    }
-
-    void typingTheDefaultWithNothingStoredIsRefusedAndStoresNothing() {
-        SettingsStore store = freshStore();
-        QCOMPARE(checkManagementPassword(store, QStringLiteral("pivoine")),
-                 ManagementAnswer::WrongPassword);
-        QCOMPARE(store.read(Options::Configuration, Options::MotDePasse), QString());
-    }
-
-    void storedPasswordIsComparedExactly() {
-        SettingsStore store = freshStore();
-        store.write(Options::Configuration, Options::MotDePasse, QStringLiteral("Tulipe"));
-        QCOMPARE(checkManagementPassword(store, QStringLiteral("Tulipe")),
-                 ManagementAnswer::OpenConsole);
-        QCOMPARE(checkManagementPassword(store, QStringLiteral("tulipe")),
-                 ManagementAnswer::WrongPassword);
-        QCOMPARE(checkManagementPassword(store, QStringLiteral("pivoine")),
-                 ManagementAnswer::WrongPassword);
-        QCOMPARE(checkManagementPassword(store, QString()), ManagementAnswer::AskPassword);
-        QCOMPARE(store.read(Options::Configuration, Options::MotDePasse), QStringLiteral("Tulipe"));
+    // The answer to each typed management password, and the password stored afterwards: the
+    // default is stored and shown when none is, and while it is in force anything else shows it
+    // again; typing the default with nothing stored is refused and stores nothing.
+    void managementPasswordAnswers() {
+        using A = ManagementAnswer;
+        const std::tuple<const char*, const char*, A, const char*> tries[] = {
+            {"", "", A::ShowDefaultPassword, "pivoine"},
+            {"pivoine", "pivoine", A::OpenConsole, "pivoine"},
+            {"pivoine", "xyz", A::ShowDefaultPassword, "pivoine"},
+            {"", "pivoine", A::WrongPassword, ""},
+            {"Tulipe", "Tulipe", A::OpenConsole, "Tulipe"},
+            {"Tulipe", "tulipe", A::WrongPassword, "Tulipe"},
+            {"Tulipe", "pivoine", A::WrongPassword, "Tulipe"},
+            {"Tulipe", "", A::AskPassword, "Tulipe"}};
+        for (const auto& [stored, typed, answer, after] : tries) {
+            SettingsStore store = freshStore();
+            if (*stored)
+                store.write(Options::Configuration, Options::MotDePasse, stored);
+            QCOMPARE(checkManagementPassword(store, typed), answer);
+            QCOMPARE(store.read(Options::Configuration, Options::MotDePasse), QString(after));
+        }
     }
 
     void registrationChecksComeInOrder_data() {
