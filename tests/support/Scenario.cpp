@@ -13,7 +13,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QMdiSubWindow>
+
+#include <memory>
 
 namespace {
 void copyTree(const QString& from, const QString& to) {
@@ -24,6 +25,17 @@ void copyTree(const QString& from, const QString& to) {
         QDir().mkpath(QFileInfo(target).path());
         QFile::copy(file, target);
     }
+}
+
+// A data control over one table of a database, refreshed; `opened` tells whether that worked.
+std::unique_ptr<DataControl> openTable(const QString& path, const QString& table, bool* opened) {
+    auto data = std::make_unique<DataControl>();
+    data->setDatabaseName(path);
+    data->setRecordSource(table);
+    const bool ok = data->refresh();
+    if (opened)
+        *opened = ok;
+    return data;
 }
 } // namespace
 
@@ -45,17 +57,8 @@ void Scenario::useGeneratedContent(const QString& generatedFolder,
     QFile::remove(databasePath());
     QFile::copy(generatedFolder + QStringLiteral("/DbBrin.mdb"), databasePath());
     QFile(databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    for (const QString& folder : mediaFolders) {
-        const QString from = generatedFolder + u'/' + folder;
-        QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString file = it.next();
-            const QString target =
-                programFolder() + u'/' + folder + u'/' + QDir(from).relativeFilePath(file);
-            QDir().mkpath(QFileInfo(target).path());
-            QFile::copy(file, target);
-        }
-    }
+    for (const QString& folder : mediaFolders)
+        copyTree(generatedFolder + u'/' + folder, programFolder() + u'/' + folder);
 }
 
 Principale* Scenario::start() {
@@ -68,13 +71,10 @@ Principale* Scenario::principale() {
 }
 
 bool Scenario::addRow(const QString& table, const QVariantMap& fields) {
-    DataControl data;
-    data.setDatabaseName(databasePath());
-    data.setRecordSource(table);
-    if (!data.refresh())
-        return false;
-    RecordSet& rs = data.recordSet();
-    if (!rs.addNew())
+    bool opened = false;
+    const auto data = openTable(databasePath(), table, &opened);
+    RecordSet& rs = data->recordSet();
+    if (!opened || !rs.addNew())
         return false;
     for (auto it = fields.cbegin(); it != fields.cend(); ++it)
         if (!rs.setField(it.key(), it.value()))
@@ -89,21 +89,14 @@ bool Scenario::addPupil(const QString& name, const QString& group, const QString
 }
 
 QVariant Scenario::pupilField(const QString& name, const QString& field) {
-    DataControl data;
-    data.setDatabaseName(databasePath());
-    data.setRecordSource(Schema::Table::Gestion);
-    data.refresh();
-    RecordSet& rs = data.recordSet();
+    const auto data = openTable(databasePath(), Schema::Table::Gestion, nullptr);
+    RecordSet& rs = data->recordSet();
     rs.findFirst(Criterion::equals(Schema::Field::Nom, name));
     return rs.noMatch() ? QVariant() : rs.field(field);
 }
 
 int Scenario::rowCount(const QString& table) {
-    DataControl data;
-    data.setDatabaseName(databasePath());
-    data.setRecordSource(table);
-    data.refresh();
-    return data.recordSet().recordCount();
+    return openTable(databasePath(), table, nullptr)->recordSet().recordCount();
 }
 
 void Scenario::registerProbe(const QString& name) {
@@ -120,12 +113,8 @@ bool Scenario::isShown(const QString& name) {
 
 Partie::Partie(const QString& pupil, const QStringList& mediaFolders,
                const QVariantMap& configuration, bool signedIn) {
-    QFile::remove(s.databasePath());
-    QFile::copy(programDir() + QStringLiteral("/DbBrin.mdb"), s.databasePath());
-    QFile(s.databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    s.useGeneratedContent(programDir(), mediaFolders);
     s.addPupil(Lea, QStringLiteral("CE2"), QStringLiteral("abc"));
-    for (const QString& folder : mediaFolders)
-        copyTree(programDir() + u'/' + folder, s.programFolder() + u'/' + folder);
     for (auto it = configuration.cbegin(); it != configuration.cend(); ++it)
         s->settings().write(Options::Configuration, it.key(), it.value().toString());
     main = s.start();
