@@ -162,17 +162,6 @@ private slots:
         QVERIFY(!parseWave(whole.first(12 + 8 + 10), ShortChunks::CutToImage).has_value());
     }
 
-    void halfEvenRoundingOfProductsAndQuotients() {
-        QCOMPARE(roundHalfEven(992.25), 992);
-        QCOMPARE(roundHalfEven(2.5), 2);
-        QCOMPARE(roundHalfEven(3.5), 4);
-        QCOMPARE(roundHalfEven(-2.5), -2);
-        QCOMPARE(divideHalfEven(9, 2), 4);
-        QCOMPARE(divideHalfEven(11, 2), 6);
-        QCOMPARE(divideHalfEven(10, 3), 3);
-        QCOMPARE(divideHalfEven(11, 3), 4);
-    }
-
     void wholeFileIsReadAndTrimmedOfSpacesOnly() {
         const QByteArray content("  \t RIFF data \n  ", 17);
         QCOMPARE(ReadWholeFile(write("spaces.bin", content)), QByteArray("\t RIFF data \n"));
