@@ -1,6 +1,7 @@
 #include "platform/QtAudioChannel.h"
 #include "platform/TimedAudioChannel.h"
 #include "platform/WaveImage.h"
+#include "sound/WaveBuilder.h"
 #include "support/Fakes.h"
 #include "support/MediaWriters.h"
 
@@ -17,13 +18,6 @@ QByteArray ramp8(int n) {
     for (int i = 0; i < n; ++i)
         pcm += char(i % 256);
     return pcm;
-}
-
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile file(dir.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return file.fileName();
 }
 
 qint16 int16At(const QByteArray& bytes, int i) {
@@ -178,7 +172,7 @@ private slots:
         QCOMPARE(ends.count(), 0); // queued: the caller finishes its handler first
         QCoreApplication::processEvents();
         QCOMPARE(ends.count(), 1);
-        channel.playFile(writeFile(dir, QStringLiteral("broken.wav"), "RIFF junk"));
+        channel.playFile(writeBytes(dir.filePath("broken.wav"), "RIFF junk"));
         QCoreApplication::processEvents();
         QCOMPARE(ends.count(), 2);
         QCOMPARE(channel.lengthMs(), 0);
@@ -191,8 +185,8 @@ private slots:
     void rangeOfAFilePlaysOnlyThatStretch() {
         SilentChannel c;
         QTemporaryDir dir;
-        c.channel.playFileRange(
-            writeFile(dir, QStringLiteral("mot.wav"), MediaWriters::silence(1000)), 200, 500);
+        c.channel.playFileRange(writeBytes(dir.filePath("mot.wav"), MediaWriters::silence(1000)),
+                                200, 500);
         QCOMPARE(c.channel.lengthMs(), 1000);
         QCOMPARE(c.channel.positionMs(), 200);
         QCOMPARE(c.after(299), 0);

@@ -48,10 +48,9 @@ double twoSyllables(double t) {
 
 // Writes the tone as the word file "cat.wav" of the folder; returns its path.
 QString writeToneWave(const QTemporaryDir& dir, const QByteArray& pcm) {
-    QFile file(dir.filePath("cat.wav"));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(WaveBuilder().chunk("fmt ", WaveBuilder::format(1)).chunk("data", pcm).image());
-    return file.fileName();
+    return writeBytes(
+        dir.filePath("cat.wav"),
+        WaveBuilder().chunk("fmt ", WaveBuilder::format(1)).chunk("data", pcm).image());
 }
 
 // Loudness every 10 ms (110 samples): the RMS around each frame's mean.

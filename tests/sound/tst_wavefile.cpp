@@ -36,11 +36,7 @@ class TestWaveFile : public QObject {
     SystemClock clock_;
 
     QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return writeBytes(dir_.filePath(name), bytes);
     }
     QString validWave() {
         return write(QStringLiteral("valid.wav"), makeWave8BitMono(QByteArray(11025, '\x90')));
