@@ -1,9 +1,9 @@
+#include "StudioViewLog.h"
+#include "WaveBuilder.h"
 #include "platform/QtAudioChannel.h"
 #include "platform/QtAudioSystem.h"
 #include "sound/MciInterpreter.h"
 #include "sound/SoundEngine.h"
-#include "sound/StudioView.h"
-#include "sound/WaveBuilder.h"
 #include "support/Fakes.h"
 #include "support/MonitorRecorder.h"
 
@@ -71,37 +71,19 @@ template <typename Sample> std::vector<double> envelope(qint32 count, Sample sam
 // place the model fits in the take.
 double bestCorrelation(const std::vector<double>& model, const std::vector<double>& take) {
     double best = -1.0;
-    const std::size_t n = model.size();
-    for (std::size_t lag = 0; lag + n <= take.size(); ++lag) {
-        double ma = 0, ta = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            ma += model[i] / n;
-            ta += take[lag + i] / n;
+    const double n = double(model.size());
+    for (std::size_t lag = 0; lag + model.size() <= take.size(); ++lag) {
+        double m = 0, t = 0, mm = 0, tt = 0, mt = 0;
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            const double a = model[i], b = take[lag + i];
+            m += a, t += b, mm += a * a, tt += b * b, mt += a * b;
         }
-        double cross = 0, mm = 0, tt = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            cross += (model[i] - ma) * (take[lag + i] - ta);
-            mm += (model[i] - ma) * (model[i] - ma);
-            tt += (take[lag + i] - ta) * (take[lag + i] - ta);
-        }
-        if (mm > 0 && tt > 0)
-            best = std::max(best, cross / std::sqrt(mm * tt));
+        const double spread = (n * mm - m * m) * (n * tt - t * t);
+        if (spread > 0)
+            best = std::max(best, (n * mt - m * t) / std::sqrt(spread));
     }
     return best;
 }
-
-// The studio's controls are not looked at here.
-class UnseenStudio : public StudioView {
-public:
-    void setPlaybackTimerEnabled(bool) override {}
-    void setRecordingTimerEnabled(bool) override {}
-    void setCursorX(int, double) override {}
-    void clearOverlay(int) override {}
-    void setButtonLook(int, quint32, int) override {}
-    void setButtonEnabled(int, bool) override {}
-    void setFrameEnabled(int, bool) override {}
-    void setBoxEnabled(int, bool) override {}
-};
 
 // Runs `play` while parec listens to the null sink's monitor; heardMs becomes the milliseconds
 // heard from the first sound on, -1 when nothing was heard (NaN when parec heard nothing at all).
@@ -191,7 +173,7 @@ private slots:
         studio.RecordingPath = dir.filePath("enregist.tmp");
         studio.SaveCommand = "save capture " + studio.RecordingPath;
         studio.processEvents = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
-        UnseenStudio view;
+        StudioViewLog view;
         QElapsedTimer take;
         take.start();
         // Left alone, the null sink runs at its largest latency and its monitor hands the input
@@ -266,7 +248,7 @@ private slots:
         const double wantedMs =
             std::round(to * Spectro::MsPerSample) - std::round(from * Spectro::MsPerSample);
 
-        UnseenStudio view;
+        StudioViewLog view;
         double heardMs = 0;
         listen(
             [&] {

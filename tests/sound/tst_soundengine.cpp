@@ -1,5 +1,5 @@
+#include "StudioViewLog.h"
 #include "sound/SoundEngine.h"
-#include "sound/StudioView.h"
 #include "support/Fakes.h"
 
 #include <QMap>
@@ -23,30 +23,6 @@ public:
     QMap<QString, QString> replies;
 };
 
-// Records what the engine does to the studio's controls, in order.
-class FakeStudioView : public StudioView {
-public:
-    void setPlaybackTimerEnabled(bool on) override { log(QString("Timer1 %1").arg(on)); }
-    void setRecordingTimerEnabled(bool on) override { log(QString("Timer2 %1").arg(on)); }
-    void setCursorX(int box, double x) override { log(QString("Line1(%1) %2").arg(box).arg(x)); }
-    void clearOverlay(int box) override { log(QString("Cls %1").arg(box)); }
-    void setButtonLook(int button, quint32 colour, int state) override {
-        log(QString("Command1(%1) &H%2 %3").arg(button).arg(colour, 0, 16).arg(state));
-    }
-    void setButtonEnabled(int button, bool on) override {
-        log(QString("Command1(%1) enabled %2").arg(button).arg(on));
-    }
-    void setFrameEnabled(int frame, bool on) override {
-        log(QString("Frame1(%1) %2").arg(frame).arg(on));
-    }
-    void setBoxEnabled(int box, bool on) override {
-        log(QString("Picture1(%1) %2").arg(box).arg(on));
-    }
-    void log(const QString& entry) { calls.append(entry); }
-
-    QStringList calls;
-};
-
 // The cursor parked and the studio given back once the cursor of the box has passed the end.
 QStringList endOfPlayback(int box) {
     return QString("Line1(%1) -15|Timer1 0|Cls %1|Command1(1) &H4000 2|Command1(2) enabled 1|"
@@ -65,13 +41,13 @@ class TestSpectro : public QObject {
 
     RecordingSender mci_;
     FakeClock clock_;
-    FakeStudioView view_;
+    StudioViewLog view_;
     std::unique_ptr<Spectro> spectro_;
 
 private slots:
     void init() {
         mci_ = RecordingSender();
-        view_ = FakeStudioView();
+        view_ = StudioViewLog();
         clock_ = FakeClock();
         spectro_ = std::make_unique<Spectro>(mci_, clock_);
         spectro_->shortPath = [](const QString& path) { return "short:" + path; };
