@@ -103,17 +103,15 @@ private slots:
                 QVERIFY(wave->pcm.size() <= cut && wave->pcm.size() % 4 == 0);
     }
 
-    void conversionToSixteenBitCentresEightBitSamples() {
-        const auto wave =
+    // 8-bit samples are centred; channels are mixed or repeated and the rate changed.
+    void conversionToSixteenBit() {
+        const auto eight =
             WaveImage::parse(MediaWriters::wave(8000, 8, 1, QByteArray("\x00\x80\xff", 3)));
-        const QByteArray out = wave->toInt16(8000, 1);
+        const QByteArray out = eight->toInt16(8000, 1);
         QCOMPARE(out.size(), 6);
         QCOMPARE(int16At(out, 0), qint16(-32768));
         QCOMPARE(int16At(out, 1), qint16(0));
         QCOMPARE(int16At(out, 2), qint16(127 * 256));
-    }
-
-    void conversionMixesChannelsAndChangesRate() {
         QByteArray pcm(8, '\0');
         for (int i = 0; i < 4; ++i)
             qToLittleEndian(qint16(i % 2 ? 3000 : 1000), pcm.data() + 2 * i);
