@@ -78,14 +78,14 @@ private slots:
         QCOMPARE(wave->lengthMs(), lengthMs);
     }
 
+    // Besides what the wave reader refuses anyway (tested with the studio's files): what the
+    // sound channel cannot play, and a missing data chunk, which a cut-short image cannot excuse.
     void unusableImagesAreRefused_data() {
         QTest::addColumn<QByteArray>("image");
         QByteArray compressed = MediaWriters::wave(11025, 8, 1, ramp8(10));
         compressed[20] = 2; // format tag 2: not plain PCM
         QByteArray noData = MediaWriters::wave(11025, 8, 1, ramp8(10));
         noData.replace("data", "junk");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("not RIFF") << QByteArray("hello world, this is text");
         QTest::newRow("compressed") << compressed;
         QTest::newRow("no data chunk") << noData;
         QTest::newRow("24-bit") << MediaWriters::wave(11025, 24, 1, ramp8(30));
