@@ -115,7 +115,8 @@ private slots:
         const QByteArray fmt = WaveBuilder::format(1);
         const QByteArray data = samples({1, 2, 3, 4});
         bad("empty file", QByteArray());
-        bad("not riff", QByteArray("RIFX\x10\0\0\0WAVEfmt ", 16));
+        bad("not riff",
+            "RIFX" + WaveBuilder().chunk("fmt ", fmt).chunk("data", data).image().mid(4));
         bad("not wave", "RIFF" + WaveBuilder::le32(4) + "AVI ");
         bad("no fmt", WaveBuilder().chunk("data", data).image());
         bad("no data", WaveBuilder().chunk("fmt ", fmt).image());
