@@ -1,6 +1,7 @@
 #include "platform/QtAudioChannel.h"
 #include "platform/TimedAudioChannel.h"
 #include "platform/WaveImage.h"
+#include "sound/WaveBuilder.h"
 #include "support/Fakes.h"
 #include "support/MediaWriters.h"
 
@@ -19,60 +20,72 @@ QByteArray ramp8(int n) {
     return pcm;
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    QFile file(dir.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return file.fileName();
-}
-
 qint16 int16At(const QByteArray& bytes, int i) {
     return qFromLittleEndian<qint16>(bytes.constData() + 2 * i);
 }
+
+struct SilentChannel {
+    FakeClock clock;
+    NullAudioChannel channel{clock};
+    QSignalSpy ends{&channel, &AudioChannel::finished};
+    // Moves the clock on and lets the channel look at it; the ends reported so far.
+    qsizetype after(qint64 ms) {
+        clock.advance(ms);
+        channel.poll();
+        return ends.count();
+    }
+};
 } // namespace
 
 class TestAudioChannel : public QObject {
     Q_OBJECT
 
-    static void advance(FakeClock& clock, qint64 ms) { clock.advance(ms); }
-
 private slots:
     // ---- reading wave images ----
-    void eightBitMonoIsReadWithItsLength() {
-        const auto wave = WaveImage::parse(MediaWriters::wave(11025, 8, 1, ramp8(11025)));
-        QVERIFY(wave);
-        QCOMPARE(wave->channels, 1);
-        QCOMPARE(wave->sampleRate, 11025);
-        QCOMPARE(wave->bitsPerSample, 8);
-        QCOMPARE(wave->frameCount(), 11025);
-        QCOMPARE(wave->lengthMs(), 1000);
+    // What the header says, and whole frames only of the data that is there, whatever the data
+    // chunk claims; the length is rounded to the nearest millisecond.
+    void wavesAreReadWithTheirFramesAndLength_data() {
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("lengthMs");
+        QByteArray overclaiming = MediaWriters::wave(8000, 16, 2, QByteArray(400, '\x01'));
+        qToLittleEndian<quint32>(0x7FFFFFFF,
+                                 overclaiming.data() + overclaiming.indexOf("data") + 4);
+        overclaiming.chop(3); // and the last frame is cut short
+        QTest::newRow("8-bit mono")
+            << MediaWriters::wave(11025, 8, 1, ramp8(11025)) << 11025 << 8 << 1 << 11025 << 1000;
+        QTest::newRow("odd 8-bit data")
+            << MediaWriters::wave(11025, 8, 1, ramp8(1001)) << 11025 << 8 << 1 << 1001 << 91;
+        QTest::newRow("data chunk past the end") << overclaiming << 8000 << 16 << 2 << 99 << 12;
     }
-
-    void dataChunkClaimingMoreThanTheFileIsCutToWhatIsThere() {
-        QByteArray image = MediaWriters::wave(8000, 16, 2, QByteArray(400, '\x01'));
-        const qsizetype data = image.indexOf("data");
-        qToLittleEndian<quint32>(0x7FFFFFFF, image.data() + data + 4);
-        image.chop(3); // and the last frame is cut short
+    void wavesAreReadWithTheirFramesAndLength() {
+        QFETCH(QByteArray, image);
+        QFETCH(int, rate);
+        QFETCH(int, bits);
+        QFETCH(int, channels);
+        QFETCH(int, frames);
+        QFETCH(int, lengthMs);
         const auto wave = WaveImage::parse(image);
         QVERIFY(wave);
-        QCOMPARE(wave->pcm.size(), 396); // whole 4-byte frames only
-        QCOMPARE(wave->frameCount(), 99);
+        QCOMPARE(wave->sampleRate, rate);
+        QCOMPARE(wave->bitsPerSample, bits);
+        QCOMPARE(wave->channels, channels);
+        QCOMPARE(wave->frameCount(), frames);
+        QCOMPARE(wave->pcm.size(), frames * channels * bits / 8);
+        QCOMPARE(wave->lengthMs(), lengthMs);
     }
 
-    void oddEightBitDataKeepsEverySample() {
-        const auto wave = WaveImage::parse(MediaWriters::wave(11025, 8, 1, ramp8(1001)));
-        QVERIFY(wave);
-        QCOMPARE(wave->frameCount(), 1001);
-    }
-
+    // Besides what the wave reader refuses anyway (tested with the studio's files): what the
+    // sound channel cannot play, and a missing data chunk, which a cut-short image cannot excuse.
     void unusableImagesAreRefused_data() {
         QTest::addColumn<QByteArray>("image");
         QByteArray compressed = MediaWriters::wave(11025, 8, 1, ramp8(10));
         compressed[20] = 2; // format tag 2: not plain PCM
         QByteArray noData = MediaWriters::wave(11025, 8, 1, ramp8(10));
         noData.replace("data", "junk");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("not RIFF") << QByteArray("hello world, this is text");
         QTest::newRow("compressed") << compressed;
         QTest::newRow("no data chunk") << noData;
         QTest::newRow("24-bit") << MediaWriters::wave(11025, 24, 1, ramp8(30));
@@ -90,23 +103,18 @@ private slots:
                 QVERIFY(wave->pcm.size() <= cut && wave->pcm.size() % 4 == 0);
     }
 
-    void conversionToSixteenBitCentresEightBitSamples() {
-        const auto wave =
+    // 8-bit samples are centred; channels are mixed or repeated and the rate changed.
+    void conversionToSixteenBit() {
+        const auto eight =
             WaveImage::parse(MediaWriters::wave(8000, 8, 1, QByteArray("\x00\x80\xff", 3)));
-        const QByteArray out = wave->toInt16(8000, 1);
+        const QByteArray out = eight->toInt16(8000, 1);
         QCOMPARE(out.size(), 6);
         QCOMPARE(int16At(out, 0), qint16(-32768));
         QCOMPARE(int16At(out, 1), qint16(0));
         QCOMPARE(int16At(out, 2), qint16(127 * 256));
-    }
-
-    void conversionMixesChannelsAndChangesRate() {
-        QByteArray pcm;
-        for (qint16 v : {qint16(1000), qint16(3000), qint16(1000), qint16(3000)}) {
-            char b[2];
-            qToLittleEndian(v, b);
-            pcm.append(b, 2);
-        }
+        QByteArray pcm(8, '\0');
+        for (int i = 0; i < 4; ++i)
+            qToLittleEndian(qint16(i % 2 ? 3000 : 1000), pcm.data() + 2 * i);
         const auto stereo = WaveImage::parse(MediaWriters::wave(8000, 16, 2, pcm));
         const QByteArray mono = stereo->toInt16(8000, 1);
         QCOMPARE(mono.size(), 4);
@@ -127,64 +135,42 @@ private slots:
 
     // ---- the silent channel ----
     void silentChannelKeepsTimeAndReportsTheEndOnce() {
-        FakeClock clock;
-        NullAudioChannel channel(clock);
-        QSignalSpy ends(&channel, &AudioChannel::finished);
-        channel.playImage(MediaWriters::silence(500));
-        QVERIFY(channel.isPlaying());
-        QCOMPARE(channel.lengthMs(), 500);
-        advance(clock, 200);
-        QCOMPARE(channel.positionMs(), 200);
-        channel.poll();
-        QCOMPARE(ends.count(), 0);
-        advance(clock, 300);
-        channel.poll();
-        QCOMPARE(ends.count(), 1);
-        QVERIFY(!channel.isPlaying());
-        QCOMPARE(channel.positionMs(), 500);
-        advance(clock, 1000);
-        channel.poll();
-        QCOMPARE(ends.count(), 1);
+        SilentChannel c;
+        c.channel.playImage(MediaWriters::silence(500));
+        QVERIFY(c.channel.isPlaying());
+        QCOMPARE(c.channel.lengthMs(), 500);
+        QCOMPARE(c.after(200), 0);
+        QCOMPARE(c.channel.positionMs(), 200);
+        QCOMPARE(c.after(300), 1);
+        QVERIFY(!c.channel.isPlaying());
+        QCOMPARE(c.channel.positionMs(), 500);
+        QCOMPARE(c.after(1000), 1);
     }
 
-    void soundCutOffByTheNextReportsNothing() {
-        FakeClock clock;
-        NullAudioChannel channel(clock);
-        QSignalSpy ends(&channel, &AudioChannel::finished);
-        channel.playImage(MediaWriters::silence(300));
-        advance(clock, 100);
-        channel.playImage(MediaWriters::silence(300));
-        QCOMPARE(channel.positionMs(), 0);
-        advance(clock, 250);
-        channel.poll();
-        QCOMPARE(ends.count(), 0); // the first sound would have ended by now
-        advance(clock, 50);
-        channel.poll();
-        QCOMPARE(ends.count(), 1);
-    }
-
-    void stoppedSoundReportsNothing() {
-        FakeClock clock;
-        NullAudioChannel channel(clock);
-        QSignalSpy ends(&channel, &AudioChannel::finished);
-        channel.playImage(MediaWriters::silence(100));
-        channel.stop();
-        advance(clock, 500);
-        channel.poll();
-        QCOMPARE(ends.count(), 0);
-        QVERIFY(!channel.isPlaying());
+    // A sound cut off by the next one, or stopped, reports no end of its own.
+    void soundCutOffOrStoppedReportsNothing() {
+        SilentChannel c;
+        c.channel.playImage(MediaWriters::silence(300));
+        c.clock.advance(100);
+        c.channel.playImage(MediaWriters::silence(300));
+        QCOMPARE(c.channel.positionMs(), 0);
+        QCOMPARE(c.after(250), 0); // the first sound would have ended by now
+        QCOMPARE(c.after(50), 1);
+        c.channel.playImage(MediaWriters::silence(100));
+        c.channel.stop();
+        QCOMPARE(c.after(500), 1);
+        QVERIFY(!c.channel.isPlaying());
     }
 
     void missingOrBrokenFileReportsItsEndAtOnceButNotInline() {
-        FakeClock clock;
+        SilentChannel c;
+        auto& [clock, channel, ends] = c;
         QTemporaryDir dir;
-        NullAudioChannel channel(clock);
-        QSignalSpy ends(&channel, &AudioChannel::finished);
         channel.playFile(dir.filePath(QStringLiteral("absent.wav")));
         QCOMPARE(ends.count(), 0); // queued: the caller finishes its handler first
         QCoreApplication::processEvents();
         QCOMPARE(ends.count(), 1);
-        channel.playFile(writeFile(dir, QStringLiteral("broken.wav"), "RIFF junk"));
+        channel.playFile(writeBytes(dir.filePath("broken.wav"), "RIFF junk"));
         QCoreApplication::processEvents();
         QCOMPARE(ends.count(), 2);
         QCOMPARE(channel.lengthMs(), 0);
@@ -195,31 +181,24 @@ private slots:
     }
 
     void rangeOfAFilePlaysOnlyThatStretch() {
-        FakeClock clock;
+        SilentChannel c;
         QTemporaryDir dir;
-        NullAudioChannel channel(clock);
-        QSignalSpy ends(&channel, &AudioChannel::finished);
-        channel.playFileRange(
-            writeFile(dir, QStringLiteral("mot.wav"), MediaWriters::silence(1000)), 200, 500);
-        QCOMPARE(channel.lengthMs(), 1000);
-        QCOMPARE(channel.positionMs(), 200);
-        advance(clock, 299);
-        channel.poll();
-        QCOMPARE(ends.count(), 0);
-        advance(clock, 1);
-        channel.poll();
-        QCOMPARE(ends.count(), 1);
-        QCOMPARE(channel.positionMs(), 500);
+        c.channel.playFileRange(writeBytes(dir.filePath("mot.wav"), MediaWriters::silence(1000)),
+                                200, 500);
+        QCOMPARE(c.channel.lengthMs(), 1000);
+        QCOMPARE(c.channel.positionMs(), 200);
+        QCOMPARE(c.after(299), 0);
+        QCOMPARE(c.after(1), 1);
+        QCOMPARE(c.channel.positionMs(), 500);
     }
 
     void volumeIsKeptWithinItsRange() {
-        FakeClock clock;
-        NullAudioChannel channel(clock);
-        QCOMPARE(channel.volume(), 65000);
-        channel.setVolume(70000);
-        QCOMPARE(channel.volume(), 65000);
-        channel.setVolume(-5);
-        QCOMPARE(channel.volume(), 0);
+        SilentChannel c;
+        QCOMPARE(c.channel.volume(), 65000);
+        c.channel.setVolume(70000);
+        QCOMPARE(c.channel.volume(), 65000);
+        c.channel.setVolume(-5);
+        QCOMPARE(c.channel.volume(), 0);
     }
 
     // ---- the channel on the audio server ----
@@ -230,10 +209,10 @@ private slots:
         channel.playImage(MediaWriters::silence(150));
         QVERIFY(channel.isPlaying());
         QCOMPARE(channel.lengthMs(), 150);
-        advance(clock, 100);
+        clock.advance(100);
         channel.poll();
         QCOMPARE(ends.count(), 0);
-        advance(clock, 2000); // past the sound and any output latency
+        clock.advance(2000); // past the sound and any output latency
         QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 5000);
         channel.poll();
         QCOMPARE(ends.count(), 1);

@@ -13,23 +13,18 @@ class TestInstance : public QObject {
     QString lockPath() const { return dir_.filePath(QStringLiteral("brindel.lock")); }
 
 private slots:
-    void firstCopySeesNoOtherAndSecondSeesTheFirst() {
-        LockFileInstanceDetector first(lockPath());
-        QVERIFY(!first.anotherInstanceRunning());
-        QVERIFY(!first.anotherInstanceRunning()); // asking again does not change the answer
+    void firstCopySeesNoOtherAndSecondSeesTheFirstUntilItEnds() {
         {
-            LockFileInstanceDetector second(lockPath());
-            QVERIFY(second.anotherInstanceRunning());
-        }
-        // The second copy going away leaves the first one's lock in place.
-        LockFileInstanceDetector third(lockPath());
-        QVERIFY(third.anotherInstanceRunning());
-    }
-
-    void lockIsFreedWhenTheCopyEnds() {
-        {
-            LockFileInstanceDetector running(lockPath());
-            QVERIFY(!running.anotherInstanceRunning());
+            LockFileInstanceDetector first(lockPath());
+            QVERIFY(!first.anotherInstanceRunning());
+            QVERIFY(!first.anotherInstanceRunning()); // asking again does not change the answer
+            {
+                LockFileInstanceDetector second(lockPath());
+                QVERIFY(second.anotherInstanceRunning());
+            }
+            // The second copy going away leaves the first one's lock in place.
+            LockFileInstanceDetector third(lockPath());
+            QVERIFY(third.anotherInstanceRunning());
         }
         LockFileInstanceDetector next(lockPath());
         QVERIFY(!next.anotherInstanceRunning());

@@ -27,22 +27,16 @@ private slots:
     void mediaPathsInAnyCaseResolveToTheRealFile_data() {
         QTest::addColumn<QString>("mediaPath");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("same case") << "\\Mcison\\son9.wav"
-                                   << "Mcison/son9.wav";
-        QTest::newRow("lower folder") << "\\mcison\\son9.wav"
-                                      << "Mcison/son9.wav";
-        QTest::newRow("upper file") << "\\MCISON\\SON9.WAV"
-                                    << "Mcison/son9.wav";
-        QTest::newRow("picture") << "\\Bitmap\\brin.jpg"
-                                 << "Bitmap/Brin.Jpg";
-        QTest::newRow("slashes") << "/bitmap/BRIN.jpg"
-                                 << "Bitmap/Brin.Jpg";
-        QTest::newRow("nested") << "\\mcilangue\\SPORT\\K3.wav"
-                                << "MciLangue/Sport/k3.wav";
-        QTest::newRow("accents") << "\\élève\\ÉTÉ.TXT"
-                                 << "Élève/Été.txt";
-        QTest::newRow("doubled separators") << "\\\\Bitmap\\\\Brin.Jpg"
-                                            << "Bitmap/Brin.Jpg";
+        for (const auto& [mediaPath, expected] :
+             {std::pair{"\\Mcison\\son9.wav", "Mcison/son9.wav"},
+              {"\\mcison\\son9.wav", "Mcison/son9.wav"},
+              {"\\MCISON\\SON9.WAV", "Mcison/son9.wav"},
+              {"\\Bitmap\\brin.jpg", "Bitmap/Brin.Jpg"},
+              {"/bitmap/BRIN.jpg", "Bitmap/Brin.Jpg"},
+              {"\\mcilangue\\SPORT\\K3.wav", "MciLangue/Sport/k3.wav"},
+              {"\\élève\\ÉTÉ.TXT", "Élève/Été.txt"},
+              {"\\\\Bitmap\\\\Brin.Jpg", "Bitmap/Brin.Jpg"}})
+            QTest::newRow(mediaPath) << QString(mediaPath) << QString(expected);
     }
     void mediaPathsInAnyCaseResolveToTheRealFile() {
         QFETCH(QString, mediaPath);

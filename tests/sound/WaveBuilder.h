@@ -1,7 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QtEndian>
+
+// Writes the bytes as the file at path, which it returns.
+inline QString writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
 
 // Builds RIFF/WAVE images chunk by chunk, so tests can make well-formed and damaged files.
 class WaveBuilder {

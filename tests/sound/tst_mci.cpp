@@ -1,3 +1,4 @@
+#include "WaveBuilder.h"
 #include "sound/MciInterpreter.h"
 #include "sound/SoundEngine.h"
 #include "sound/WaveFile.h"
@@ -21,11 +22,7 @@ class TestMci : public QObject {
     std::unique_ptr<MciInterpreter> mci_;
 
     QString writeFile(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return writeBytes(dir_.filePath(name), bytes);
     }
     QString writeWave(const QString& name, int sampleCount) {
         return writeFile(name, makeWave8BitMono(QByteArray(sampleCount, '\x80')));

@@ -1,3 +1,4 @@
+#include "WaveBuilder.h"
 #include "platform/Clock.h"
 #include "sound/MciSender.h"
 #include "sound/SoundEngine.h"
@@ -32,11 +33,7 @@ class TestStudioMaths : public QObject {
     SystemClock clock_;
 
     QString write(const QByteArray& samples) {
-        const QString path = dir_.filePath(QStringLiteral("w.wav"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(makeWave8BitMono(samples));
-        return path;
+        return writeBytes(dir_.filePath(QStringLiteral("w.wav")), makeWave8BitMono(samples));
     }
 
 private slots:
