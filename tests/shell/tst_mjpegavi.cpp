@@ -78,7 +78,6 @@ private slots:
         const MjpegAvi avi = parse(file);
         verifyFramesInside(avi, file.size());
         QCOMPARE(avi.frameCount(), 0);
-        QCOMPARE(qFromLittleEndian<quint32>(file.constData() + 4), quint32(file.size() - 8));
         qToLittleEndian<quint32>(0xFFFFFFFFu, file.data() + 4); // RIFF size lies too
         verifyFramesInside(parse(file), file.size());
     }
