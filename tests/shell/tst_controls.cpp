@@ -101,18 +101,7 @@ private slots:
         }
     }
 
-    void windowMayDeepenThePressedLookInItsPressHandler() {
-        FXShape button(QStringLiteral("Command1"), 0);
-        button.resize(100, 40);
-        connect(&button, &FXShape::pressed, &button,
-                [&] { button.setPressedLook(FXShape::DeepDepth); });
-        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(button.pressedDepth(), 40);
-        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!button.isPressedLook());
-    }
-
-    void colourStateAndStyleShowAtOnce() {
+    void colourStateStyleAndDepthShowAtOnce() {
         FXShape button(QStringLiteral("Commande"), 0);
         button.resize(100, 40);
         button.setColor(0x8000);
@@ -127,6 +116,13 @@ private slots:
         button.setState(FXShape::Idle);
         button.setAnswered(true);
         QVERIFY(button.grab().toImage() != idle);
+        // The window may deepen the pressed look in its press handler.
+        connect(&button, &FXShape::pressed, &button,
+                [&] { button.setPressedLook(FXShape::DeepDepth); });
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(button.pressedDepth(), 40);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!button.isPressedLook());
     }
 
     // ---- hotspot picture ----
