@@ -157,13 +157,23 @@ private slots:
         }
     }
 
-    // The topics themselves are the navigation test's table; here the window's state reaches it.
-    void consigneShowsTheTopicOfTheScreenAndTheTeacherGreets() {
+    // An activity button prepares the chooser. The help topics themselves are the navigation
+    // test's table; here the window's state reaches it.
+    void activityButtonPreparesTheChooserAndTheConsigneFollowsIt() {
         Scenario s;
         Principale* main = s.start();
-        auto* seconde = s->forms().get<Seconde>(QStringLiteral("Seconde"));
+        s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
         showButtons(main);
-        seconde->listPicture()->show();
+        click(main->bouton(0));
+        QCOMPARE(s->general().ModeActivite, 0);
+        QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et observe"));
+        auto* seconde = s.form<Seconde>(QStringLiteral("Seconde"));
+        QVERIFY(seconde);
+        QVERIFY(seconde->backgroundPath().endsWith(QStringLiteral("Brinobse.Jpg")));
+        QVERIFY(!seconde->listPicture()->isHidden());
+        QVERIFY(main->motAnglais()->isHidden());
+        // The press played the activity sound and armed the second timer for effect 5.
+        QVERIFY(main->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
         click(main->bouton(12));
         QCOMPARE(s.help->popups.size(), 1);
         QCOMPARE(s.help->popups[0].topic, 84);
@@ -175,31 +185,15 @@ private slots:
         click(main->bouton(12));
         QCOMPARE(s.help->popups.size(), 2);
 
+        click(main->bouton(4));
+        QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et écris"));
+        QCOMPARE(main->data().recordSource(), Schema::Table::Compte);
         // The teacher's greeting plays its sound and the first frames of the video.
         main->Profette();
         QVERIFY(sentCommands(s).last().endsWith(QStringLiteral("son8.wav")));
         QVERIFY(!main->video()->isHidden());
         QCOMPARE(main->video()->startFrame(), 0);
         QCOMPARE(main->video()->endFrame(), 14);
-    }
-
-    void activityButtonPreparesTheChooser() {
-        Scenario s;
-        Principale* main = s.start();
-        s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
-        press(main, 0);
-        QCOMPARE(s->general().ModeActivite, 0);
-        QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et observe"));
-        auto* seconde = s.form<Seconde>(QStringLiteral("Seconde"));
-        QVERIFY(seconde);
-        QVERIFY(seconde->backgroundPath().endsWith(QStringLiteral("Brinobse.Jpg")));
-        QVERIFY(!seconde->listPicture()->isHidden());
-        QVERIFY(main->motAnglais()->isHidden());
-        // The press played the activity sound and armed the second timer for effect 5.
-        QVERIFY(main->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
-        press(main, 4);
-        QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et écris"));
-        QCOMPARE(main->data().recordSource(), Schema::Table::Compte);
     }
 
     // "Retour" closes only the studio while it is open, then leaves the exercise for the
