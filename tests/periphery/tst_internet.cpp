@@ -110,7 +110,7 @@ private slots:
     }
 
     // Back and Forward move through the history; Enter in the address box and choosing one of
-    // its entries navigate.
+    // its entries navigate; quitting asks first.
     void historyAndTheAddressBoxNavigate() {
         Visit v;
         QVERIFY(v.navigates([] {}));
@@ -135,15 +135,11 @@ private slots:
             emit box->activated(1);
         }));
         QCOMPARE(v.at(), (QStringList{v.animals, v.animals, v.home}));
-    }
-
-    void closingAsksAndNoKeepsTheVisit() {
-        Visit v;
-        QVERIFY(v.navigates([] {}));
+        // Quitting asks; No keeps the visit where it is.
         v.t.messageBox->answers = {MsgBox::No, MsgBox::Yes};
         QTest::mouseClick(v.form->bouton(Internet::Quit), Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(v.t->forms().isLoaded(QStringLiteral("Internet")));
-        QCOMPARE(v.browser()->locationUrl(), v.home);
+        QCOMPARE(v.browser()->locationUrl(), v.animals);
         QCOMPARE(v.t.messageBox->shown.size(), 1);
         QCOMPARE(v.t.messageBox->shown.first().text, QStringLiteral("Tu veux quitter La Visite ?"));
         QCOMPARE(v.t.messageBox->shown.first().flags,
