@@ -24,12 +24,6 @@ QImage scene(QSize size) {
     return image;
 }
 
-QImage highlighted(QImage image) {
-    QPainter painter(&image);
-    painter.fillRect(image.rect(), QColor(255, 255, 255, 110));
-    return image;
-}
-
 } // namespace
 
 class TestGallery : public QObject {
@@ -81,7 +75,9 @@ private slots:
         picture->setFixedSize(280, 160);
         const QImage drawing = scene({280, 160});
         picture->setPicture(drawing);
-        picture->setHighlightPicture(highlighted(drawing));
+        QImage lit = drawing;
+        QPainter(&lit).fillRect(lit.rect(), QColor(255, 255, 255, 110));
+        picture->setHighlightPicture(lit);
         picture->setHotspots(HotspotMap::parse("0 ellipse 20 20 60 60\n1 rect 150 80 80 60\n"));
         picture->setHighlightIndex(0);
         picture->setHighlightStrength(FXHotspotPicture::HighlightOn);
