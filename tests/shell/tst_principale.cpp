@@ -244,26 +244,9 @@ private slots:
         QCOMPARE(main->titre()->caption(), QStringLiteral("Brindel"));
     }
 
-    void quitQuestionNoKeepsEverythingYesEnds() {
-        Scenario s;
-        Principale* main = s.start();
-        const QString recording = s.writeFile(QStringLiteral("enregist.tmp"), QByteArray("RIFF"));
-        s.messageBox->answers = {MsgBox::No, MsgBox::Yes};
-        click(main->bouton(14));
-        QCOMPARE(s.messageBox->shown.last().text, QStringLiteral("Tu veux quitter \"Brindel\" ?"));
-        QCOMPARE(s.messageBox->shown.last().flags, 292);
-        QVERIFY(s.isShown(QStringLiteral("Inscription")));
-        QVERIFY(QFile::exists(recording));
-        QVERIFY(!s.quitter->quitCalled);
-        click(main->bouton(14));
-        QVERIFY(!QFile::exists(recording));
-        QVERIFY(s.quitter->quitCalled);
-        QCOMPARE(s.quitter->code, 0);
-    }
-
     // A message box closing must not run the activation again; a child window closing does,
-    // and chooses the table of the activity.
-    void activationRunsAgainWhenAChildWindowClosesButNotAfterAMessage() {
+    // and chooses the table of the activity. Then the program is quit.
+    void activationRunsAgainAfterAChildWindowNotAMessageThenQuitAsks() {
         Scenario s;
         s.registerProbe(QStringLiteral("Enfant"));
         Principale* main = s.start();
@@ -293,6 +276,20 @@ private slots:
             QCOMPARE(main->data().recordSource(), table);
             QVERIFY(!main->bouton(14)->isHidden());
         }
+
+        // The quit question: No keeps everything, Yes removes the recording and ends.
+        const QString recording = s.writeFile(QStringLiteral("enregist.tmp"), QByteArray("RIFF"));
+        s.messageBox->answers = {MsgBox::No, MsgBox::Yes};
+        click(main->bouton(14));
+        QCOMPARE(s.messageBox->shown.last().text, QStringLiteral("Tu veux quitter \"Brindel\" ?"));
+        QCOMPARE(s.messageBox->shown.last().flags, 292);
+        QVERIFY(s.isShown(QStringLiteral("Inscription")));
+        QVERIFY(QFile::exists(recording));
+        QVERIFY(!s.quitter->quitCalled);
+        click(main->bouton(14));
+        QVERIFY(!QFile::exists(recording));
+        QVERIFY(s.quitter->quitCalled);
+        QCOMPARE(s.quitter->code, 0);
     }
 };
 

@@ -45,23 +45,20 @@ private slots:
     // ---- key filter ----
     // Each key of the row in turn: a double quote (34) becomes « (171) then » (187), every
     // other key passes unchanged and leaves the guillemet open or closed.
-    void keysAreFiltered_data() {
-        QTest::addColumn<QList<int>>("keys");
-        QTest::newRow("quotes") << QList<int>{34, 34, 34};
-        QTest::newRow("others") << QList<int>{39, 65, 97, 171, 187, 13, 8, 0};
-        QTest::newRow("others between quotes") << QList<int>{34, 65, 171, 8, 34, 187, 0};
-    }
     void keysAreFiltered() {
-        QFETCH(QList<int>, keys);
-        Général general;
-        bool open = false;
-        for (int key : keys) {
-            const int expected = key != 34 ? key : open ? 187 : 171;
-            open = open != (key == 34);
-            int code = key;
-            QCOMPARE(general.FiltrerTouche(code), QString::number(expected));
-            QCOMPARE(code, expected);
-            QCOMPARE(general.GuillemetOuvert, open);
+        for (const QList<int>& keys :
+             {QList<int>{34, 34, 34}, QList<int>{39, 65, 97, 171, 187, 13, 8, 0},
+              QList<int>{34, 65, 171, 8, 34, 187, 0}}) {
+            Général general;
+            bool open = false;
+            for (int key : keys) {
+                const int expected = key != 34 ? key : open ? 187 : 171;
+                open = open != (key == 34);
+                int code = key;
+                QCOMPARE(general.FiltrerTouche(code), QString::number(expected));
+                QCOMPARE(code, expected);
+                QCOMPARE(general.GuillemetOuvert, open);
+            }
         }
     }
 
