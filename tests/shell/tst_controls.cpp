@@ -61,72 +61,47 @@ class TestControls : public QObject {
 
 private slots:
     // ---- shaped button ----
-    void buttonOfAnArrayIsNamedWithItsIndex() {
-        FXShape button(QStringLiteral("Bouton"), 8);
-        QCOMPARE(button.objectName(), QStringLiteral("Bouton(8)"));
-        QCOMPARE(FXShape(QStringLiteral("Valider")).objectName(), QStringLiteral("Valider"));
-    }
-
     // Only the left button shows the pressed look, until its release wherever that happens;
     // only a left release over the button clicks, and the look is gone by the click.
-    void pressedLookLastsUntilTheReleaseAndOnlyALeftReleaseInsideClicks_data() {
-        QTest::addColumn<bool>("left");
-        QTest::addColumn<bool>("shift");
-        QTest::addColumn<QPoint>("releaseAt");
-        QTest::addColumn<QList<QVariant>>("press"); // index, button, shift, x and y in twips
-        QTest::addColumn<QList<int>>("clicked");
-        QTest::newRow("left with shift")
-            << true << true << QPoint(10, 20) << QList<QVariant>{3, 1, 1, 150, 300} << QList{3};
-        QTest::newRow("left released outside")
-            << true << false << QPoint(300, 20) << QList<QVariant>{3, 1, 0, 150, 300}
-            << QList<int>();
-        QTest::newRow("right") << false << false << QPoint(10, 20)
-                               << QList<QVariant>{3, 2, 0, 150, 300} << QList<int>();
-    }
     void pressedLookLastsUntilTheReleaseAndOnlyALeftReleaseInsideClicks() {
-        QFETCH(bool, left);
-        QFETCH(bool, shift);
-        QFETCH(QPoint, releaseAt);
-        QFETCH(QList<QVariant>, press);
-        QFETCH(QList<int>, clicked);
-        FXShape button(QStringLiteral("Commande"), 3);
-        button.resize(120, 40);
-        button.setColor(0xFFFF00);
-        button.show();
-        const QImage raised = button.grab().toImage();
-        QSignalSpy presses(&button, &FXShape::pressed);
-        QSignalSpy releases(&button, &FXShape::released);
-        QSignalSpy clicks(&button, &FXShape::clicked);
-        QList<bool> looksAtClick;
-        connect(&button, &FXShape::clicked, this, [&] { looksAtClick << button.isPressedLook(); });
-
-        const Qt::MouseButton mouse = left ? Qt::LeftButton : Qt::RightButton;
-        const Qt::KeyboardModifiers keys = shift ? Qt::ShiftModifier : Qt::NoModifier;
-        QTest::mousePress(&button, mouse, keys, QPoint(10, 20));
-        QCOMPARE(button.isPressedLook(), left);
-        QCOMPARE(button.grab().toImage() != raised, left); // the user sees it
-        QCOMPARE(presses.count(), 1);
-        QCOMPARE(presses.first(), press);
-        QTest::mouseRelease(&button, mouse, keys, releaseAt);
-        QCOMPARE(releases.count(), 1);
-        QCOMPARE(ints(clicks), clicked);
-        QCOMPARE(looksAtClick, QList<bool>(clicked.size(), false));
-        QVERIFY(!button.isPressedLook());
-        QCOMPARE(button.grab().toImage(), raised);
+        struct Case {
+            Qt::MouseButton mouse;
+            Qt::KeyboardModifiers keys;
+            QPoint releaseAt;
+            QList<QVariant> press; // index, button, shift, x and y in twips
+            QList<int> clicked;
+        };
+        for (const Case& c :
+             {Case{Qt::LeftButton, Qt::ShiftModifier, {10, 20}, {3, 1, 1, 150, 300}, {3}},
+              Case{Qt::LeftButton, {}, {300, 20}, {3, 1, 0, 150, 300}, {}},
+              Case{Qt::RightButton, {}, {10, 20}, {3, 2, 0, 150, 300}, {}}}) {
+            const bool left = c.mouse == Qt::LeftButton;
+            FXShape button(QStringLiteral("Commande"), 3);
+            QCOMPARE(button.objectName(), QStringLiteral("Commande(3)"));
+            button.resize(120, 40);
+            button.setColor(0xFFFF00);
+            button.show();
+            const QImage raised = button.grab().toImage();
+            QSignalSpy presses(&button, &FXShape::pressed);
+            QSignalSpy releases(&button, &FXShape::released);
+            QSignalSpy clicks(&button, &FXShape::clicked);
+            QList<bool> looksAtClick;
+            connect(&button, &FXShape::clicked, this,
+                    [&] { looksAtClick << button.isPressedLook(); });
+            QTest::mousePress(&button, c.mouse, c.keys, QPoint(10, 20));
+            QCOMPARE(button.isPressedLook(), left);
+            QCOMPARE(button.grab().toImage() != raised, left); // the user sees it
+            QCOMPARE(presses, QList<QList<QVariant>>{c.press});
+            QTest::mouseRelease(&button, c.mouse, c.keys, c.releaseAt);
+            QCOMPARE(releases.count(), 1);
+            QCOMPARE(ints(clicks), c.clicked);
+            QCOMPARE(looksAtClick, QList<bool>(c.clicked.size(), false));
+            QVERIFY(!button.isPressedLook());
+            QCOMPARE(button.grab().toImage(), raised);
+        }
     }
 
-    void windowMayDeepenThePressedLookInItsPressHandler() {
-        FXShape button(QStringLiteral("Command1"), 0);
-        button.resize(100, 40);
-        connect(&button, &FXShape::pressed, &button,
-                [&] { button.setPressedLook(FXShape::DeepDepth); });
-        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(button.pressedDepth(), 40);
-        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!button.isPressedLook());
-    }
-
-    void colourStateAndStyleShowAtOnce() {
+    void colourStateStyleAndDepthShowAtOnce() {
         FXShape button(QStringLiteral("Commande"), 0);
         button.resize(100, 40);
         button.setColor(0x8000);
@@ -141,9 +116,18 @@ private slots:
         button.setState(FXShape::Idle);
         button.setAnswered(true);
         QVERIFY(button.grab().toImage() != idle);
+        // The window may deepen the pressed look in its press handler.
+        connect(&button, &FXShape::pressed, &button,
+                [&] { button.setPressedLook(FXShape::DeepDepth); });
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(button.pressedDepth(), 40);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!button.isPressedLook());
     }
 
     // ---- hotspot picture ----
+    // The shapes themselves are the hotspot map test's; here the picture scales the pointer to
+    // them, and a broken or missing file leaves it without hotspots.
     void hotspotUnderThePointerFollowsTheScaledPicture() {
         QTemporaryDir dir;
         FXHotspotPicture picture(QStringLiteral("FXShape1"));
@@ -160,11 +144,16 @@ private slots:
         QCOMPARE(picture.hotspotIndex(), 11);
         QTest::mouseMove(&picture, QPoint(90, 90));
         QCOMPARE(picture.hotspotIndex(), -1);
-        QVERIFY(!picture.onActiveHotspot());
-        QVERIFY(moves.count() >= 3);
         QCOMPARE(moves.last().at(2).toInt(), 90 * 15);
         QCOMPARE(picture.indexAt({105, 50}), 11);
-        QCOMPARE(picture.indexAt({101, 1}), -1); // corner of the ellipse's box
+        picture.setHotspotFile(
+            writeFile(dir, QStringLiteral("bad.hsp"), "0 rect 0 0 50 50\n1 rect \xff\xfe"));
+        QVERIFY(picture.hotspots().empty());
+        QCOMPARE(picture.indexAt({10, 10}), -1);
+        picture.setHotspotFile(writeFile(dir, QStringLiteral("Son3.hsp"), "0 rect 0 0 9 9\n"));
+        QCOMPARE(picture.indexAt({2, 2}), 0);
+        picture.setHotspotFile(dir.filePath(QStringLiteral("absent.hsp")));
+        QVERIFY(picture.hotspots().empty());
     }
 
     // A declared size sets the scale of the coordinates; a release reports the hotspot under
@@ -174,7 +163,6 @@ private slots:
         picture.resize(300, 300);
         picture.setPicture(solid({600, 600}, Qt::white));
         picture.setHotspots(HotspotMap::parse("size 30 30\n4 rect 10 10 10 10\n"));
-        QCOMPARE(picture.indexAt({150, 150}), 4);
         QCOMPARE(picture.indexAt({90, 150}), -1);
         QSignalSpy releases(&picture, &FXHotspotPicture::released);
         QTest::mouseClick(&picture, Qt::RightButton, {}, QPoint(150, 120));
@@ -182,7 +170,7 @@ private slots:
         QCOMPARE(ints(releases), QList<int>{2});
     }
 
-    void highlightShowsTheHighlightPictureInsideTheShapeOnly() {
+    void highlightShowsInsideTheShapeOnlyAndALabelLiesOverThePicture() {
         FXHotspotPicture picture(QStringLiteral("FXShape1"));
         picture.resize(100, 100);
         picture.setPicture(solid({100, 100}, Qt::blue));
@@ -196,41 +184,23 @@ private slots:
         QVERIFY(near(pixel(picture, {75, 75}), Qt::blue));
         picture.setHighlightStrength(0);
         QVERIFY(near(pixel(picture, {25, 25}), Qt::blue));
-    }
 
-    void brokenHotspotFileGivesAPictureWithoutHotspots() {
-        QTemporaryDir dir;
-        FXHotspotPicture picture(QStringLiteral("FXShape1"));
-        picture.resize(100, 100);
-        picture.setHotspotFile(
-            writeFile(dir, QStringLiteral("bad.hsp"), "0 rect 0 0 50 50\n1 rect \xff\xfe"));
-        QVERIFY(picture.hotspots().empty());
-        QCOMPARE(picture.indexAt({10, 10}), -1);
-        picture.setHotspotFile(dir.filePath(QStringLiteral("absent.hsp")));
-        QVERIFY(picture.hotspots().empty());
-    }
-
-    // ---- label ----
-    void labelIsTransparentOverThePictureAndReportsClicksAndMoves() {
-        QWidget back;
-        back.resize(120, 40);
-        back.setAutoFillBackground(true);
-        back.setPalette(QPalette(Qt::green));
-        auto* label = new FXLabel(QStringLiteral("Etiquette"), 1, &back);
-        label->resize(120, 40);
+        // A label is transparent over the picture until told otherwise, and reports clicks and
+        // moves.
+        auto* label = new FXLabel(QStringLiteral("Etiquette"), 1, &picture);
+        label->setGeometry(50, 0, 50, 20);
         label->setCaption(QStringLiteral("Brindel"));
-        back.show();
-        QVERIFY(near(pixel(back, {2, 2}), Qt::green));
+        picture.show();
+        QVERIFY(near(pixel(picture, {52, 2}), Qt::blue));
         label->setTransparent(false);
-        label->setBackColor(0xFF0000); // blue
-        QVERIFY(near(pixel(back, {2, 2}), Qt::blue));
+        label->setBackColor(0xFF00); // green
+        QVERIFY(near(pixel(picture, {52, 2}), Qt::green));
         QSignalSpy clicks(label, &FXLabel::clicked);
         QSignalSpy moves(label, &FXLabel::mouseMoved);
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(label, QPoint(6, 7));
         QCOMPARE(ints(clicks), QList<int>{1});
-        QVERIFY(!moves.isEmpty());
-        QCOMPARE(moves.last().at(3).toInt(), 90);
+        QCOMPARE(moves.value(moves.size() - 1).value(3).toInt(), 90);
     }
 
     // ---- sound player ----
@@ -276,48 +246,39 @@ private slots:
         QVERIFY(!video->isPlaying());
     }
 
+    // Leaving stops the video with no end reported; a right press on it is reported.
     void leavingTheVideoStopsItWithoutAnEnd() {
         QTemporaryDir dir;
         MediaWriters::AviOptions options;
         options.microsPerFrame = 1000000;
         auto video = openedVideo(
             dir, MediaWriters::mjpegAvi(MediaWriters::frameColours(4), {8, 8}, options));
+        video->resize(50, 50);
         QSignalSpy ends(video.get(), &FXVid::playEnded);
+        QSignalSpy presses(video.get(), &FXVid::pressed);
         playRange(*video, 0, 3);
         QVERIFY(video->isPlaying());
+        QTest::mousePress(video.get(), Qt::RightButton, {}, QPoint(4, 4));
+        QCOMPARE(ints(presses), QList<int>{2});
         video->setCommand(FXVid::Leave);
         QVERIFY(!video->isPlaying());
         QCoreApplication::processEvents();
         QCOMPARE(ends.count(), 0);
     }
 
-    void unreadableVideoIsEmptyAndItsPlayEndsAtOnce_data() {
-        QTest::addColumn<QByteArray>("file");
-        QByteArray truncated = MediaWriters::mjpegAvi(MediaWriters::frameColours(3), {8, 8});
-        truncated.truncate(60);
-        QTest::newRow("truncated") << truncated;
-        QTest::newRow("garbage") << QByteArray(5000, '\xff');
-        QTest::newRow("empty") << QByteArray();
-    }
+    // What the reader refuses is the AVI reader test's; here an empty video ends its play at once.
     void unreadableVideoIsEmptyAndItsPlayEndsAtOnce() {
-        QFETCH(QByteArray, file);
         QTemporaryDir dir;
-        auto video = openedVideo(dir, file);
-        QCOMPARE(video->frameCount(), 0);
-        QVERIFY(video->currentImage().isNull());
-        QSignalSpy ends(video.get(), &FXVid::playEnded);
-        playRange(*video, 0, 14);
-        QCOMPARE(ends.count(), 0);
-        QCoreApplication::processEvents();
-        QCOMPARE(ends.count(), 1);
-    }
-
-    void rightPressOnTheVideoIsReported() {
-        FXVid video(QStringLiteral("FXVid1"));
-        video.resize(50, 50);
-        QSignalSpy presses(&video, &FXVid::pressed);
-        QTest::mousePress(&video, Qt::RightButton, {}, QPoint(4, 4));
-        QCOMPARE(ints(presses), QList<int>{2});
+        for (const QByteArray& file : {QByteArray(5000, '\xff'), QByteArray()}) {
+            auto video = openedVideo(dir, file);
+            QCOMPARE(video->frameCount(), 0);
+            QVERIFY(video->currentImage().isNull());
+            QSignalSpy ends(video.get(), &FXVid::playEnded);
+            playRange(*video, 0, 14);
+            QCOMPARE(ends.count(), 0);
+            QCoreApplication::processEvents();
+            QCOMPARE(ends.count(), 1);
+        }
     }
 };
 

@@ -30,21 +30,24 @@ public:
 class TestFormRegistry : public QObject {
     Q_OBJECT
 
-    static void registerProbes(TestContexte& t, QMdiArea* area) {
-        t->forms().setDocumentArea(area);
-        for (const char* name : {"Un", "Deux"})
-            t->forms().registerForm(
-                QString::fromLatin1(name), FormRegistry::Placement::Child,
-                [name](Contexte& c) { return new Probe(c, QString::fromLatin1(name)); });
-    }
-
-    // The two child windows Un and Deux, registered for a document area that is shown.
+    // The two child windows Un and Deux, registered for the document area of a main window
+    // that has a button of its own.
     struct Probes {
         TestContexte t;
-        QMdiArea area;
+        QWidget main;
+        QPushButton* mainButton = new QPushButton(QStringLiteral("Quitter"));
+        QMdiArea* area = new QMdiArea;
         Probes() {
-            area.show();
-            registerProbes(t, &area);
+            auto* layout = new QVBoxLayout(&main);
+            layout->addWidget(mainButton);
+            layout->addWidget(area);
+            main.resize(800, 600);
+            main.show();
+            t->forms().setDocumentArea(area);
+            for (const char* name : {"Un", "Deux"})
+                t->forms().registerForm(
+                    QString::fromLatin1(name), FormRegistry::Placement::Child,
+                    [name](Contexte& c) { return new Probe(c, QString::fromLatin1(name)); });
         }
         FormRegistry& forms() { return t->forms(); }
         Probe* show(const QString& name, FormRegistry::ShowMode mode = {}) {
@@ -53,38 +56,29 @@ class TestFormRegistry : public QObject {
     };
 
 private slots:
-    void openingAnUnregisteredWindowFailsLoudly() {
+    // An unregistered name fails loudly. A window is loaded once, on first use; child windows
+    // live in the document area and activate.
+    void childWindowsLoadOnceInTheDocumentAreaAndActivate() {
         Probes p;
-        for (const char* name : {"Trois", "un", ""}) {
-            const QString form = QString::fromLatin1(name);
+        for (const QString& form : {QStringLiteral("Trois"), QStringLiteral("un")}) {
             QVERIFY_THROWS_EXCEPTION(FormRegistry::UnknownForm, p.forms().get(form));
             QVERIFY_THROWS_EXCEPTION(FormRegistry::UnknownForm,
                                      p.forms().show(form, FormRegistry::ShowMode::Maximised));
             QVERIFY(!p.forms().isLoaded(form));
         }
-        QVERIFY(p.show("Un"));
-    }
-
-    void formIsLoadedOnFirstUseOnly() {
-        Probes p;
         QVERIFY(!p.forms().isLoaded("Un"));
-        auto* form = static_cast<Probe*>(p.forms().get("Un"));
-        QVERIFY(p.forms().isLoaded("Un"));
-        QCOMPARE(p.forms().get("Un"), form);
-        QCOMPARE(form->loads, 1);
-        QCOMPARE(form->objectName(), QStringLiteral("Un"));
-    }
-
-    void childWindowsLiveInTheDocumentAreaAndActivate() {
-        Probes p;
         Probe* un = p.show("Un", FormRegistry::ShowMode::Maximised);
+        QCOMPARE(p.forms().get("Un"), un);
+        QCOMPARE(un->loads, 1);
+        QCOMPARE(un->objectName(), QStringLiteral("Un"));
         QVERIFY(un->parentWidget()->isMaximized());
         Probe* deux = p.show("Deux");
-        QCOMPARE(p.area.subWindowList().size(), 2);
-        QCOMPARE(p.area.activeSubWindow()->widget(), deux);
+        QCOMPARE(p.area->subWindowList().size(), 2);
+        QCOMPARE(p.area->activeSubWindow()->widget(), deux);
         const int before = un->activations;
         p.show("Un");
         QCOMPARE(un->activations, before + 1);
+        QCOMPARE(un->loads, 1);
     }
 
     void unloadRunsTheQueryAndClosingStepsAndCanBeRefused() {
@@ -103,54 +97,39 @@ private slots:
         QCOMPARE(form->queries, 2); // asked once per unload, not again by its sub-window
         QCOMPARE(form->unloads, 1);
         QTRY_VERIFY(watch.isNull());
-        QTRY_COMPARE(p.area.subWindowList().size(), 0);
+        QTRY_COMPARE(p.area->subWindowList().size(), 0);
+        QVERIFY(p.forms().unload("Un")); // unloading an unloaded window is harmless
 
-        // Loading it again builds a new window.
-        QCOMPARE(static_cast<Probe*>(p.forms().get("Un"))->loads, 1);
-    }
-
-    void windowClosingItselfTakesItsSubWindowAlong() {
-        Probes p;
+        // A window closing itself takes its sub-window along.
         QVERIFY(p.show("Deux")->close());
         QVERIFY(!p.forms().isLoaded("Deux"));
-        QTRY_COMPARE(p.area.subWindowList().size(), 0);
-        QVERIFY(p.forms().unload("Deux")); // unloading an unloaded window is harmless
+        QTRY_COMPARE(p.area->subWindowList().size(), 0);
     }
     // While a document window is shown modally, nothing else of the main window takes the mouse
     // or the keyboard: not its own buttons, not the other document windows. It all comes back
     // once the modal window closes.
     void modalDocumentWindowLocksTheRestOfTheMainWindow() {
-        TestContexte t;
-        QWidget main;
-        auto* layout = new QVBoxLayout(&main);
-        auto* mainButton = new QPushButton(QStringLiteral("Quitter"));
-        auto* area = new QMdiArea;
-        layout->addWidget(mainButton);
-        layout->addWidget(area);
-        main.resize(800, 600);
-        main.show();
-        registerProbes(t, area);
-        Form* behind = t->forms().show(QStringLiteral("Un"));
-        auto* behindButton = new QPushButton(QStringLiteral("derrière"), behind);
+        Probes p;
+        auto* behindButton = new QPushButton(QStringLiteral("derrière"), p.show("Un"));
         behindButton->show();
-        Form* modal = t->forms().show(QStringLiteral("Deux"), FormRegistry::ShowMode::Modal);
+        Form* modal = p.show("Deux", FormRegistry::ShowMode::Modal);
         auto* modalButton = new QPushButton(QStringLiteral("dedans"), modal);
         modalButton->show();
-        QSignalSpy mainClicks(mainButton, &QPushButton::clicked);
+        QSignalSpy mainClicks(p.mainButton, &QPushButton::clicked);
         QSignalSpy behindClicks(behindButton, &QPushButton::clicked);
         QSignalSpy modalClicks(modalButton, &QPushButton::clicked);
 
-        for (QPushButton* button : {mainButton, behindButton, modalButton})
+        for (QPushButton* button : {p.mainButton, behindButton, modalButton})
             QTest::mouseClick(button, Qt::LeftButton);
-        QTest::keyClick(mainButton, Qt::Key_Space);
+        QTest::keyClick(p.mainButton, Qt::Key_Space);
         QCOMPARE(mainClicks.count(), 0);
         QCOMPARE(behindClicks.count(), 0);
         QCOMPARE(modalClicks.count(), 1);
-        QCOMPARE(area->activeSubWindow()->widget(), modal);
+        QCOMPARE(p.area->activeSubWindow()->widget(), modal);
 
-        QVERIFY(t->forms().unload(QStringLiteral("Deux")));
-        QTRY_VERIFY(!t->forms().isLoaded(QStringLiteral("Deux")));
-        QTest::mouseClick(mainButton, Qt::LeftButton);
+        QVERIFY(p.forms().unload(QStringLiteral("Deux")));
+        QTRY_VERIFY(!p.forms().isLoaded(QStringLiteral("Deux")));
+        QTest::mouseClick(p.mainButton, Qt::LeftButton);
         QTest::mouseClick(behindButton, Qt::LeftButton);
         QCOMPARE(mainClicks.count(), 1);
         QCOMPARE(behindClicks.count(), 1);

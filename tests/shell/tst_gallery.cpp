@@ -24,19 +24,6 @@ QImage scene(QSize size) {
     return image;
 }
 
-QImage highlighted(QImage image) {
-    QPainter painter(&image);
-    painter.fillRect(image.rect(), QColor(255, 255, 255, 110));
-    return image;
-}
-
-FXShape* button(QWidget* parent, const QString& caption, unsigned colour, int index) {
-    auto* b = new FXShape(QStringLiteral("Exemple"), index, parent);
-    b->setCaption(caption);
-    b->setColor(colour);
-    b->setFixedSize(130, 44);
-    return b;
-}
 } // namespace
 
 class TestGallery : public QObject {
@@ -48,44 +35,49 @@ private slots:
         board.setAutoFillBackground(true);
         board.setPalette(QPalette(QColor(0xF4, 0xEF, 0xE1)));
         auto* grid = new QGridLayout(&board);
-        int i = 0;
-        auto add = [&](QWidget* w) {
-            grid->addWidget(w, i / 4, i % 4);
-            ++i;
+        // Idle, lit, muted, restored, pressed, deeply pressed, answered right and wrong, and
+        // the other colours of the program's buttons.
+        const struct {
+            const char* caption;
+            unsigned colour;
+            int state, depth;
+            bool answered;
+        } looks[] = {
+            {"Studio", 0xFFFF, FXShape::Idle, 0, false},
+            {"Score", 0xFFFF, FXShape::Lit, 0, false},
+            {"Lexique", 0xE0E0E0, FXShape::Muted, 0, false},
+            {"Retour", 0xFFFF, FXShape::Restored, 0, false},
+            {"&Suppression", 0xFFFF00, FXShape::Idle, FXShape::NormalDepth, false},
+            {"Je veux m'inscrire", 0xFFFFC0, FXShape::Idle, FXShape::DeepDepth, false},
+            {"bicycle", 0x8000, FXShape::Idle, 0, true},
+            {"football", 0xFF, FXShape::Idle, 0, true},
+            {"Vrai", 0xC0C0C0, FXShape::Idle, 0, false},
+            {"Faux", 0xFFFF, FXShape::Idle, 0, false},
+            {"Action", 0x404000, FXShape::Idle, 0, false},
+            {"", 0xFFFF00, FXShape::Idle, 0, false},
         };
-        add(button(&board, QStringLiteral("Studio"), 0xFFFF, 0)); // idle
-        button(&board, QStringLiteral("Score"), 0xFFFF, 1)->setState(FXShape::Lit);
-        add(board.findChild<FXShape*>(QStringLiteral("Exemple(1)")));
-        auto* muted = button(&board, QStringLiteral("Lexique"), 0xE0E0E0, 2);
-        muted->setState(FXShape::Muted);
-        add(muted);
-        auto* restored = button(&board, QStringLiteral("Retour"), 0xFFFF, 3);
-        restored->setState(FXShape::Restored);
-        add(restored);
-        auto* pressed = button(&board, QStringLiteral("&Suppression"), 0xFFFF00, 4);
-        pressed->setPressedLook(FXShape::NormalDepth);
-        add(pressed);
-        auto* deep = button(&board, QStringLiteral("Je veux m'inscrire"), 0xFFFFC0, 5);
-        deep->setPressedLook(FXShape::DeepDepth);
-        add(deep);
-        auto* right = button(&board, QStringLiteral("bicycle"), 0x8000, 6);
-        right->setAnswered(true);
-        right->setEnabled(false);
-        add(right);
-        auto* wrong = button(&board, QStringLiteral("football"), 0xFF, 7);
-        wrong->setAnswered(true);
-        wrong->setEnabled(false);
-        add(wrong);
-        add(button(&board, QStringLiteral("Vrai"), 0xC0C0C0, 11));
-        add(button(&board, QStringLiteral("Faux"), 0xFFFF, 12));
-        add(button(&board, QStringLiteral("Action"), 0x404000, 13));
-        add(button(&board, QString(), 0xFFFF00, 9));
+        int i = 0;
+        for (const auto& look : looks) {
+            auto* b = new FXShape(QStringLiteral("Exemple"), i, &board);
+            b->setCaption(QString::fromUtf8(look.caption));
+            b->setColor(look.colour);
+            b->setFixedSize(130, 44);
+            b->setState(look.state);
+            if (look.depth)
+                b->setPressedLook(look.depth);
+            b->setAnswered(look.answered);
+            b->setEnabled(!look.answered);
+            grid->addWidget(b, i / 4, i % 4);
+            ++i;
+        }
 
         auto* picture = new FXHotspotPicture(QStringLiteral("FXShape1"), &board);
         picture->setFixedSize(280, 160);
         const QImage drawing = scene({280, 160});
         picture->setPicture(drawing);
-        picture->setHighlightPicture(highlighted(drawing));
+        QImage lit = drawing;
+        QPainter(&lit).fillRect(lit.rect(), QColor(255, 255, 255, 110));
+        picture->setHighlightPicture(lit);
         picture->setHotspots(HotspotMap::parse("0 ellipse 20 20 60 60\n1 rect 150 80 80 60\n"));
         picture->setHighlightIndex(0);
         picture->setHighlightStrength(FXHotspotPicture::HighlightOn);

@@ -18,56 +18,42 @@ class TestStartup : public QObject {
     }
 
 private slots:
-    void instanceQuestionComesBeforeTheFontCheckAndNoEndsAtOnce() {
-        TestContexte t;
-        prepare(t);
-        t.instance->running = true;
-        t.screen->dpi = 120;
-        t.messageBox->answers = {MsgBox::No};
-        QVERIFY(!Main(*t));
-        QCOMPARE(t.messageBox->shown.size(), 1);
-        QCOMPARE(t.messageBox->shown[0].text, InstanceQuestion);
-        QCOMPARE(t.messageBox->shown[0].flags, 36);
-        QCOMPARE(t.messageBox->shown[0].title, QStringLiteral("VALIMOR Brindel"));
-        QVERIFY(!t->forms().isLoaded(QStringLiteral("Accueil")));
+    // At large fonts: with no other copy the font message ends the program; with another copy
+    // the question comes first, No ends at once and Yes goes on to the font message.
+    void instanceQuestionComesBeforeTheFontCheck() {
+        for (const int answer : {0, MsgBox::No, MsgBox::Yes}) { // 0: no other copy
+            TestContexte t;
+            prepare(t);
+            t.instance->running = answer != 0;
+            t.screen->dpi = 120;
+            t.messageBox->answers = {answer};
+            QVERIFY(!Main(*t));
+            const auto& shown = t.messageBox->shown;
+            QCOMPARE(shown.size(), answer == MsgBox::Yes ? 2 : 1);
+            QVERIFY(!t->forms().isLoaded(QStringLiteral("Accueil")));
+            if (answer != 0) {
+                QCOMPARE(shown[0].text, InstanceQuestion);
+                QCOMPARE(shown[0].flags, 36);
+                QCOMPARE(shown[0].title, QStringLiteral("VALIMOR Brindel"));
+            }
+            if (answer == MsgBox::No)
+                continue;
+            QCOMPARE(shown.last().title, QStringLiteral("CD Rom"));
+            QCOMPARE(shown.last().flags, 64);
+            const QStringList lines = shown.last().text.split(u'\n');
+            QCOMPARE(lines.size(), 8);
+            QCOMPARE(lines[0],
+                     QStringLiteral("Brindel ne peut pas fonctionner en grandes polices"));
+            QCOMPARE(lines[7], QStringLiteral("6) Petites polices"));
+        }
     }
 
-    void largeFontsEndTheProgramEvenAfterYes() {
-        TestContexte t;
-        prepare(t);
-        t.instance->running = true;
-        t.screen->dpi = 120;
-        t.messageBox->answers = {MsgBox::Yes};
-        QVERIFY(!Main(*t));
-        QCOMPARE(t.messageBox->shown.size(), 2);
-        const auto& font = t.messageBox->shown[1];
-        QCOMPARE(font.title, QStringLiteral("CD Rom"));
-        QCOMPARE(font.flags, 64);
-        QCOMPARE(font.text.split(u'\n').size(), 8);
-        QCOMPARE(font.text,
-                 QStringLiteral("Brindel ne peut pas fonctionner en grandes polices\n"
-                                "Pour modifier les propriétés d'affichage, cliquer sur :\n"
-                                "1) Démarrer\n2) Paramètres -> Panneau de configuration\n"
-                                "3) Affichage\n4) Configuration\n5) Propriétés avancées\n"
-                                "6) Petites polices"));
-        QVERIFY(!t->forms().isLoaded(QStringLiteral("Accueil")));
-    }
-
-    void onlyExactlyNinetySixPixelsPerInchIsAccepted_data() {
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("96") << 96 << true;
-        QTest::newRow("95") << 95 << false;
-        QTest::newRow("97") << 97 << false;
-        QTest::newRow("120") << 120 << false;
-        QTest::newRow("144") << 144 << false;
-    }
     void onlyExactlyNinetySixPixelsPerInchIsAccepted() {
-        QFETCH(int, dpi);
-        QFETCH(bool, accepted);
         FakeScreen screen;
-        screen.dpi = dpi;
-        QCOMPARE(PetitesPolices(screen), accepted);
+        for (const int dpi : {95, 96, 97, 120}) {
+            screen.dpi = dpi;
+            QCOMPARE(PetitesPolices(screen), dpi == 96);
+        }
     }
 
     void splashIsCentredFivePixelsLeftOfCentre() {
@@ -105,23 +91,21 @@ private slots:
         QVERIFY(t.isShown(QStringLiteral("Inscription")));
     }
 
-    void missingSplashPictureEndsWithAMessageNamingTheFile() {
-        TestContexte t;
-        registerForms(*t);
-        QVERIFY(!Main(*t));
-        QCOMPARE(t.messageBox->shown.size(), 1);
-        QVERIFY(t.messageBox->shown[0].text.contains(QStringLiteral("Bitmap/splash.jpg")));
-        QVERIFY(t.messageBox->shown[0].text.contains(QStringLiteral("image d'accueil")));
-        QCOMPARE(MsgBox::icon(t.messageBox->shown[0].flags), MsgBox::Critical);
-    }
-
-    void unreadableSplashPictureEndsWithAMessage() {
-        TestContexte t;
-        t.writeFile(QStringLiteral("Bitmap/Splash.JPG"), QByteArray("not a picture at all"));
-        registerForms(*t);
-        QVERIFY(!Main(*t));
-        QCOMPARE(t.messageBox->shown.size(), 1);
-        QVERIFY(t.messageBox->shown[0].text.contains(QStringLiteral("Bitmap/Splash.JPG")));
+    // A missing or unreadable picture ends the program with a message naming the file, found
+    // whatever the case of its name.
+    void missingOrUnreadableSplashPictureEndsWithAMessage() {
+        for (const QString& name : {QString(), QStringLiteral("Bitmap/Splash.JPG")}) {
+            TestContexte t;
+            if (!name.isEmpty())
+                t.writeFile(name, QByteArray("not a picture at all"));
+            registerForms(*t);
+            QVERIFY(!Main(*t));
+            QCOMPARE(t.messageBox->shown.size(), 1);
+            const QString text = t.messageBox->shown[0].text;
+            QVERIFY(text.contains(name.isEmpty() ? QStringLiteral("Bitmap/splash.jpg") : name));
+            QVERIFY(text.contains(QStringLiteral("image d'accueil")));
+            QCOMPARE(MsgBox::icon(t.messageBox->shown[0].flags), MsgBox::Critical);
+        }
     }
 };
 
