@@ -102,13 +102,6 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
     }
 
-    // Pupils registered while the program folder is used stay; the guest row is always there.
-    // (A freshly generated database holding the guest only is checked by tst_contentdatabase.)
-    void guestRowSignsInWithItsPassword() {
-        QCOMPARE(text(QStringLiteral("SELECT Motdepasse FROM Gestion WHERE Nom = 'Invité'")),
-                 QStringLiteral("123"));
-    }
-
     void everySentenceButtonFindsAJudgeableSentence() {
         // Family 0 or 1, exercise 0 to 9, button 0 to 9.
         for (int n = 0; n < 200; ++n) {
@@ -173,15 +166,12 @@ private slots:
         }
     }
 
+    // Question lines with repeats or quotes are refused by the generator (tst_contentsources).
     void quizHasThirtyQuestionsEachWithARightAnswer() {
         QVERIFY(text(QStringLiteral("SELECT COUNT(*) FROM Quizz1")).toInt() >= 30);
         QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Quizz1 WHERE Valide1 = 0 AND "
-                                     "Valide2 = 0 AND Valide3 = 0")),
-                 QStringLiteral("0"));
-        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) - COUNT(DISTINCT Question) FROM Quizz1")),
-                 QStringLiteral("0"));
-        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Quizz1 WHERE instr(Question, '\"') > 0 "
-                                     "OR Reponse1 = '' OR Reponse2 = '' OR Reponse3 = ''")),
+                                     "Valide2 = 0 AND Valide3 = 0 OR Reponse1 = '' OR "
+                                     "Reponse2 = '' OR Reponse3 = ''")),
                  QStringLiteral("0"));
     }
 
