@@ -55,9 +55,9 @@ private slots:
         data_->setRecordSource(Table::Angfr);
         QVERIFY(data_->refresh());
         const QList<QPair<QString, QString>> pairs{
-            {"cat", "chat"},     {"Cake", "gâteau"},   {"bed", "lit"},
-            {"école", "school"}, {"CAP", "casquette"}, {"dog", "chien"},
-            {"l'eau", "water"},  {"*star", "étoile"},  {"Ball", "balle"}};
+            {"cat", "chat"},      {"Cake", "gâteau"}, {"bed", "lit"},     {"école", "school"},
+            {"CAP", "casquette"}, {"dog", "chien"},   {"l'eau", "water"}, {"*star", "étoile"},
+            {"Ball", "balle"},    {"a_b", "x"},       {"axb", "x"},       {"50% off", "x"}};
         for (const auto& [origine, traduction] : pairs)
             QVERIFY(Fx::addRow(rs(), {{Field::Origine, origine}, {Field::Traduction, traduction}}));
     }
@@ -67,8 +67,8 @@ private slots:
         QTest::addColumn<bool>("typing");
         QTest::addColumn<QString>("search");
         QTest::addColumn<QStringList>("words");
-        const QStringList all{"*star", "Ball", "bed",   "Cake", "CAP",
-                              "cat",   "dog",  "école", "l'eau"};
+        const QStringList all{"*star", "50% off", "a_b", "axb", "Ball",  "bed",
+                              "Cake",  "CAP",     "cat", "dog", "école", "l'eau"};
         QTest::newRow("+ lists all") << "+" << false << "" << all;
         QTest::newRow("+ ignores the old text") << "+" << false << "ca" << all;
         QTest::newRow("typing ca") << "+" << true << "ca" << QStringList{"Cake", "CAP", "cat"};
@@ -78,6 +78,10 @@ private slots:
         QTest::newRow("capital accent") << "+" << true << "É" << QStringList{"école"};
         QTest::newRow("quote") << "+" << true << "l'" << QStringList{"l'eau"};
         QTest::newRow("star is a letter") << "+" << true << "*" << QStringList{"*star"};
+        // Pattern characters of the database match only themselves.
+        QTest::newRow("percent") << "+" << true << "5%" << QStringList{};
+        QTest::newRow("underscore") << "+" << true << "a_" << QStringList{"a_b"};
+        QTest::newRow("quote alone") << "+" << true << "'" << QStringList{};
         QTest::newRow("nothing") << "+" << true << "zz" << QStringList{};
         QTest::newRow("emptied box") << "+" << true << "" << all;
     }
