@@ -160,11 +160,8 @@ private slots:
             const float loudest = *std::max_element(samples.begin(), samples.end());
             QVERIFY2(loudest > 0.1f && loudest <= 1.0f, qPrintable(QString::number(effect)));
             const QByteArray file = Effects::waveFile(samples);
-            QVERIFY(file.startsWith("RIFF"));
-            QCOMPARE(file.mid(8, 8), QByteArray("WAVEfmt "));
-            QCOMPARE(file.mid(22, 2), QByteArray("\x01\x00", 2));         // mono
-            QCOMPARE(file.mid(24, 4), QByteArray("\x11\x2b\x00\x00", 4)); // 11025 Hz
-            QCOMPARE(file.mid(34, 2), QByteArray("\x08\x00", 2));         // 8 bits
+            // The header (8-bit mono 11025 Hz PCM) is read back from the program folder by
+            // tst_content.
             QCOMPARE((file.size() - 44) % 2, 0);
             QCOMPARE(quint8(file.back()), quint8(128));
         }
