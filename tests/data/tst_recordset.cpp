@@ -371,13 +371,6 @@ private slots:
         QVERIFY(data_->lastError().isError());
         QCOMPARE(errors.count(), 1);
 
-        const QString partial = dir_.filePath(QStringLiteral("partielle.mdb"));
-        QVERIFY(Fx::create(partial));
-        QVERIFY(Fx::execute(partial, QStringLiteral("DROP TABLE Frang")));
-        data_->setDatabaseName(partial);
-        QVERIFY(!data_->refresh());
-        QCOMPARE(data_->lastError().code, DbError::NotLearningDatabase);
-
         data_->setDatabaseName(path_);
         data_->setRecordSource(QStringLiteral("Absente"));
         QVERIFY(!data_->refresh());
