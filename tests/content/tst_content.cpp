@@ -1,7 +1,7 @@
 // Checks the generated program folder (build/programme): everything the program reads from the
 // database, the spoken texts, the effects, the help file and the web visit is there and usable.
+#include "ContentFiles.h"
 #include "data/Schema.h"
-#include "sound/WaveFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,20 +17,6 @@ namespace {
 
 const QString ProgramFolder = qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
 const QString ContentFolder = qEnvironmentVariable("BRINDEL_CONTENT_DIR");
-
-// The data lines of a tab-separated source file, split into fields.
-QList<QStringList> sourceRows(const QString& path) {
-    QFile file(path);
-    QList<QStringList> rows;
-    if (!file.open(QIODevice::ReadOnly))
-        return rows;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !trimmed.startsWith(u'#'))
-            rows << trimmed.split(u'\t');
-    }
-    return rows;
-}
 
 } // namespace
 
@@ -66,17 +52,7 @@ class ContentCheck : public QObject {
         return set;
     }
 
-    // The format of a WAV file of the program folder, read as the program reads it.
-    void expectWave(const QString& mediaPath) {
-        QFile file(ProgramFolder + u'/' + mediaPath);
-        const auto wave = file.open(QIODevice::ReadOnly) ? parseWave(file.readAll()) : std::nullopt;
-        QVERIFY2(wave && wave->dataSize > 0,
-                 qPrintable(mediaPath + QStringLiteral(" is missing or no WAV")));
-        const WaveFormatHeader& f = wave->format;
-        QVERIFY2(f.formatTag == 1 && f.channels == 1 && f.samplesPerSec == 11025 &&
-                     f.bitsPerSample == 8,
-                 qPrintable(mediaPath + QStringLiteral(" is not 8-bit mono 11025 Hz PCM")));
-    }
+    void expectWave(const QString& mediaPath) { ::expectWave(ProgramFolder + u'/' + mediaPath); }
 
     // The verse count of rhyme 1..10, read the way the rhyme window reads it.
     int verseCount(int rhyme) {
