@@ -143,15 +143,7 @@ private slots:
         QVERIFY(!rs.movePrevious());
     }
 
-    void emptyTableIsAtBothEnds() {
-        RecordSet& rs = open(Table::Quizz2);
-        QVERIFY(rs.bof() && rs.eof());
-        QCOMPARE(rs.recordCount(), 0);
-        QVERIFY(!rs.moveFirst() && !rs.moveLast() && !rs.edit());
-        QVERIFY(rs.findFirst(Criterion::equals(Field::Question, "Q")) && rs.noMatch());
-    }
-
-    void searchWithoutMatchLeavesNoRowToWriteInto() {
+    void failedSearchOrEmptyTableLeavesNoRowToWriteInto() {
         RecordSet& rs = data_->recordSet();
         QVERIFY(rs.moveLast());
         QVERIFY(rs.findFirst(named("Personne")) && rs.noMatch() && !rs.hasCurrent());
@@ -160,6 +152,12 @@ private slots:
         QVERIFY(!rs.deleteCurrent() && rs.recordCount() == 3);
         // A later successful search clears the flag.
         QVERIFY(find(rs, "marc") && rs.hasCurrent());
+
+        RecordSet& empty = open(Table::Quizz2);
+        QVERIFY(empty.bof() && empty.eof());
+        QCOMPARE(empty.recordCount(), 0);
+        QVERIFY(!empty.moveFirst() && !empty.moveLast() && !empty.edit());
+        QVERIFY(empty.findFirst(Criterion::equals(Field::Question, "Q")) && empty.noMatch());
     }
 
     void failedSearchLeavesNoCurrentRowAndNoStaleAnswer() {

@@ -46,28 +46,21 @@ private slots:
         QCOMPARE(other.read(Options::Configuration, Options::Texte), QStringLiteral("vrai"));
     }
 
-    void backslashesReadBackAsWritten_data() {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<QString>("value");
-        // Lines as the teacher or an older copy of the program wrote them by hand.
-        QTest::newRow("windows path") << QByteArray("Path=C:\\Brindel\\DbBrin.mdb")
-                                      << QStringLiteral("C:\\Brindel\\DbBrin.mdb");
-        QTest::newRow("final backslash") << QByteArray("Path=D:\\") << QStringLiteral("D:\\");
-        QTest::newRow("escaped backslash")
-            << QByteArray("Path=\\\\serveur\\\\classe") << QStringLiteral("\\serveur\\classe");
-    }
-
     void backslashesReadBackAsWritten() {
-        QFETCH(QByteArray, line);
-        QFETCH(QString, value);
         SettingsStore store(path());
-        QVERIFY(store.write(Options::Database, Options::Path, value));
-        QCOMPARE(store.read(Options::Database, Options::Path), value);
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Database]\n" + line + "\n");
-        file.close();
-        QCOMPARE(store.read(Options::Database, Options::Path), value);
+        // Lines as the teacher or an older copy of the program wrote them by hand.
+        for (const auto& [line, value] :
+             {std::pair{"Path=C:\\Brindel\\DbBrin.mdb", "C:\\Brindel\\DbBrin.mdb"},
+              std::pair{"Path=D:\\", "D:\\"},
+              std::pair{"Path=\\\\serveur\\\\classe", "\\serveur\\classe"}}) {
+            QVERIFY(store.write(Options::Database, Options::Path, value));
+            QCOMPARE(store.read(Options::Database, Options::Path), QString::fromUtf8(value));
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("[Database]\n") + line + "\n");
+            file.close();
+            QCOMPARE(store.read(Options::Database, Options::Path), QString::fromUtf8(value));
+        }
     }
 
     void twoWritersAtOnceLoseNoKey() {
