@@ -1,6 +1,7 @@
 #include "data/Options.h"
 #include "data/Schema.h"
 #include "lexicon/LexiconModel.h"
+#include "lexicon/LexiconRules.h"
 #include "lexicon/Lexique.h"
 #include "shell/FormRegistry.h"
 #include "shell/controls/FXLabel.h"
@@ -132,9 +133,7 @@ private slots:
         QTest::mouseClick(action(0), Qt::LeftButton);
         QCOMPARE(lastBox().title, QStringLiteral("Ajout d'un enregistrement"));
         QCOMPARE(lastBox().flags, 64);
-        QCOMPARE(lastBox().text, QStringLiteral("Le lexique est protégé en écriture.\nVous pouvez "
-                                                "oter la protection,\nen cochant la case "
-                                                "correspondante\n dans la partie \"gestion.\""));
+        QCOMPARE(lastBox().text, LexiconRules::protectedMessage());
         QVERIFY(!lexique_->model()->isAdding());
         QTest::mouseClick(action(2), Qt::LeftButton);
         QCOMPARE(lastBox().title, QStringLiteral("Modification"));
