@@ -77,26 +77,17 @@ private slots:
 
     void cleanup() { data_.reset(); }
 
-    void nameEqualityIgnoresOnlyLetterCaseForAllOfUnicode_data() {
-        QTest::addColumn<QString>("searched");
-        QTest::addColumn<QString>("found"); // empty: no match
-        QTest::newRow("capitals with accent")
-            << QStringLiteral("INVITÉ") << QStringLiteral("Invité");
-        QTest::newRow("small accented initial")
-            << QStringLiteral("élodie") << QStringLiteral("Élodie");
-        QTest::newRow("decomposed accent")
-            << QStringLiteral("E\u0301LODIE") << QStringLiteral("Élodie");
-        QTest::newRow("ascii") << QStringLiteral("mARC") << QStringLiteral("Marc");
-        QTest::newRow("accent left out") << QStringLiteral("Elodie") << QString();
-        QTest::newRow("start of a name") << QStringLiteral("Mar") << QString();
-    }
     void nameEqualityIgnoresOnlyLetterCaseForAllOfUnicode() {
-        QFETCH(QString, searched);
-        QFETCH(QString, found);
         RecordSet& rs = data_->recordSet();
-        QVERIFY(rs.findFirst(named(searched)));
-        QCOMPARE(rs.noMatch(), found.isEmpty());
-        QCOMPARE(rs.field(Field::Nom).toString(), found);
+        // An empty answer means no match: a left-out accent or the start of a name.
+        for (const auto& [searched, found] :
+             {std::pair{"INVITÉ", "Invité"}, std::pair{"élodie", "Élodie"},
+              std::pair{"E\u0301LODIE", "Élodie"}, std::pair{"mARC", "Marc"},
+              std::pair{"Elodie", ""}, std::pair{"Mar", ""}}) {
+            QVERIFY(rs.findFirst(named(searched)));
+            QCOMPARE(rs.noMatch(), *found == 0);
+            QCOMPARE(rs.field(Field::Nom).toString(), QString::fromUtf8(found));
+        }
     }
 
     void namesWithQuotesAndPatternCharactersAreStoredAndFound() {
