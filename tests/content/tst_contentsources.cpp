@@ -80,7 +80,7 @@ private slots:
         QVERIFY2(error.contains(QLatin1String("Dictee2.txt:10")), qPrintable(error));
     }
 
-    void validSentencesAndRhymesAreRead() {
+    void validSentencesAndRhymesAreReadAndOnlyOneRhymeMayHaveTenVerses() {
         QTemporaryDir folder;
         writeValidSentencesAndRhymes(folder.path());
         QString error;
@@ -92,16 +92,11 @@ private slots:
         QVERIFY2(rhymes, qPrintable(error));
         QCOMPARE(rhymes->at(2).title, QStringLiteral("Rhyme 3"));
         QCOMPARE(rhymes->at(2).verses, QStringList({"Verse one,", "verse two."}));
-    }
 
-    void onlyOneRhymeMayHaveTenVerses() {
-        QTemporaryDir folder;
-        writeValidSentencesAndRhymes(folder.path());
         QString ten;
         for (int i = 1; i <= 10; ++i)
             ten += QStringLiteral("Verse %1\n").arg(i);
         writeFile(folder.filePath("rhymes/Comptine2.txt"), ten);
-        QString error;
         QVERIFY2(TextSources::readRhymes(folder.path(), &error), qPrintable(error));
         writeFile(folder.filePath("rhymes/Comptine5.txt"), ten);
         QVERIFY(!TextSources::readRhymes(folder.path(), &error));

@@ -52,20 +52,17 @@ private slots:
         data_->setRecordSource(Schema::Table::Gestion);
     }
 
-    void storedPathWithOneFinalSeparatorOpensTheSameFile_data() {
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("none") << QString();
-        QTest::newRow("backslash") << QStringLiteral("\\");
-        QTest::newRow("slash") << QStringLiteral("/");
-    }
     void storedPathWithOneFinalSeparatorOpensTheSameFile() {
-        QFETCH(QString, suffix);
-        settings_->write(Options::Database, Options::Path, dbPath_ + suffix);
-        const Loc::Outcome outcome = locate();
-        QVERIFY(outcome.opened);
-        QCOMPARE(outcome.path, dbPath_);
-        QCOMPARE(data_->databaseName(), dbPath_);
-        QVERIFY(data_->recordSet().isOpen());
+        for (const QString suffix : {"", "\\", "/"}) {
+            DataControl data;
+            data.setRecordSource(Schema::Table::Gestion);
+            settings_->write(Options::Database, Options::Path, dbPath_ + suffix);
+            const Loc::Outcome outcome = locate(&data);
+            QVERIFY2(outcome.opened, qPrintable(suffix));
+            QCOMPARE(outcome.path, dbPath_);
+            QCOMPARE(data.databaseName(), dbPath_);
+            QVERIFY(data.recordSet().isOpen());
+        }
         QVERIFY(fileDialog_->requests.isEmpty());
         QVERIFY(messageBox_->shown.isEmpty());
     }
