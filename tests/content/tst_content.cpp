@@ -129,17 +129,11 @@ private slots:
         }
     }
 
-    void effectsArePlayableAndSurviveTrimming() {
-        for (int effect = 1; effect <= 9; ++effect) {
-            const QString media = QStringLiteral("Mcison/son%1.wav").arg(effect);
-            expectWave(media);
-            QFile file(ProgramFolder + u'/' + media);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            QVERIFY2(bytes.back() != ' ', "the in-memory copy trims trailing spaces");
-            QVERIFY2(parseWave(bytes)->dataSize % 2 == 0, qPrintable(media));
-            QVERIFY2(bytes.size() < 11025 * 3, "an effect is short");
-        }
+    // Short, even-sized effects that end in silence (not a trimmable space) are checked where
+    // they are made, in tst_contentsources.
+    void effectsArePlayable() {
+        for (int effect = 1; effect <= 9; ++effect)
+            expectWave(QStringLiteral("Mcison/son%1.wav").arg(effect));
     }
 
     // Question lines with repeats or quotes are refused by the generator (tst_contentsources).
