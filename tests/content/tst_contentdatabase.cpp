@@ -126,12 +126,9 @@ private slots:
              {"SELECT COUNT(*) FROM Quizz2", "0"},
              {"SELECT Textanglais FROM Compte WHERE Numero = '124'", "I like rabbits."},
              {"SELECT Indice || '/' || Vers FROM Compte WHERE Numero = '131'", "10/One, two,"},
-             {"SELECT Vers FROM Compte WHERE Numero = '160'", "A big fat hen."},
-             {"SELECT Langue FROM Imagier WHERE Intituler = 'Son3\\k10'", "sun"},
-             {"SELECT COUNT(*) FROM Angfr a WHERE NOT EXISTS (SELECT 1 FROM Frang f "
-              "WHERE f.Origine = a.Traduction AND f.Traduction = a.Origine)",
-              "0"}});
-        QCOMPARE(sql("SELECT COUNT(*) FROM Angfr"), sql("SELECT COUNT(*) FROM Frang"));
+             {"SELECT Vers FROM Compte WHERE Numero = '160'", "A big fat hen."}});
+        // The picture dictionary and both lexicon directions are compared with the sources
+        // in the generated program folder by tst_content.
         QVERIFY(!QFile::exists(databasePath() + QStringLiteral(".new")));
     }
 

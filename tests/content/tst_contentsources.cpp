@@ -80,7 +80,7 @@ private slots:
         QVERIFY2(error.contains(QLatin1String("Dictee2.txt:10")), qPrintable(error));
     }
 
-    void validSentencesAndRhymesAreRead() {
+    void validSentencesAndRhymesAreReadAndOnlyOneRhymeMayHaveTenVerses() {
         QTemporaryDir folder;
         writeValidSentencesAndRhymes(folder.path());
         QString error;
@@ -92,16 +92,11 @@ private slots:
         QVERIFY2(rhymes, qPrintable(error));
         QCOMPARE(rhymes->at(2).title, QStringLiteral("Rhyme 3"));
         QCOMPARE(rhymes->at(2).verses, QStringList({"Verse one,", "verse two."}));
-    }
 
-    void onlyOneRhymeMayHaveTenVerses() {
-        QTemporaryDir folder;
-        writeValidSentencesAndRhymes(folder.path());
         QString ten;
         for (int i = 1; i <= 10; ++i)
             ten += QStringLiteral("Verse %1\n").arg(i);
         writeFile(folder.filePath("rhymes/Comptine2.txt"), ten);
-        QString error;
         QVERIFY2(TextSources::readRhymes(folder.path(), &error), qPrintable(error));
         writeFile(folder.filePath("rhymes/Comptine5.txt"), ten);
         QVERIFY(!TextSources::readRhymes(folder.path(), &error));
@@ -160,11 +155,8 @@ private slots:
             const float loudest = *std::max_element(samples.begin(), samples.end());
             QVERIFY2(loudest > 0.1f && loudest <= 1.0f, qPrintable(QString::number(effect)));
             const QByteArray file = Effects::waveFile(samples);
-            QVERIFY(file.startsWith("RIFF"));
-            QCOMPARE(file.mid(8, 8), QByteArray("WAVEfmt "));
-            QCOMPARE(file.mid(22, 2), QByteArray("\x01\x00", 2));         // mono
-            QCOMPARE(file.mid(24, 4), QByteArray("\x11\x2b\x00\x00", 4)); // 11025 Hz
-            QCOMPARE(file.mid(34, 2), QByteArray("\x08\x00", 2));         // 8 bits
+            // The header (8-bit mono 11025 Hz PCM) is read back from the program folder by
+            // tst_content.
             QCOMPARE((file.size() - 44) % 2, 0);
             QCOMPARE(quint8(file.back()), quint8(128));
         }

@@ -52,20 +52,17 @@ private slots:
         data_->setRecordSource(Schema::Table::Gestion);
     }
 
-    void storedPathWithOneFinalSeparatorOpensTheSameFile_data() {
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("none") << QString();
-        QTest::newRow("backslash") << QStringLiteral("\\");
-        QTest::newRow("slash") << QStringLiteral("/");
-    }
     void storedPathWithOneFinalSeparatorOpensTheSameFile() {
-        QFETCH(QString, suffix);
-        settings_->write(Options::Database, Options::Path, dbPath_ + suffix);
-        const Loc::Outcome outcome = locate();
-        QVERIFY(outcome.opened);
-        QCOMPARE(outcome.path, dbPath_);
-        QCOMPARE(data_->databaseName(), dbPath_);
-        QVERIFY(data_->recordSet().isOpen());
+        for (const QString suffix : {"", "\\", "/"}) {
+            DataControl data;
+            data.setRecordSource(Schema::Table::Gestion);
+            settings_->write(Options::Database, Options::Path, dbPath_ + suffix);
+            const Loc::Outcome outcome = locate(&data);
+            QVERIFY2(outcome.opened, qPrintable(suffix));
+            QCOMPARE(outcome.path, dbPath_);
+            QCOMPARE(data.databaseName(), dbPath_);
+            QVERIFY(data.recordSet().isOpen());
+        }
         QVERIFY(fileDialog_->requests.isEmpty());
         QVERIFY(messageBox_->shown.isEmpty());
     }
@@ -92,22 +89,20 @@ private slots:
         QVERIFY(!fakeQuitter_->quitCalled);
     }
 
-    void unusableStoredPathLeadsToTheDialogWithoutMessage() {
-        const QString missing = dir_.filePath(QStringLiteral("partage/DbBrin.mdb"));
-        settings_->write(Options::Database, Options::Path, missing);
-        fileDialog_->answers << dbPath_;
-        const Loc::Outcome outcome = locate();
-        QVERIFY(outcome.opened);
-        QCOMPARE(fileDialog_->requests.size(), 1);
-        QVERIFY(messageBox_->shown.isEmpty());
-        QVERIFY(!QFile::exists(missing));
-        QCOMPARE(storedPath(), dbPath_);
+    // A stored path that is missing or no learning database leads to the dialog without a
+    // message of its own; cancelling it ends the program with the message.
+    void unusableStoredPathThenCancelEndsTheProgramWithTheMessage_data() {
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("missing") << true;
+        QTest::newRow("text file") << false;
     }
-
-    void cancelEndsTheProgramWithTheMessage() {
-        settings_->write(Options::Database, Options::Path, textFile());
-        const Loc::Outcome outcome = locate();
-        QVERIFY(!outcome.opened);
+    void unusableStoredPathThenCancelEndsTheProgramWithTheMessage() {
+        QFETCH(bool, missing);
+        const QString stored =
+            missing ? dir_.filePath(QStringLiteral("partage/DbBrin.mdb")) : textFile();
+        settings_->write(Options::Database, Options::Path, stored);
+        QVERIFY(!locate().opened);
+        QCOMPARE(QFile::exists(stored), !missing); // never created
         QCOMPARE(fileDialog_->requests.size(), 1);
         QCOMPARE(messageBox_->shown.size(), 1);
         QCOMPARE(messageBox_->shown.first().text,

@@ -77,26 +77,17 @@ private slots:
 
     void cleanup() { data_.reset(); }
 
-    void nameEqualityIgnoresOnlyLetterCaseForAllOfUnicode_data() {
-        QTest::addColumn<QString>("searched");
-        QTest::addColumn<QString>("found"); // empty: no match
-        QTest::newRow("capitals with accent")
-            << QStringLiteral("INVITÉ") << QStringLiteral("Invité");
-        QTest::newRow("small accented initial")
-            << QStringLiteral("élodie") << QStringLiteral("Élodie");
-        QTest::newRow("decomposed accent")
-            << QStringLiteral("E\u0301LODIE") << QStringLiteral("Élodie");
-        QTest::newRow("ascii") << QStringLiteral("mARC") << QStringLiteral("Marc");
-        QTest::newRow("accent left out") << QStringLiteral("Elodie") << QString();
-        QTest::newRow("start of a name") << QStringLiteral("Mar") << QString();
-    }
     void nameEqualityIgnoresOnlyLetterCaseForAllOfUnicode() {
-        QFETCH(QString, searched);
-        QFETCH(QString, found);
         RecordSet& rs = data_->recordSet();
-        QVERIFY(rs.findFirst(named(searched)));
-        QCOMPARE(rs.noMatch(), found.isEmpty());
-        QCOMPARE(rs.field(Field::Nom).toString(), found);
+        // An empty answer means no match: a left-out accent or the start of a name.
+        for (const auto& [searched, found] :
+             {std::pair{"INVITÉ", "Invité"}, std::pair{"élodie", "Élodie"},
+              std::pair{"E\u0301LODIE", "Élodie"}, std::pair{"mARC", "Marc"},
+              std::pair{"Elodie", ""}, std::pair{"Mar", ""}}) {
+            QVERIFY(rs.findFirst(named(searched)));
+            QCOMPARE(rs.noMatch(), *found == 0);
+            QCOMPARE(rs.field(Field::Nom).toString(), QString::fromUtf8(found));
+        }
     }
 
     void namesWithQuotesAndPatternCharactersAreStoredAndFound() {
@@ -133,43 +124,31 @@ private slots:
 
     void cursorWalksToEndAndCountsRows() {
         RecordSet& rs = data_->recordSet();
-        QVERIFY(!rs.bof() && !rs.eof());
-        QCOMPARE(rs.absolutePosition(), 0);
-        QVERIFY(rs.moveLast());
-        QCOMPARE(rs.recordCount(), 3);
+        QVERIFY(!rs.bof() && !rs.eof() && rs.absolutePosition() == 0);
+        QVERIFY(rs.moveLast() && rs.recordCount() == 3);
         QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Marc"));
-        QVERIFY(rs.moveNext());
-        QVERIFY(rs.eof() && !rs.hasCurrent());
-        QVERIFY(!rs.field(Field::Nom).isValid());
-        QVERIFY(!rs.moveNext());
-        QVERIFY(rs.movePrevious());
+        QVERIFY(rs.moveNext() && rs.eof() && !rs.hasCurrent() && !rs.field(Field::Nom).isValid());
+        QVERIFY(!rs.moveNext() && rs.movePrevious());
         QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Marc"));
-        QVERIFY(rs.moveFirst());
-        QVERIFY(rs.movePrevious());
-        QVERIFY(rs.bof() && !rs.eof());
+        QVERIFY(rs.moveFirst() && rs.movePrevious() && rs.bof() && !rs.eof());
         QVERIFY(!rs.movePrevious());
     }
 
-    void emptyTableIsAtBothEnds() {
-        RecordSet& rs = open(Table::Quizz2);
-        QVERIFY(rs.bof() && rs.eof());
-        QCOMPARE(rs.recordCount(), 0);
-        QVERIFY(!rs.moveFirst() && !rs.moveLast() && !rs.edit());
-        QVERIFY(rs.findFirst(Criterion::equals(Field::Question, "Q")) && rs.noMatch());
-    }
-
-    void searchWithoutMatchLeavesNoRowToWriteInto() {
+    void failedSearchOrEmptyTableLeavesNoRowToWriteInto() {
         RecordSet& rs = data_->recordSet();
         QVERIFY(rs.moveLast());
-        QVERIFY(rs.findFirst(named("Personne")) && rs.noMatch());
-        QVERIFY(!rs.hasCurrent());
-        QVERIFY(!rs.field(Field::Nom).isValid());
+        QVERIFY(rs.findFirst(named("Personne")) && rs.noMatch() && !rs.hasCurrent());
         QVERIFY(!rs.edit());
         QCOMPARE(rs.lastError().code, DbError::NoCurrentRow);
-        QVERIFY(!rs.deleteCurrent());
-        QCOMPARE(rs.recordCount(), 3);
+        QVERIFY(!rs.deleteCurrent() && rs.recordCount() == 3);
         // A later successful search clears the flag.
         QVERIFY(find(rs, "marc") && rs.hasCurrent());
+
+        RecordSet& empty = open(Table::Quizz2);
+        QVERIFY(empty.bof() && empty.eof());
+        QCOMPARE(empty.recordCount(), 0);
+        QVERIFY(!empty.moveFirst() && !empty.moveLast() && !empty.edit());
+        QVERIFY(empty.findFirst(Criterion::equals(Field::Question, "Q")) && empty.noMatch());
     }
 
     void failedSearchLeavesNoCurrentRowAndNoStaleAnswer() {
@@ -182,8 +161,7 @@ private slots:
             QCOMPARE(rs.hasCurrent(), before == "Marc");
             QVERIFY(Fx::execute(path_, "ALTER TABLE Gestion RENAME TO Ailleurs"));
             QVERIFY(!rs.findFirst(named("Élodie")));
-            QVERIFY(rs.lastError().isError());
-            QVERIFY(!rs.hasCurrent());
+            QVERIFY(rs.lastError().isError() && !rs.hasCurrent());
             QVERIFY(!rs.field(Field::Motdepasse).isValid());
             QVERIFY2(rs.noMatch(), "a failed search found nothing");
             QVERIFY(!rs.edit());
@@ -201,37 +179,6 @@ private slots:
         QCOMPARE(found, QStringList({"Élodie", "Paul"}));
         QVERIFY(rs.findFirst(ce1 && named("paul")) && !rs.noMatch());
         QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Paul"));
-    }
-
-    void lexiconStartsWithIgnoresCaseAndTakesPatternCharactersLiterally() {
-        RecordSet& rs = open(Table::Angfr);
-        const QStringList words{"banana", "Apricot", "apple", "ÉCOLE", "fish", "dog",
-                                "5x",     "50% off", "a_b",   "axb",   "it's", ""};
-        for (const QString& word : words)
-            QVERIFY(Fx::addRow(rs, {{Field::Origine, word}, {Field::Traduction, "t"}}));
-        const auto search = [&](const QString& text) {
-            rs.setFilter(Criterion::startsWith(Field::Origine, text));
-            rs.setSort(Field::Origine);
-            if (!rs.requery())
-                return QStringList{QStringLiteral("error")};
-            return column(rs, Field::Origine);
-        };
-        QCOMPARE(search("AP"), QStringList({"apple", "Apricot"}));
-        QCOMPARE(search("éc"), QStringList({"ÉCOLE"}));
-        QCOMPARE(search("5%"), QStringList());
-        QCOMPARE(search("a_"), QStringList({"a_b"}));
-        QCOMPARE(search("it'"), QStringList({"it's"}));
-        QCOMPARE(search("'"), QStringList());
-        // The empty text lists every word, sorted in French order whatever the case.
-        const QStringList all = search("");
-        QCOMPARE(all.size(), words.size());
-        const QStringList letters{"apple", "Apricot", "banana", "dog", "ÉCOLE", "fish"};
-        QStringList inOrder;
-        for (const QString& word : all) {
-            if (letters.contains(word))
-                inOrder << word;
-        }
-        QCOMPARE(inOrder, letters);
     }
 
     // Row ids of the set, in order.
@@ -274,10 +221,7 @@ private slots:
                 if (!set->requery())
                     return false;
             }
-            const bool same = ids(rs) == ids(sql);
-            if (!same)
-                qWarning() << ids(rs) << ids(sql);
-            return same;
+            return ids(rs) == ids(sql);
         };
         QVERIFY(compare(true));
         QVERIFY(compare(false));
@@ -325,6 +269,11 @@ private slots:
         QCOMPARE(storedField("Marc", "Musique").toInt(), 5);
         QCOMPARE(rs.field("Musique").toInt(), 5); // rows are read afresh
         QCOMPARE(rs.lastModified(), rs.currentRowId());
+        // An update of a row another connection has deleted in the meantime is reported.
+        QVERIFY(stale.deleteCurrent());
+        QVERIFY(rs.edit() && rs.setField("Sport", 3));
+        QVERIFY(!rs.update());
+        QCOMPARE(rs.lastError().code, DbError::RowGone);
     }
 
     void cancelledEditWritesNothing() {
@@ -366,41 +315,26 @@ private slots:
         QCOMPARE(column(rs, Field::Nom), QStringList({"Invité"}));
     }
 
-    void scoreUpdateFailingHalfWayLeavesTheRowAsItWas() {
-        // The trigger fails after the row has been changed, inside the same statement.
+    void writesFailingHalfWayLeaveTheTableAsItWas() {
+        // The triggers fail after the row has been changed or added, inside the same statement.
         QVERIFY(Fx::execute(path_, "CREATE TRIGGER refus AFTER UPDATE ON Gestion "
                                    "WHEN NEW.Sport = 9 BEGIN SELECT RAISE(ABORT, 'refus'); END"));
+        QVERIFY(Fx::execute(path_, "CREATE TRIGGER refusajout AFTER INSERT ON Gestion "
+                                   "WHEN NEW.Nom = 'Refusé' BEGIN SELECT RAISE(ABORT, 'x'); END"));
         RecordSet& rs = data_->recordSet();
+        QVERIFY(!Fx::addPupil(rs, QStringLiteral("Refusé")));
+        QCOMPARE(rs.recordCount(), 3);
         QVERIFY(find(rs, "Marc") && rs.edit());
         QVERIFY(rs.setField(Field::Motdepasse, "new") && rs.setField("Sport", 9));
         QVERIFY(!rs.update());
-        QVERIFY(rs.lastError().isError());
         QVERIFY(rs.lastError().message.contains(QStringLiteral("refus")));
         QCOMPARE(storedField("Marc", Field::Motdepasse).toString(), "abc");
         QCOMPARE(storedField("Marc", "Sport").toInt(), 0);
         // The connection is usable again at once.
         QVERIFY(write(rs, "Sport", 8));
         QCOMPARE(storedField("Marc", "Sport").toInt(), 8);
-    }
-
-    void failedAdditionIsReportedAndLeavesNoRow() {
-        QVERIFY(Fx::execute(path_, "CREATE TRIGGER refus AFTER INSERT ON Gestion "
-                                   "WHEN NEW.Nom = 'Refusé' BEGIN SELECT RAISE(ABORT, 'x'); END"));
-        RecordSet& rs = data_->recordSet();
-        QVERIFY(!Fx::addPupil(rs, QStringLiteral("Refusé")));
-        QCOMPARE(rs.recordCount(), 3);
         QVERIFY(data_->refresh());
         QCOMPARE(rs.recordCount(), 3);
-    }
-
-    void updateOfARowDeletedElsewhereIsReported() {
-        RecordSet& rs = data_->recordSet();
-        auto other = otherControl(Table::Gestion);
-        QVERIFY(find(rs, "Marc") && find(other->recordSet(), "Marc"));
-        QVERIFY(other->recordSet().deleteCurrent());
-        QVERIFY(rs.edit() && rs.setField("Sport", 3));
-        QVERIFY(!rs.update());
-        QCOMPARE(rs.lastError().code, DbError::RowGone);
     }
 
     void refreshNeverCreatesAFileAndRefusesOtherFiles() {
@@ -423,13 +357,6 @@ private slots:
         QVERIFY(data_->lastError().isError());
         QCOMPARE(errors.count(), 1);
 
-        const QString partial = dir_.filePath(QStringLiteral("partielle.mdb"));
-        QVERIFY(Fx::create(partial));
-        QVERIFY(Fx::execute(partial, QStringLiteral("DROP TABLE Frang")));
-        data_->setDatabaseName(partial);
-        QVERIFY(!data_->refresh());
-        QCOMPARE(data_->lastError().code, DbError::NotLearningDatabase);
-
         data_->setDatabaseName(path_);
         data_->setRecordSource(QStringLiteral("Absente"));
         QVERIFY(!data_->refresh());
@@ -442,8 +369,6 @@ private slots:
         RecordSet& rs = data_->recordSet();
         RecordSetModel model(rs, {Field::Nom, Field::Groupe, Field::Motdepasse});
         QCOMPARE(model.rowCount(), 3);
-        QCOMPARE(model.columnCount(), 3);
-        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), Field::Groupe);
         QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("Élodie"));
         QCOMPARE(rs.absolutePosition(), 0); // reading a cell does not move the cursor
         QVERIFY(!model.setData(model.index(2, 1), QStringLiteral("CM2"))); // not editable

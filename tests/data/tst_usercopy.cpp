@@ -92,20 +92,15 @@ private slots:
         QVERIFY(dialog_.requests.last().selectedFile.isEmpty());
     }
 
-    void localMeansTheSampleOrTheUsersCopy_data() {
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<bool>("local");
-        QTest::newRow("sample") << QStringLiteral("usr/lib/brindel/DbBrin.mdb") << true;
-        QTest::newRow("copy")
-            << QStringLiteral("home/.local/share/VALIMOR Brindel/DbBrin.mdb") << true;
-        QTest::newRow("shared") << QStringLiteral("partage/classe/DbBrin.mdb") << false;
-        QTest::newRow("other name") << QStringLiteral("usr/lib/brindel/Autre.mdb") << false;
-    }
     void localMeansTheSampleOrTheUsersCopy() {
-        QFETCH(QString, relative);
-        QFETCH(bool, local);
         QCOMPARE(Loc::prepareUserCopy(programFolder_, dataFolder_), copy_);
-        QCOMPARE(Loc::isLocal(dir_.filePath(relative), programFolder_, dataFolder_), local);
+        for (const auto& [relative, local] :
+             {std::pair{"usr/lib/brindel/DbBrin.mdb", true},
+              std::pair{"home/.local/share/VALIMOR Brindel/DbBrin.mdb", true},
+              std::pair{"partage/classe/DbBrin.mdb", false},
+              std::pair{"usr/lib/brindel/Autre.mdb", false}})
+            QVERIFY2(Loc::isLocal(dir_.filePath(relative), programFolder_, dataFolder_) == local,
+                     relative);
     }
 };
 
