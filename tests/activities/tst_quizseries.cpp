@@ -163,15 +163,19 @@ private slots:
             QVERIFY(LearningDbFixture::addRow(
                 data.recordSet(), {{Schema::Field::Question, texts.at(i)},
                                    {Schema::Field::Reponse1, QStringLiteral("r%1").arg(i)},
+                                   {Schema::Field::Reponse2, QStringLiteral("s%1").arg(i)},
+                                   {Schema::Field::Reponse3, QStringLiteral("t%1").arg(i)},
                                    {Schema::Field::Valide1, i % 2 ? -1 : 1},
-                                   {Schema::Field::Valide2, 0}}));
+                                   {Schema::Field::Valide2, 0},
+                                   {Schema::Field::Valide3, i % 3 ? 0 : 1}}));
         QVERIFY(data.refresh());
         const QList<QuizQuestion> all = QuizSeries::readAll(data.recordSet());
         QCOMPARE(all.size(), texts.size());
         for (int i = int(all.size()) - 1; i >= 0; --i) {
             const QuizQuestion& q = all.at(i);
             QCOMPARE(q.question, texts.at(i));
-            QVERIFY(q.valides[0] && !q.valides[1] && !q.valides[2]);
+            QVERIFY(q.valides[0] && !q.valides[1] && q.valides[2] == (i % 3 == 0));
+            QCOMPARE(q.reponses[1] + q.reponses[2], QStringLiteral("s%1t%1").arg(i));
             QVERIFY(QuizSeries::locate(data.recordSet(), q));
             QCOMPARE(data.recordSet().currentRowId(), q.rowId);
             QCOMPARE(data.recordSet().field(Schema::Field::Reponse1).toString(),
