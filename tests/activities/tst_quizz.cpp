@@ -15,18 +15,6 @@
 namespace {
 constexpr int BoutonQuizz = 7;
 constexpr int Action = 13;
-
-// The questions of a quiz table by their text.
-QHash<QString, QuizQuestion> readTable(const QString& database, const QString& table) {
-    DataControl data;
-    data.setDatabaseName(database);
-    data.setRecordSource(table);
-    data.refresh();
-    QHash<QString, QuizQuestion> records;
-    for (const QuizQuestion& q : QuizSeries::readAll(data.recordSet()))
-        records.insert(q.question, q);
-    return records;
-}
 } // namespace
 
 // A pupil who opens the quiz with the main window's "?" button and starts a series with
@@ -112,7 +100,9 @@ private slots:
         QVERIFY(q.quizz);
         QCOMPARE(q.quizz->data().recordSource(), table);
         QCOMPARE(q.g().NbQuestions, counted);
-        const QHash<QString, QuizQuestion> records = readTable(q.s.databasePath(), table);
+        QHash<QString, QuizQuestion> records; // the table's questions by their text
+        for (const QuizQuestion& record : QuizSeries::readAll(q.quizz->data().recordSet()))
+            records.insert(record.question, record);
         q.start();
         QVERIFY(q.main->commande(Action)->isHidden());
         QSet<QString> asked;
