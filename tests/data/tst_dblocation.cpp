@@ -90,26 +90,32 @@ private slots:
     }
 
     // A stored path that is missing or no learning database leads to the dialog without a
-    // message of its own; cancelling it ends the program with the message.
-    void unusableStoredPathThenCancelEndsTheProgramWithTheMessage_data() {
-        QTest::addColumn<bool>("missing");
-        QTest::newRow("missing") << true;
-        QTest::newRow("text file") << false;
+    // message of its own; a chosen file that is none is named and not stored. Cancelling the
+    // dialog then ends the program with the message.
+    void unusablePathThenCancelEndsTheProgramWithTheMessage_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("stored, missing") << 0;
+        QTest::newRow("stored, text file") << 1;
+        QTest::newRow("chosen, text file") << 2;
     }
-    void unusableStoredPathThenCancelEndsTheProgramWithTheMessage() {
-        QFETCH(bool, missing);
-        const QString stored =
-            missing ? dir_.filePath(QStringLiteral("partage/DbBrin.mdb")) : textFile();
-        settings_->write(Options::Database, Options::Path, stored);
+    void unusablePathThenCancelEndsTheProgramWithTheMessage() {
+        QFETCH(int, kind);
+        const QString file =
+            kind == 0 ? dir_.filePath(QStringLiteral("partage/DbBrin.mdb")) : textFile();
+        if (kind == 2)
+            fileDialog_->answers << file;
+        else
+            settings_->write(Options::Database, Options::Path, file);
         QVERIFY(!locate().opened);
-        QCOMPARE(QFile::exists(stored), !missing); // never created
-        QCOMPARE(fileDialog_->requests.size(), 1);
-        QCOMPARE(messageBox_->shown.size(), 1);
-        QCOMPARE(messageBox_->shown.first().text,
+        QCOMPARE(QFile::exists(file), kind != 0); // never created
+        QCOMPARE(fileDialog_->requests.size(), kind == 2 ? 2 : 1);
+        QCOMPARE(messageBox_->shown.size(), kind == 2 ? 2 : 1);
+        QCOMPARE(messageBox_->shown.last().text,
                  QStringLiteral("VALIMOR Brindel ne peut pas fonctionner sans ce fichier. "
                                 "L'application est dans l'obligation de s'interrompre."));
-        QCOMPARE(messageBox_->shown.first().flags, 0);
-        QCOMPARE(messageBox_->shown.first().title, QString());
+        QCOMPARE(messageBox_->shown.last().flags, 0);
+        QCOMPARE(messageBox_->shown.last().title, QString());
+        QCOMPARE(storedPath(), kind == 2 ? QString() : file);
         QVERIFY(fakeQuitter_->quitCalled);
     }
 
@@ -133,15 +139,6 @@ private slots:
         QVERIFY(messageBox_->shown.at(1).text.contains(partial));
         QCOMPARE(storedPath(), dbPath_);
         QVERIFY(!fakeQuitter_->quitCalled);
-    }
-
-    void refusedFileThenCancelStoresNothing() {
-        fileDialog_->answers << textFile();
-        QVERIFY(!locate().opened);
-        QCOMPARE(messageBox_->shown.size(), 2);
-        QCOMPARE(messageBox_->shown.last().text, Loc::CannotRunText);
-        QCOMPARE(storedPath(), QString());
-        QVERIFY(fakeQuitter_->quitCalled);
     }
 };
 
