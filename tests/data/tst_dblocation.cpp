@@ -7,6 +7,7 @@
 #include "support/Fakes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,17 +17,22 @@ class TestDbLocation : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    QString programFolder_;
-    QString dbPath_;
+    QString programFolder_, dbPath_, dataFolder_, copy_;
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<FakeFileDialog> fileDialog_;
     std::unique_ptr<FakeMessageBox> messageBox_;
     std::unique_ptr<FakeQuitter> fakeQuitter_;
     std::unique_ptr<DataControl> data_;
 
-    Loc::Outcome locate(DataControl* data = nullptr) {
+    // With a user data folder, a first start works on the user's copy of the sample.
+    Loc::Outcome locate(DataControl* data = nullptr, const QString& userData = {}) {
         return Loc::locate(*settings_, *fileDialog_, *messageBox_, *fakeQuitter_, programFolder_,
-                           data ? *data : *data_, nullptr);
+                           data ? *data : *data_, nullptr, userData);
+    }
+    int pupils(const QString& path) {
+        DataControl data;
+        data.setRecordSource(Schema::Table::Gestion);
+        return Loc::openAt(data, path) ? data.recordSet().recordCount() : -1;
     }
     QString storedPath() const { return settings_->read(Options::Database, Options::Path); }
     QString textFile() {
@@ -43,6 +49,8 @@ private slots:
         QVERIFY(QDir().mkpath(dir_.filePath(QStringLiteral("prog"))));
         programFolder_ = dir_.filePath(QStringLiteral("prog"));
         dbPath_ = dir_.filePath(QStringLiteral("prog/DbBrin.mdb"));
+        dataFolder_ = dir_.filePath(QStringLiteral("share/VALIMOR Brindel"));
+        copy_ = dataFolder_ + QStringLiteral("/DbBrin.mdb");
         QVERIFY(LearningDbFixture::create(dbPath_));
         settings_ = std::make_unique<SettingsStore>(dir_.filePath(QStringLiteral("Brindel.ini")));
         fileDialog_ = std::make_unique<FakeFileDialog>();
@@ -139,6 +147,51 @@ private slots:
         QVERIFY(messageBox_->shown.at(1).text.contains(partial));
         QCOMPARE(storedPath(), dbPath_);
         QVERIFY(!fakeQuitter_->quitCalled);
+    }
+    // The program folder is read-only once installed: on the first start the sample database
+    // is copied into the user's data folder and the dialog opens on that copy.
+    void firstStartOpensTheDialogOnAWritableCopyAndStoresIt() {
+        QVERIFY(QFile::setPermissions(dbPath_, QFile::ReadOwner | QFile::ReadGroup));
+        fileDialog_->answers << copy_;
+        QVERIFY(locate(nullptr, dataFolder_).opened);
+        QCOMPARE(fileDialog_->requests.size(), 1);
+        QCOMPARE(fileDialog_->requests[0].initialFolder, dataFolder_);
+        QCOMPARE(fileDialog_->requests[0].selectedFile, copy_);
+        QCOMPARE(storedPath(), copy_);
+        // The copy takes a pupil; the sample beside the program is left as it was.
+        QVERIFY(LearningDbFixture::addPupil(data_->recordSet(), QStringLiteral("Léa")));
+        QCOMPARE(pupils(copy_), 1);
+        QCOMPARE(pupils(dbPath_), 0);
+    }
+
+    void anExistingCopyIsNeverOverwritten() {
+        QCOMPARE(Loc::prepareUserCopy(programFolder_, dataFolder_), copy_);
+        QVERIFY(Loc::openAt(*data_, copy_));
+        QVERIFY(LearningDbFixture::addPupil(data_->recordSet(), QStringLiteral("Tom")));
+        QCOMPARE(Loc::prepareUserCopy(programFolder_, dataFolder_), copy_);
+        QCOMPARE(pupils(copy_), 1);
+        QVERIFY(!QFile::exists(copy_ + QStringLiteral(".part")));
+    }
+
+    void aStoredPathOrAMissingSampleMakesNoCopy() {
+        settings_->write(Options::Database, Options::Path, dbPath_);
+        QVERIFY(locate(nullptr, dataFolder_).opened);
+        QVERIFY(!QFile::exists(copy_));
+        settings_->write(Options::Database, Options::Path, QString());
+        QVERIFY(QFile::remove(dbPath_));
+        QVERIFY(!locate(nullptr, dataFolder_).opened); // the dialog was cancelled
+        QCOMPARE(fileDialog_->requests.last().initialFolder, programFolder_);
+        QVERIFY(fileDialog_->requests.last().selectedFile.isEmpty());
+    }
+
+    void localMeansTheSampleOrTheUsersCopy() {
+        QCOMPARE(Loc::prepareUserCopy(programFolder_, dataFolder_), copy_);
+        for (const auto& [relative, local] :
+             {std::pair{"prog/DbBrin.mdb", true},
+              std::pair{"share/VALIMOR Brindel/DbBrin.mdb", true},
+              std::pair{"partage/classe/DbBrin.mdb", false}, std::pair{"prog/Autre.mdb", false}})
+            QVERIFY2(Loc::isLocal(dir_.filePath(relative), programFolder_, dataFolder_) == local,
+                     relative);
     }
 };
 
