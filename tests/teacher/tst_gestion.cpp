@@ -229,8 +229,8 @@ private slots:
         QTest::newRow("lock") << "Check2" << Options::Verrouillage << false
                               << QStringList{vrai, faux, vrai} << true
                               << "Pas d'accès possible sans oter le verrouillage.";
-        // Check3 is written by the same loop as Check1 and Check2, with the key of
-        // ConsoleRules::checkBoxKey(3).
+        QTest::newRow("text") << "Check3" << Options::Texte << true << QStringList{faux, vrai, faux}
+                              << false << QString();
         // Ticked hides the pronunciation stars of the studio.
         QTest::newRow("stars") << "Check4" << Options::Etoiles << false
                                << QStringList{faux, vrai, faux} << true << QString();
