@@ -11,15 +11,6 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-namespace {
-
-int failed(const RecordSet& rs, int i) {
-    QTextStream(stderr) << "write " << i << " failed: " << rs.lastError().message << '\n';
-    return 1;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
@@ -37,20 +28,18 @@ int main(int argc, char** argv) {
     RecordSet& rs = data.recordSet();
     const Criterion shared = Criterion::equals(Schema::Field::Nom, QStringLiteral("Commun"));
     for (int i = 0; i < count; ++i) {
-        if (i % 2 == 1) {
-            const bool scored = rs.findFirst(shared) && !rs.noMatch() && rs.edit() &&
-                                rs.setField(column, i % 11) && rs.update();
-            if (!scored)
-                return failed(rs, i);
-            continue;
+        const bool written =
+            i % 2 == 1
+                ? rs.findFirst(shared) && !rs.noMatch() && rs.edit() &&
+                      rs.setField(column, i % 11) && rs.update()
+                : rs.addNew() &&
+                      rs.setField(Schema::Field::Nom, QStringLiteral("%1-%2").arg(tag).arg(i)) &&
+                      rs.setField(Schema::Field::Groupe, tag) &&
+                      rs.setField(QStringLiteral("Sport"), i % 11) && rs.update();
+        if (!written) {
+            QTextStream(stderr) << "write " << i << " failed: " << rs.lastError().message << '\n';
+            return 1;
         }
-        const bool added =
-            rs.addNew() &&
-            rs.setField(Schema::Field::Nom, QStringLiteral("%1-%2").arg(tag).arg(i)) &&
-            rs.setField(Schema::Field::Groupe, tag) &&
-            rs.setField(QStringLiteral("Sport"), i % 11) && rs.update();
-        if (!added)
-            return failed(rs, i);
     }
     return 0;
 }

@@ -30,19 +30,17 @@ private slots:
         constexpr int count = 500;
         const QStringList tags{QStringLiteral("A"), QStringLiteral("B")};
         const QStringList columns{QStringLiteral("Son1"), QStringLiteral("Texte1")};
-        std::vector<std::unique_ptr<QProcess>> writers;
-        for (int w = 0; w < tags.size(); ++w) {
-            auto process = std::make_unique<QProcess>();
-            process->start(QStringLiteral(BRINDEL_DBWRITER),
-                           {path, tags.at(w), QString::number(count), columns.at(w)});
-            QVERIFY(process->waitForStarted());
-            writers.push_back(std::move(process));
+        QProcess writers[2];
+        for (int w = 0; w < 2; ++w) {
+            writers[w].start(QStringLiteral(BRINDEL_DBWRITER),
+                             {path, tags.at(w), QString::number(count), columns.at(w)});
+            QVERIFY(writers[w].waitForStarted());
         }
-        for (auto& process : writers) {
-            QVERIFY(process->waitForFinished(240000));
-            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
-            QCOMPARE(process->readAllStandardError(), QByteArray());
-            QCOMPARE(process->exitCode(), 0);
+        for (QProcess& process : writers) {
+            QVERIFY(process.waitForFinished(240000));
+            QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(process.readAllStandardError(), QByteArray());
+            QCOMPARE(process.exitCode(), 0);
         }
 
         DataControl data;

@@ -190,13 +190,10 @@ private slots:
         QCOMPARE(said(s).title, QStringLiteral("Confirmation d'enregistrement"));
         QCOMPARE(s.pupilField(QStringLiteral("Léa"), Groupe).toString(), QStringLiteral("CE1"));
 
-        struct Refused {
-            int column;
-            const char* value;
-        };
-        for (const Refused& r : {Refused{0, "invité"}, Refused{1, ""}, Refused{2, "abcd"}}) {
+        for (const auto& [column, value] :
+             {std::pair{0, "invité"}, std::pair{1, ""}, std::pair{2, "abcd"}}) {
             const int before = int(s.messageBox->shown.size());
-            QVERIFY2(!editCell(g, 1, r.column, QString::fromUtf8(r.value)), r.value);
+            QVERIFY2(!editCell(g, 1, column, QString::fromUtf8(value)), value);
             QCOMPARE(s.messageBox->shown.size(), before + 1);
             QCOMPARE(said(s).flags, MsgBox::Exclamation);
         }
