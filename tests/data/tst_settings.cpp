@@ -76,11 +76,10 @@ private slots:
         second.join();
         SettingsStore store(path());
         QStringList lost;
-        for (const char* prefix : {"a", "b"})
+        for (const QString key : {"a%1", "b%1"})
             for (int i = 0; i < Keys; ++i)
-                if (store.read(QStringLiteral("Essai"),
-                               QLatin1String(prefix) + QString::number(i)) != QString::number(i))
-                    lost << QLatin1String(prefix) + QString::number(i);
+                if (store.read(QStringLiteral("Essai"), key.arg(i)) != QString::number(i))
+                    lost << key.arg(i);
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u' ')));
         QVERIFY(!QFile::exists(path() + QStringLiteral(".lock")));
     }

@@ -74,17 +74,15 @@ private slots:
         press(command(q, 3));
         QCOMPARE(command(q, 3)->text(), QStringLiteral("Enregistrer"));
         QCOMPARE(usable(q), QStringLiteral("23"));
-        text(q, 1)->setText(QStringLiteral("What colour is the \"sky\"?"));
-        text(q, 2)->setText(QStringLiteral("blue"));
-        text(q, 3)->setText(QStringLiteral("green"));
-        text(q, 4)->setText(QStringLiteral("red"));
+        const QStringList typed{"What colour is the \"sky\"?", "blue", "green", "red"};
+        for (int i = 1; i <= 4; ++i)
+            text(q, i)->setText(typed[i - 1]);
         press(q->findChild<QCheckBox*>(QStringLiteral("Check1")));
         press(command(q, 3));
         QCOMPARE(s.rowCount(Schema::Table::Quizz2), 10);
         QCOMPARE(command(q, 3)->text(), QStringLiteral("Ajouter"));
         QCOMPARE(usable(q), QStringLiteral("1345"));
-        QCOMPARE(q->data().recordSet().field(Question).toString(),
-                 QStringLiteral("What colour is the \"sky\"?"));
+        QCOMPARE(q->data().recordSet().field(Question).toString(), typed[0]);
         QCOMPARE(q->data().recordSet().field(Valide1).toInt(), 1);
         QCOMPARE(q->data().recordSet().field(Valide2).toInt(), 0);
 
