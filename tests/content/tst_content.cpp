@@ -30,9 +30,7 @@ class ContentCheck : public QObject {
         query.prepare(sql);
         for (qsizetype i = 0; i < values.size(); ++i)
             query.bindValue(int(i), values.at(i));
-        if (!query.exec() || !query.next())
-            return QStringLiteral("<no row>");
-        return query.value(0).toString();
+        return query.exec() && query.next() ? query.value(0).toString() : QString();
     }
 
     QString compte(const QString& numero, const QString& field) {
@@ -61,8 +59,7 @@ class ContentCheck : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY2(!ProgramFolder.isEmpty(), "BRINDEL_PROGRAM_DIR is not set");
-        QVERIFY2(!ContentFolder.isEmpty(), "BRINDEL_CONTENT_DIR is not set");
+        QVERIFY2(!ProgramFolder.isEmpty() && !ContentFolder.isEmpty(), "folders are not set");
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db_.setDatabaseName(ProgramFolder + QStringLiteral("/DbBrin.mdb"));
         db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
@@ -78,44 +75,22 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
     }
 
-    void everySentenceButtonFindsAJudgeableSentence() {
-        // Family 0 or 1, exercise 0 to 9, button 0 to 9.
-        for (int n = 0; n < 200; ++n) {
-            const QString key = QStringLiteral("%1").arg(n, 3, 10, QChar(u'0'));
-            const QString sentence = compte(key, Schema::Field::Textanglais);
-            QVERIFY2(sentence.endsWith(QLatin1String(" ?")) ||
-                         sentence.endsWith(QLatin1String(" !")) ||
-                         (sentence.endsWith(u'.') && !sentence.endsWith(QLatin1String(" ."))),
-                     qPrintable(key + u' ' + sentence));
-            QVERIFY2(!sentence.contains(u'"'), qPrintable(key));
-        }
+    // The generator refuses sentences the dictation cannot judge and rhymes whose verses do not
+    // fit their rows (tst_contentsources); here the 200 sentence buttons all find their row.
+    void everySentenceButtonFindsItsSentence() {
+        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Compte WHERE length(Numero) = 3 AND "
+                                     "Numero < '200' AND Textanglais <> ''")),
+                 QStringLiteral("200"));
     }
 
-    void everyRhymeHasTheVersesItsCountAnnounces() {
-        int tenVerseRhymes = 0;
-        for (int rhyme = 1; rhyme <= 10; ++rhyme) {
-            const int count = verseCount(rhyme);
-            QVERIFY2(count >= 2 && count <= 10, qPrintable(QString::number(rhyme)));
-            for (int verse = 1; verse <= count; ++verse) {
-                const QString key = verse == 10 ? QStringLiteral("160")
-                                                : QStringLiteral("1%1%2").arg(rhyme - 1).arg(verse);
-                const QString text = compte(key, Schema::Field::Vers);
-                QVERIFY2(!text.isEmpty() && text != QLatin1String("<no row>"), qPrintable(key));
-            }
-            tenVerseRhymes += count == 10;
-        }
-        QVERIFY2(tenVerseRhymes <= 1, "row 160 holds the tenth verse of one rhyme only");
-        if (tenVerseRhymes == 0)
-            QVERIFY(compte(QStringLiteral("160"), Schema::Field::Vers).isEmpty());
-    }
-
-    // Every repere list has its reference and ten words, listed and spoken.
+    // Every repere list has its reference and ten words, listed and spoken; every rhyme has the
+    // verses its count announces (the tenth in row 160), written and spoken.
     void everyRepereWordSentenceAndRhymeIsThereAndSpoken() {
         for (int n = 1; n <= 10; ++n) {
             for (int i = 0; i <= 10; ++i) {
                 expectWave(QStringLiteral("MciLangue/Son%1k%2.wav").arg(n).arg(i));
                 const QString key = QStringLiteral("Son%1\\k%2").arg(n).arg(i);
-                QVERIFY2(!imagier(key).startsWith(u'<'), qPrintable(key));
+                QVERIFY2(!imagier(key).isEmpty(), qPrintable(key));
             }
             for (int i = 0; i < 10; ++i) {
                 expectWave(QStringLiteral("MciLangue/Texte%1k%2.wav").arg(n).arg(i));
@@ -124,8 +99,14 @@ private slots:
             const QString exercise = QString::number(48 + n);
             expectWave(QStringLiteral("MciLangue/1") + exercise + exercise +
                        QStringLiteral("0.wav"));
-            for (int verse = 1; verse <= verseCount(n); ++verse)
+            const int count = verseCount(n);
+            QVERIFY2(count >= 2 && count <= 10, qPrintable(QString::number(n)));
+            for (int verse = 1; verse <= count; ++verse) {
                 expectWave(QStringLiteral("MciLangue/1%1%2.wav").arg(exercise).arg(verse));
+                const QString key = verse == 10 ? QStringLiteral("160")
+                                                : QStringLiteral("1%1%2").arg(n - 1).arg(verse);
+                QVERIFY2(!compte(key, Schema::Field::Vers).isEmpty(), qPrintable(key));
+            }
         }
     }
 
@@ -173,16 +154,16 @@ private slots:
         static const QRegularExpression topic(QStringLiteral("^\\[(\\d+)\\]\\s*\\n([^\\[]*)"),
                                               QRegularExpression::MultilineOption);
         QSet<int> found;
-        for (auto it = topic.globalMatch(help); it.hasNext();) {
-            const QRegularExpressionMatch match = it.next();
-            QVERIFY2(!match.captured(2).trimmed().isEmpty(), qPrintable(match.captured(1)));
-            found << match.captured(1).toInt();
-        }
+        // Empty topics are refused by the generator (tst_contentsources).
+        for (auto it = topic.globalMatch(help); it.hasNext();)
+            found << it.next().captured(1).toInt();
         for (int required : {66, 84, 97, 109, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120})
             QVERIFY2(found.contains(required), qPrintable(QString::number(required)));
     }
 
-    void webPagesLinkOnlyToLocalFiles() {
+    // Links that leave the visit or lead nowhere are refused by the generator
+    // (tst_contentsources); here the visit reaches every page.
+    void webPagesAreAllReachedFromTheIndex() {
         const QDir web(ProgramFolder + QStringLiteral("/webdoc"));
         QVERIFY(QFileInfo::exists(web.filePath(QStringLiteral("Index.htm"))));
         static const QRegularExpression link(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
@@ -194,11 +175,8 @@ private slots:
             QFile file(web.filePath(page));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QString html = QString::fromUtf8(file.readAll());
-            QVERIFY2(!html.contains(QLatin1String("://")), qPrintable(page));
             for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
                 const QString target = it.next().captured(1).section(u'#', 0, 0);
-                QVERIFY2(QFileInfo(web.filePath(target)).isFile(),
-                         qPrintable(page + QStringLiteral(" -> ") + target));
                 if (target != page)
                     linked << target;
             }
