@@ -49,6 +49,12 @@ std::unique_ptr<FXVid> openedVideo(const QTemporaryDir& dir, const QByteArray& a
     return video;
 }
 
+QByteArray aviOf(const QList<QColor>& colours, QSize size, quint32 microsPerFrame) {
+    MediaWriters::AviOptions options;
+    options.microsPerFrame = microsPerFrame;
+    return MediaWriters::mjpegAvi(colours, size, options);
+}
+
 void playRange(FXVid& video, int from, int to) {
     video.setStartFrame(from);
     video.setEndFrame(to);
@@ -77,7 +83,6 @@ private slots:
               Case{Qt::RightButton, {}, {10, 20}, {3, 2, 0, 150, 300}, {}}}) {
             const bool left = c.mouse == Qt::LeftButton;
             FXShape button(QStringLiteral("Commande"), 3);
-            QCOMPARE(button.objectName(), QStringLiteral("Commande(3)"));
             button.resize(120, 40);
             button.setColor(0xFFFF00);
             button.show();
@@ -127,7 +132,8 @@ private slots:
 
     // ---- hotspot picture ----
     // The shapes themselves are the hotspot map test's; here the picture scales the pointer to
-    // them, and a broken or missing file leaves it without hotspots.
+    // them (by a declared size when the file gives one), a missing file leaves it without
+    // hotspots, and a release reports the hotspot under the pointer and the button.
     void hotspotUnderThePointerFollowsTheScaledPicture() {
         QTemporaryDir dir;
         FXHotspotPicture picture(QStringLiteral("FXShape1"));
@@ -146,26 +152,16 @@ private slots:
         QCOMPARE(picture.hotspotIndex(), -1);
         QCOMPARE(moves.last().at(2).toInt(), 90 * 15);
         QCOMPARE(picture.indexAt({105, 50}), 11);
-        picture.setHotspotFile(
-            writeFile(dir, QStringLiteral("bad.hsp"), "0 rect 0 0 50 50\n1 rect \xff\xfe"));
-        QVERIFY(picture.hotspots().empty());
-        QCOMPARE(picture.indexAt({10, 10}), -1);
         picture.setHotspotFile(writeFile(dir, QStringLiteral("Son3.hsp"), "0 rect 0 0 9 9\n"));
-        QCOMPARE(picture.indexAt({2, 2}), 0);
+        QCOMPARE(picture.indexAt({2, 2}), 0); // the file is read again, not remembered
         picture.setHotspotFile(dir.filePath(QStringLiteral("absent.hsp")));
         QVERIFY(picture.hotspots().empty());
-    }
+        QCOMPARE(picture.indexAt({2, 2}), -1);
 
-    // A declared size sets the scale of the coordinates; a release reports the hotspot under
-    // the pointer and the button.
-    void declaredSizeSetsTheScaleAndReleaseReportsTheHotspotAndButton() {
-        FXHotspotPicture picture(QStringLiteral("FXShape2"));
-        picture.resize(300, 300);
-        picture.setPicture(solid({600, 600}, Qt::white));
-        picture.setHotspots(HotspotMap::parse("size 30 30\n4 rect 10 10 10 10\n"));
-        QCOMPARE(picture.indexAt({90, 150}), -1);
+        picture.setHotspots(HotspotMap::parse("size 40 20\n4 rect 10 10 10 10\n")); // 5 px each
+        QCOMPARE(picture.indexAt({45, 75}), -1);
         QSignalSpy releases(&picture, &FXHotspotPicture::released);
-        QTest::mouseClick(&picture, Qt::RightButton, {}, QPoint(150, 120));
+        QTest::mouseClick(&picture, Qt::RightButton, {}, QPoint(75, 75));
         QCOMPARE(picture.hotspotIndex(), 4);
         QCOMPARE(ints(releases), QList<int>{2});
     }
@@ -231,12 +227,10 @@ private slots:
     void videoRangePlaysExactlyItsFramesThenReportsTheEnd() {
         QTemporaryDir dir;
         const auto colours = MediaWriters::frameColours(8);
-        MediaWriters::AviOptions options;
-        options.microsPerFrame = 2000;
-        auto video = openedVideo(dir, MediaWriters::mjpegAvi(colours, {32, 24}, options));
+        auto video = openedVideo(dir, aviOf(colours, {32, 24}, 2000));
         video->resize(64, 48);
         QCOMPARE(video->frameCount(), 8);
-        QCOMPARE(video->currentFrame(), 0);
+        QCOMPARE(video->currentFrame(), 0); // the opened video shows its first frame
         QSignalSpy frames(video.get(), &FXVid::frameShown);
         QSignalSpy ends(video.get(), &FXVid::playEnded);
         playRange(*video, 2, 5);
@@ -249,10 +243,7 @@ private slots:
     // Leaving stops the video with no end reported; a right press on it is reported.
     void leavingTheVideoStopsItWithoutAnEnd() {
         QTemporaryDir dir;
-        MediaWriters::AviOptions options;
-        options.microsPerFrame = 1000000;
-        auto video = openedVideo(
-            dir, MediaWriters::mjpegAvi(MediaWriters::frameColours(4), {8, 8}, options));
+        auto video = openedVideo(dir, aviOf(MediaWriters::frameColours(4), {8, 8}, 1000000));
         video->resize(50, 50);
         QSignalSpy ends(video.get(), &FXVid::playEnded);
         QSignalSpy presses(video.get(), &FXVid::pressed);
@@ -269,16 +260,14 @@ private slots:
     // What the reader refuses is the AVI reader test's; here an empty video ends its play at once.
     void unreadableVideoIsEmptyAndItsPlayEndsAtOnce() {
         QTemporaryDir dir;
-        for (const QByteArray& file : {QByteArray(5000, '\xff'), QByteArray()}) {
-            auto video = openedVideo(dir, file);
-            QCOMPARE(video->frameCount(), 0);
-            QVERIFY(video->currentImage().isNull());
-            QSignalSpy ends(video.get(), &FXVid::playEnded);
-            playRange(*video, 0, 14);
-            QCOMPARE(ends.count(), 0);
-            QCoreApplication::processEvents();
-            QCOMPARE(ends.count(), 1);
-        }
+        auto video = openedVideo(dir, QByteArray(5000, '\xff'));
+        QCOMPARE(video->frameCount(), 0);
+        QVERIFY(video->currentImage().isNull());
+        QSignalSpy ends(video.get(), &FXVid::playEnded);
+        playRange(*video, 0, 14);
+        QCOMPARE(ends.count(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(ends.count(), 1);
     }
 };
 

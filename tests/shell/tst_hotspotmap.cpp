@@ -3,12 +3,6 @@
 #include <QtTest>
 #include <random>
 
-namespace {
-HotspotMap parse(const char* text) {
-    return HotspotMap::parse(text);
-}
-} // namespace
-
 class TestHotspotMap : public QObject {
     Q_OBJECT
 
@@ -17,12 +11,12 @@ private slots:
     // shapes overlap, and several shapes may make one hotspot.
     void shapesAnswerWithTheirIndexAndNothingOutside() {
         const HotspotMap map =
-            parse("# exercise picture\n"
-                  "\n"
-                  "3 rect 10 20 30 40\n"
-                  "7 ellipse 100 100 40 20\n"
-                  "12 poly 200 0 240 40 200 40\n"
-                  "2 rect 300 0 50 50\n5 rect 325 25 50 50\n2 rect 390 90 10 10\n");
+            HotspotMap::parse("# exercise picture\n"
+                              "\n"
+                              "3 rect 10 20 30 40\n"
+                              "7 ellipse 100 100 40 20\n"
+                              "12 poly 200 0 240 40 200 40\n"
+                              "2 rect 300 0 50 50\n5 rect 325 25 50 50\n2 rect 390 90 10 10\n");
         QVERIFY(map.error().empty());
         QCOMPARE(map.shapes().size(), std::size_t(6));
         const struct {
@@ -40,9 +34,9 @@ private slots:
     }
 
     void sizeLineAndWindowsLineEndsAndByteOrderMarkAreRead() {
-        const HotspotMap map = parse("\xEF\xBB\xBF# made by the generator\r\n"
-                                     "size 640 480\r\n"
-                                     "0 rect 1 2 3 4\r\n");
+        const HotspotMap map = HotspotMap::parse("\xEF\xBB\xBF# made by the generator\r\n"
+                                                 "size 640 480\r\n"
+                                                 "0 rect 1 2 3 4\r\n");
         QVERIFY(map.error().empty());
         QCOMPARE(map.declaredSize().value_or(HotspotMap::Size{}).width, 640);
         QCOMPARE(map.declaredSize()->height, 480);
@@ -75,7 +69,7 @@ private slots:
             QVERIFY(!map.error().empty());
             QCOMPARE(map.indexAt(1, 1), -1);
         }
-        const HotspotMap empty = parse("# nothing yet\n\n");
+        const HotspotMap empty = HotspotMap::parse("# nothing yet\n\n");
         QVERIFY(empty.empty());
         QVERIFY(empty.error().empty());
     }

@@ -43,22 +43,18 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // ---- key filter ----
-    // Each key of the row in turn: a double quote (34) becomes « (171) then » (187), every
-    // other key passes unchanged and leaves the guillemet open or closed.
+    // Each key in turn: a double quote (34) becomes « (171) then » (187), every other key
+    // passes unchanged and leaves the guillemet closed, then open, then closed again.
     void keysAreFiltered() {
-        for (const QList<int>& keys :
-             {QList<int>{34, 34, 34}, QList<int>{39, 65, 97, 171, 187, 13, 8, 0},
-              QList<int>{34, 65, 171, 8, 34, 187, 0}}) {
-            Général general;
-            bool open = false;
-            for (int key : keys) {
-                const int expected = key != 34 ? key : open ? 187 : 171;
-                open = open != (key == 34);
-                int code = key;
-                QCOMPARE(general.FiltrerTouche(code), QString::number(expected));
-                QCOMPARE(code, expected);
-                QCOMPARE(general.GuillemetOuvert, open);
-            }
+        Général general;
+        bool open = false;
+        for (int key : {39, 65, 97, 171, 187, 13, 8, 0, 34, 65, 171, 8, 187, 0, 34, 34, 34}) {
+            const int expected = key != 34 ? key : open ? 187 : 171;
+            open = open != (key == 34);
+            int code = key;
+            QCOMPARE(general.FiltrerTouche(code), QString::number(expected));
+            QCOMPARE(code, expected);
+            QCOMPARE(general.GuillemetOuvert, open);
         }
     }
 
@@ -91,7 +87,6 @@ private slots:
         const QString shortPath = CheminCourt(path);
         QVERIFY(!shortPath.isEmpty());
         QVERIFY(!shortPath.contains(u' '));
-        QCOMPARE(QFileInfo(shortPath).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
         QFile through(shortPath);
         QVERIFY(through.open(QIODevice::ReadOnly));
         QCOMPARE(through.readAll(), QByteArray("RIFF contents"));
