@@ -74,9 +74,7 @@ private slots:
         QVERIFY2(rhymes, qPrintable(error));
         QCOMPARE(rhymes->at(2).title, QStringLiteral("Rhyme 3"));
         QCOMPARE(rhymes->at(2).verses, QStringList({"Verse one,", "verse two."}));
-        QString ten;
-        for (int i = 1; i <= 10; ++i)
-            ten += QStringLiteral("Verse %1\n").arg(i);
+        const QString ten = QStringLiteral("A verse\n").repeated(10);
         writeFile(folder.filePath("rhymes/Comptine2.txt"), ten);
         QVERIFY2(TextSources::readRhymes(folder.path(), &error), qPrintable(error));
         writeFile(folder.filePath("rhymes/Comptine5.txt"), ten);
@@ -124,8 +122,8 @@ private slots:
     void effectsAreShortEightBitMonoWavesThatEndInSilence() {
         for (int effect = 1; effect <= Effects::Count; ++effect) {
             const QList<float> samples = Effects::samples(effect);
-            QVERIFY(samples.size() > Effects::SampleRate / 100);
-            QVERIFY(samples.size() < Effects::SampleRate * 2);
+            QVERIFY(samples.size() > Effects::SampleRate / 100 &&
+                    samples.size() < Effects::SampleRate * 2);
             const float loudest = *std::max_element(samples.begin(), samples.end());
             QVERIFY2(loudest > 0.1f && loudest <= 1.0f, qPrintable(QString::number(effect)));
             const QByteArray file = Effects::waveFile(samples);
@@ -137,6 +135,8 @@ private slots:
         QCOMPARE(Effects::waveFile({}).size(), 46);
     }
 
+    // Topics are read one by one; a topic given twice, an empty one or text before the first
+    // is refused.
     void helpTextsAreReadTopicByTopic() {
         QString error;
         const auto topics = HelpFile::parse(
@@ -147,15 +147,12 @@ private slots:
         QVERIFY(!HelpFile::parse(QStringLiteral("[66]\nA\n[66]\nB\n"), &error));
         QVERIFY(!HelpFile::parse(QStringLiteral("[66]\n\n[84]\nB\n"), &error));
         QVERIFY(!HelpFile::parse(QStringLiteral("stray text\n[66]\nA\n"), &error));
-    }
-
-    void helpFileWithoutAScreenTopicIsRefused() {
+        // The help file is made only with every screen topic.
         QTemporaryDir content, program;
         QString text;
         for (int topic : HelpFile::screenTopics())
             text += QStringLiteral("[%1]\nConsigne %1.\n").arg(topic);
         writeFile(content.filePath("help/Brin.txt"), text);
-        QString error;
         QVERIFY2(HelpFile::generate(content.path(), program.path(), &error), qPrintable(error));
         QVERIFY(QFile::exists(program.filePath("Brin.hlp")));
         writeFile(content.filePath("help/Brin.txt"), text.remove(QStringLiteral("[118]\n")));
