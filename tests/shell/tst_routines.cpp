@@ -43,22 +43,8 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // ---- key filter ----
-    // Each key in turn: a double quote (34) becomes « (171) then » (187), every other key
-    // passes unchanged and leaves the guillemet closed, then open, then closed again.
-    void keysAreFiltered() {
-        Général general;
-        bool open = false;
-        for (int key : {39, 65, 97, 171, 187, 13, 8, 0, 34, 65, 171, 8, 187, 0, 34, 34, 34}) {
-            const int expected = key != 34 ? key : open ? 187 : 171;
-            open = open != (key == 34);
-            int code = key;
-            QCOMPARE(general.FiltrerTouche(code), QString::number(expected));
-            QCOMPARE(code, expected);
-            QCOMPARE(general.GuillemetOuvert, open);
-        }
-    }
-
-    // The guillemet opened in one field is closed in the next.
+    // A typed double quote becomes « then », one alternation for all the fields; the other keys
+    // pass unchanged.
     void typedQuotesBecomeGuillemetsAcrossEveryField() {
         Général general;
         QWidget fields;
