@@ -20,19 +20,6 @@ void writeFile(const QString& path, const QString& text) {
     file.write(text.toUtf8());
 }
 
-// Ten valid sentence files per family, and ten short rhymes.
-void writeValidSentencesAndRhymes(const QString& folder) {
-    QString sentences;
-    for (int i = 0; i < 10; ++i)
-        sentences += QStringLiteral("I am happy number %1.\n").arg(i);
-    for (int n = 1; n <= 10; ++n) {
-        writeFile(folder + QStringLiteral("/sentences/Texte%1.txt").arg(n), sentences);
-        writeFile(folder + QStringLiteral("/sentences/Dictee%1.txt").arg(n), sentences);
-        writeFile(folder + QStringLiteral("/rhymes/Comptine%1.txt").arg(n),
-                  QStringLiteral("# Rhyme %1\nVerse one,\nverse two.\n").arg(n));
-    }
-}
-
 } // namespace
 
 class ContentSourcesTest : public QObject {
@@ -49,31 +36,31 @@ private slots:
         QCOMPARE(recordings.first().relativePath, QStringLiteral("MciLangue/Son2k10.wav"));
     }
 
-    // Every sentence must be one the dictation can judge. The rows the sentences and verses go
-    // to are read from the generated database by tst_contentdatabase (rows 101, 124, 131 and
-    // 160) and tst_content (all of them).
-    void sentencesTheDictationCannotJudgeAreRefused() {
+    // Sentences and rhymes are read; every sentence must be one the dictation can judge, and
+    // only one rhyme may have ten verses. The rows they go to are read from the generated
+    // database by tst_contentdatabase (rows 101, 124, 131 and 160) and tst_content (all).
+    void sentencesAndRhymesAreReadAndTheUnusableOnesRefused() {
         QTemporaryDir folder;
-        writeValidSentencesAndRhymes(folder.path());
+        for (int n = 1; n <= 10; ++n) {
+            for (const char* family : {"Texte", "Dictee"})
+                writeFile(folder.filePath(QStringLiteral("sentences/%1%2.txt").arg(family).arg(n)),
+                          QStringLiteral("I am happy.\n").repeated(10));
+            writeFile(folder.filePath(QStringLiteral("rhymes/Comptine%1.txt").arg(n)),
+                      QStringLiteral("# Rhyme %1\nVerse one,\nverse two.\n").arg(n));
+        }
         QString error;
         const auto sentences = TextSources::readSentences(folder.path(), &error);
         QVERIFY2(sentences && sentences->size() == 200, qPrintable(error));
+        const auto rhymes = TextSources::readRhymes(folder.path(), &error);
+        QVERIFY2(rhymes, qPrintable(error));
+        QCOMPARE(rhymes->at(2).title, QStringLiteral("Rhyme 3"));
+        QCOMPARE(rhymes->at(2).verses, QStringList({"Verse one,", "verse two."}));
         for (const char* sentence : {"How are you?", "I am ten", "I am ten .", "He said \"hi\"."}) {
             writeFile(folder.filePath("sentences/Dictee2.txt"),
                       QStringLiteral("Good morning.\n").repeated(9) + sentence + u'\n');
             QVERIFY2(!TextSources::readSentences(folder.path(), &error), sentence);
             QVERIFY2(error.contains(QLatin1String("Dictee2.txt:10")), qPrintable(error));
         }
-    }
-
-    void rhymesAreReadAndOnlyOneMayHaveTenVerses() {
-        QTemporaryDir folder;
-        writeValidSentencesAndRhymes(folder.path());
-        QString error;
-        const auto rhymes = TextSources::readRhymes(folder.path(), &error);
-        QVERIFY2(rhymes, qPrintable(error));
-        QCOMPARE(rhymes->at(2).title, QStringLiteral("Rhyme 3"));
-        QCOMPARE(rhymes->at(2).verses, QStringList({"Verse one,", "verse two."}));
         const QString ten = QStringLiteral("A verse\n").repeated(10);
         writeFile(folder.filePath("rhymes/Comptine2.txt"), ten);
         QVERIFY2(TextSources::readRhymes(folder.path(), &error), qPrintable(error));
