@@ -60,12 +60,6 @@ private slots:
             QVERIFY2(db_.tables().contains(table), qPrintable(table));
     }
 
-    void cleanupTestCase() {
-        db_.close();
-        db_ = {};
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    }
-
     // The generator refuses sentences the dictation cannot judge and rhymes whose verses do not
     // fit their rows (tst_contentsources); here the 200 sentence buttons all find their row.
     void everySentenceButtonFindsItsSentence() {

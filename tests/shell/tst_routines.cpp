@@ -19,10 +19,9 @@ namespace {
 class FaussePrincipale : public Form {
 public:
     explicit FaussePrincipale(Contexte& c) : Form(c, QStringLiteral("Principale")) {
-        for (int i = 0; i <= 14; ++i)
-            new FXShape(QStringLiteral("Commande"), i, this);
-        for (int i = 0; i <= 14; ++i)
-            new FXShape(QStringLiteral("Bouton"), i, this);
+        for (const char* name : {"Commande", "Bouton"})
+            for (int i = 0; i <= 14; ++i)
+                new FXShape(QString::fromLatin1(name), i, this);
         auto* label = new FXLabel(QStringLiteral("Label1"), -1, this);
         label->setCaption(QStringLiteral("bicycle"));
     }
