@@ -2,9 +2,9 @@
 // database, the spoken texts, the effects, the help file and the web visit is there and usable.
 #include "ContentFiles.h"
 #include "data/Schema.h"
+#include "platform/HelpFile.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -30,93 +30,49 @@ class ContentCheck : public QObject {
         query.prepare(sql);
         for (qsizetype i = 0; i < values.size(); ++i)
             query.bindValue(int(i), values.at(i));
-        if (!query.exec() || !query.next())
-            return QStringLiteral("<no row>");
-        return query.value(0).toString();
+        return query.exec() && query.next() ? query.value(0).toString() : QString();
     }
 
     QString compte(const QString& numero, const QString& field) {
         return text(QStringLiteral("SELECT %1 FROM Compte WHERE Numero = ?").arg(field), {numero});
     }
 
-    QString imagier(const QString& key) {
-        return text(QStringLiteral("SELECT Langue FROM Imagier WHERE Intituler = ?"), {key});
-    }
-
-    QSet<QString> pairs(const QString& table, bool reversed) {
-        QSqlQuery query(QStringLiteral("SELECT Origine, Traduction FROM ") + table, db_);
+    // The English and French words of each row, joined by a tab.
+    QSet<QString> pairs(const QString& sql) {
+        QSqlQuery query(sql, db_);
         QSet<QString> set;
         while (query.next())
-            set << (reversed ? query.value(1).toString() + u'\t' + query.value(0).toString()
-                             : query.value(0).toString() + u'\t' + query.value(1).toString());
+            set << query.value(0).toString() + u'\t' + query.value(1).toString();
         return set;
     }
 
     void expectWave(const QString& mediaPath) { ::expectWave(ProgramFolder + u'/' + mediaPath); }
 
-    // The verse count of rhyme 1..10, read the way the rhyme window reads it.
-    int verseCount(int rhyme) {
-        return compte(QStringLiteral("1%1%2").arg(rhyme - 1).arg(1), Schema::Field::Indice).toInt();
-    }
-
 private slots:
     void initTestCase() {
-        QVERIFY2(!ProgramFolder.isEmpty(), "BRINDEL_PROGRAM_DIR is not set");
-        QVERIFY2(!ContentFolder.isEmpty(), "BRINDEL_CONTENT_DIR is not set");
+        QVERIFY2(!ProgramFolder.isEmpty() && !ContentFolder.isEmpty(), "folders are not set");
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db_.setDatabaseName(ProgramFolder + QStringLiteral("/DbBrin.mdb"));
         db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QVERIFY(QFileInfo::exists(db_.databaseName()));
-        QVERIFY(db_.open());
+        QVERIFY(db_.open()); // read-only: a missing file does not open
         for (const QString& table : Schema::tables())
             QVERIFY2(db_.tables().contains(table), qPrintable(table));
     }
 
-    void cleanupTestCase() {
-        db_.close();
-        db_ = {};
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    // The generator refuses sentences the dictation cannot judge and rhymes whose verses do not
+    // fit their rows (tst_contentsources); here the 200 sentence buttons all find their row.
+    void everySentenceButtonFindsItsSentence() {
+        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Compte WHERE length(Numero) = 3 AND "
+                                     "Numero < '200' AND Textanglais <> ''")),
+                 QStringLiteral("200"));
     }
 
-    void everySentenceButtonFindsAJudgeableSentence() {
-        // Family 0 or 1, exercise 0 to 9, button 0 to 9.
-        for (int n = 0; n < 200; ++n) {
-            const QString key = QStringLiteral("%1").arg(n, 3, 10, QChar(u'0'));
-            const QString sentence = compte(key, Schema::Field::Textanglais);
-            QVERIFY2(sentence.endsWith(QLatin1String(" ?")) ||
-                         sentence.endsWith(QLatin1String(" !")) ||
-                         (sentence.endsWith(u'.') && !sentence.endsWith(QLatin1String(" ."))),
-                     qPrintable(key + u' ' + sentence));
-            QVERIFY2(!sentence.contains(u'"'), qPrintable(key));
-        }
-    }
-
-    void everyRhymeHasTheVersesItsCountAnnounces() {
-        int tenVerseRhymes = 0;
-        for (int rhyme = 1; rhyme <= 10; ++rhyme) {
-            const int count = verseCount(rhyme);
-            QVERIFY2(count >= 2 && count <= 10, qPrintable(QString::number(rhyme)));
-            for (int verse = 1; verse <= count; ++verse) {
-                const QString key = verse == 10 ? QStringLiteral("160")
-                                                : QStringLiteral("1%1%2").arg(rhyme - 1).arg(verse);
-                const QString text = compte(key, Schema::Field::Vers);
-                QVERIFY2(!text.isEmpty() && text != QLatin1String("<no row>"), qPrintable(key));
-            }
-            tenVerseRhymes += count == 10;
-        }
-        QVERIFY2(tenVerseRhymes <= 1, "row 160 holds the tenth verse of one rhyme only");
-        if (tenVerseRhymes == 0)
-            QVERIFY(compte(QStringLiteral("160"), Schema::Field::Vers).isEmpty());
-    }
-
-    // Every repere list has its reference and ten words, listed and spoken.
+    // Every repere list has its reference and ten words, listed and spoken; every rhyme has the
+    // verses its count announces (the tenth in row 160), written and spoken.
     void everyRepereWordSentenceAndRhymeIsThereAndSpoken() {
         for (int n = 1; n <= 10; ++n) {
-            for (int i = 0; i <= 10; ++i) {
+            for (int i = 0; i <= 10; ++i) // spoken words are listed ones: see the word lists
                 expectWave(QStringLiteral("MciLangue/Son%1k%2.wav").arg(n).arg(i));
-                const QString key = QStringLiteral("Son%1\\k%2").arg(n).arg(i);
-                QVERIFY2(!imagier(key).startsWith(u'<'), qPrintable(key));
-            }
             for (int i = 0; i < 10; ++i) {
                 expectWave(QStringLiteral("MciLangue/Texte%1k%2.wav").arg(n).arg(i));
                 expectWave(QStringLiteral("MciLangue/Dictee%1k%2.wav").arg(n).arg(i));
@@ -124,8 +80,16 @@ private slots:
             const QString exercise = QString::number(48 + n);
             expectWave(QStringLiteral("MciLangue/1") + exercise + exercise +
                        QStringLiteral("0.wav"));
-            for (int verse = 1; verse <= verseCount(n); ++verse)
+            // The verse count, read the way the rhyme window reads it.
+            const int count =
+                compte(QStringLiteral("1%1%2").arg(n - 1).arg(1), Schema::Field::Indice).toInt();
+            QVERIFY2(count >= 2 && count <= 10, qPrintable(QString::number(n)));
+            for (int verse = 1; verse <= count; ++verse) {
                 expectWave(QStringLiteral("MciLangue/1%1%2.wav").arg(exercise).arg(verse));
+                const QString key = verse == 10 ? QStringLiteral("160")
+                                                : QStringLiteral("1%1%2").arg(n - 1).arg(verse);
+                QVERIFY2(!compte(key, Schema::Field::Vers).isEmpty(), qPrintable(key));
+            }
         }
     }
 
@@ -145,44 +109,39 @@ private slots:
                  QStringLiteral("0"));
     }
 
-    void lexiconHasAThousandPairsBothWays() {
-        const QSet<QString> english = pairs(Schema::Table::Angfr, false);
+    // Both lexicon directions hold the same thousand pairs or more, and every word list is in
+    // the picture dictionary and, with its French word, in the lexicon.
+    void everyWordListIsInThePictureDictionaryAndTheLexiconBothWays() {
+        const QSet<QString> english =
+            pairs(QStringLiteral("SELECT Origine, Traduction FROM Angfr"));
         QVERIFY(english.size() >= 1000);
-        QCOMPARE(pairs(Schema::Table::Frang, true), english);
-    }
-
-    void everyWordListIsInThePictureDictionaryAndTheLexicon() {
-        const QSet<QString> english = pairs(Schema::Table::Angfr, false);
+        QCOMPARE(pairs(QStringLiteral("SELECT Traduction, Origine FROM Frang")), english);
         const QDir words(ContentFolder + QStringLiteral("/words"));
         for (const QString& name : words.entryList({QStringLiteral("*.tsv")}, QDir::Files)) {
             const QString column = QFileInfo(name).completeBaseName();
             for (const QStringList& row : sourceRows(words.filePath(name))) {
                 const QString key = column + u'\\' + row.value(0);
                 const QString word = row.value(1).trimmed(), french = row.value(2).trimmed();
-                QCOMPARE(imagier(key), word);
+                QCOMPARE(
+                    text(QStringLiteral("SELECT Langue FROM Imagier WHERE Intituler = ?"), {key}),
+                    word);
                 if (!french.isEmpty())
                     QVERIFY2(english.contains(word + u'\t' + french), qPrintable(key));
             }
         }
     }
 
+    // Read as the program reads it: every screen topic is there with its text.
     void helpFileHasEveryScreenTopic() {
-        QFile file(ProgramFolder + QStringLiteral("/Brin.hlp"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString help = QString::fromUtf8(file.readAll());
-        static const QRegularExpression topic(QStringLiteral("^\\[(\\d+)\\]\\s*\\n([^\\[]*)"),
-                                              QRegularExpression::MultilineOption);
-        QSet<int> found;
-        for (auto it = topic.globalMatch(help); it.hasNext();) {
-            const QRegularExpressionMatch match = it.next();
-            QVERIFY2(!match.captured(2).trimmed().isEmpty(), qPrintable(match.captured(1)));
-            found << match.captured(1).toInt();
-        }
+        const HelpFile help = HelpFile::load(ProgramFolder + QStringLiteral("/Brin.hlp"));
         for (int required : {66, 84, 97, 109, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120})
-            QVERIFY2(found.contains(required), qPrintable(QString::number(required)));
+            QVERIFY2(!help.topic(required).trimmed().isEmpty(),
+                     qPrintable(QString::number(required)));
     }
 
-    void webPagesLinkOnlyToLocalFiles() {
+    // Links that leave the visit or lead nowhere are refused by the generator
+    // (tst_contentsources); here the visit reaches every page.
+    void webPagesAreAllReachedFromTheIndex() {
         const QDir web(ProgramFolder + QStringLiteral("/webdoc"));
         QVERIFY(QFileInfo::exists(web.filePath(QStringLiteral("Index.htm"))));
         static const QRegularExpression link(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
@@ -193,12 +152,9 @@ private slots:
         for (const QString& page : pages) {
             QFile file(web.filePath(page));
             QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString html = QString::fromUtf8(file.readAll());
-            QVERIFY2(!html.contains(QLatin1String("://")), qPrintable(page));
-            for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
+            for (auto it = link.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();
+                 ++links) {
                 const QString target = it.next().captured(1).section(u'#', 0, 0);
-                QVERIFY2(QFileInfo(web.filePath(target)).isFile(),
-                         qPrintable(page + QStringLiteral(" -> ") + target));
                 if (target != page)
                     linked << target;
             }

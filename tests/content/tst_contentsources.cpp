@@ -20,82 +20,48 @@ void writeFile(const QString& path, const QString& text) {
     file.write(text.toUtf8());
 }
 
-// Ten valid sentence files per family, and ten short rhymes.
-void writeValidSentencesAndRhymes(const QString& folder) {
-    QString sentences;
-    for (int i = 0; i < 10; ++i)
-        sentences += QStringLiteral("I am happy number %1.\n").arg(i);
-    for (int n = 1; n <= 10; ++n) {
-        writeFile(folder + QStringLiteral("/sentences/Texte%1.txt").arg(n), sentences);
-        writeFile(folder + QStringLiteral("/sentences/Dictee%1.txt").arg(n), sentences);
-        writeFile(folder + QStringLiteral("/rhymes/Comptine%1.txt").arg(n),
-                  QStringLiteral("# Rhyme %1\nVerse one,\nverse two.\n").arg(n));
-    }
-}
-
 } // namespace
 
 class ContentSourcesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void keysFollowTheRowsTheProgramAsksFor() {
-        QCOMPARE(TextSources::sentenceKey(QStringLiteral("Texte1"), 0), QStringLiteral("000"));
-        QCOMPARE(TextSources::sentenceKey(QStringLiteral("Texte10"), 9), QStringLiteral("099"));
-        QCOMPARE(TextSources::sentenceKey(QStringLiteral("Dictee3"), 4), QStringLiteral("124"));
-        QCOMPARE(TextSources::verseKey(1, 1), QStringLiteral("101"));
-        QCOMPARE(TextSources::verseKey(10, 9), QStringLiteral("199"));
-        QCOMPARE(TextSources::verseKey(4, 10), QStringLiteral("160"));
-    }
-
-    void spokenFilesAreNamedAsTheExercisesPlayThem() {
+    // The theme words are spoken by the picture step, not a second time by this one; the other
+    // spoken file names are looked for in the generated program folder by tst_content.
+    void onlyRepereWordsAreSpokenWithTheTexts() {
         const QList<TextSources::Word> words{{"Son2", "k10", "cat", "chat"},
                                              {"Sport", "k0", "football", "football"}};
-        const QList<TextSources::Sentence> sentences{{"Dictee3", 4, "124", "Hello !"}};
-        const QList<TextSources::Rhyme> rhymes{{1, "Twinkle", {"Twinkle,", "little star"}}};
-        QStringList paths;
-        for (const auto& recording : SpokenTexts::recordings(words, sentences, rhymes))
-            paths << recording.relativePath;
-        QCOMPARE(paths,
-                 QStringList({"MciLangue/Son2k10.wav", "MciLangue/Dictee3k4.wav",
-                              "MciLangue/1491.wav", "MciLangue/1492.wav", "MciLangue/149490.wav"}));
+        const auto recordings = SpokenTexts::recordings(words, {}, {});
+        QCOMPARE(recordings.size(), 1);
+        QCOMPARE(recordings.first().relativePath, QStringLiteral("MciLangue/Son2k10.wav"));
     }
 
-    void sentencesTheDictationCannotJudgeAreRefused_data() {
-        QTest::addColumn<QString>("sentence");
-        QTest::newRow("question mark without space") << "How are you?";
-        QTest::newRow("no final mark") << "I am ten";
-        QTest::newRow("spaced full stop") << "I am ten .";
-        QTest::newRow("double quote") << "He says \"hello\" .";
-    }
-
-    void sentencesTheDictationCannotJudgeAreRefused() {
-        QFETCH(QString, sentence);
+    // Sentences and rhymes are read; every sentence must be one the dictation can judge, and
+    // only one rhyme may have ten verses. The rows they go to are read from the generated
+    // database by tst_contentdatabase (rows 101, 124, 131 and 160) and tst_content (all).
+    void sentencesAndRhymesAreReadAndTheUnusableOnesRefused() {
         QTemporaryDir folder;
-        writeValidSentencesAndRhymes(folder.path());
-        writeFile(folder.filePath("sentences/Dictee2.txt"),
-                  QStringLiteral("Good morning.\n").repeated(9) + sentence + u'\n');
-        QString error;
-        QVERIFY(!TextSources::readSentences(folder.path(), &error));
-        QVERIFY2(error.contains(QLatin1String("Dictee2.txt:10")), qPrintable(error));
-    }
-
-    void validSentencesAndRhymesAreReadAndOnlyOneRhymeMayHaveTenVerses() {
-        QTemporaryDir folder;
-        writeValidSentencesAndRhymes(folder.path());
+        for (int n = 1; n <= 10; ++n) {
+            for (const char* family : {"Texte", "Dictee"})
+                writeFile(folder.filePath(QStringLiteral("sentences/%1%2.txt").arg(family).arg(n)),
+                          QStringLiteral("I am happy.\n").repeated(10));
+            writeFile(folder.filePath(QStringLiteral("rhymes/Comptine%1.txt").arg(n)),
+                      QStringLiteral("# Rhyme %1\nVerse one,\nverse two.\n").arg(n));
+        }
         QString error;
         const auto sentences = TextSources::readSentences(folder.path(), &error);
-        QVERIFY2(sentences, qPrintable(error));
-        QCOMPARE(sentences->size(), 200);
-        QCOMPARE(sentences->at(199).numero, QStringLiteral("199"));
+        QVERIFY2(sentences && sentences->size() == 200, qPrintable(error));
         const auto rhymes = TextSources::readRhymes(folder.path(), &error);
         QVERIFY2(rhymes, qPrintable(error));
         QCOMPARE(rhymes->at(2).title, QStringLiteral("Rhyme 3"));
         QCOMPARE(rhymes->at(2).verses, QStringList({"Verse one,", "verse two."}));
-
-        QString ten;
-        for (int i = 1; i <= 10; ++i)
-            ten += QStringLiteral("Verse %1\n").arg(i);
+        for (const char* sentence : {"How are you?", "I am ten", "I am ten .", "He said \"hi\"."}) {
+            writeFile(folder.filePath("sentences/Dictee2.txt"),
+                      QStringLiteral("Good morning.\n").repeated(9) + sentence + u'\n');
+            QVERIFY2(!TextSources::readSentences(folder.path(), &error), sentence);
+            QVERIFY2(error.contains(QLatin1String("Dictee2.txt:10")), qPrintable(error));
+        }
+        const QString ten = QStringLiteral("A verse\n").repeated(10);
         writeFile(folder.filePath("rhymes/Comptine2.txt"), ten);
         QVERIFY2(TextSources::readRhymes(folder.path(), &error), qPrintable(error));
         writeFile(folder.filePath("rhymes/Comptine5.txt"), ten);
@@ -104,33 +70,26 @@ private slots:
         QVERIFY(!TextSources::readRhymes(folder.path(), &error));
     }
 
-    void quizQuestionsTheQuizCannotUseAreRefused_data() {
-        QTest::addColumn<QString>("line");
-        QTest::newRow("no right answer") << "Question ?\ta\tb\tc\t";
-        QTest::newRow("right answer out of range") << "Question ?\ta\tb\tc\t4";
-        QTest::newRow("double quote") << "Que veut dire \"cat\" ?\tchat\tchien\tvache\t1";
-        QTest::newRow("two answers only") << "Question ?\ta\tb\t1";
-        QTest::newRow("same question twice") << "Quel jour ?\tlundi\tmardi\tjeudi\t1";
-    }
-
-    void quizQuestionsTheQuizCannotUseAreRefused() {
-        QFETCH(QString, line);
+    // The right answers are read; a line the quiz cannot use is refused with its line number.
+    void quizRightAnswersAreReadAndQuestionsTheQuizCannotUseAreRefused() {
         QTemporaryDir folder;
-        writeFile(folder.filePath("quiz.tsv"),
-                  QStringLiteral("# comment\nQuel jour ?\tlundi\tmardi\tjeudi\t13\n") + line);
-        QString error;
-        QVERIFY(!TextSources::readQuiz(folder.path(), &error));
-        QVERIFY2(error.contains(QLatin1String("quiz.tsv:3")), qPrintable(error));
-    }
-
-    void quizRightAnswersAreRead() {
-        QTemporaryDir folder;
-        writeFile(folder.filePath("quiz.tsv"),
-                  QStringLiteral("Quel jour ?\tlundi\tmardi\tjeudi\t13\n"));
+        const QString valid = QStringLiteral("# comment\nQuel jour ?\tlundi\tmardi\tjeudi\t13\n");
+        writeFile(folder.filePath("quiz.tsv"), valid);
         QString error;
         const auto quiz = TextSources::readQuiz(folder.path(), &error);
         QVERIFY2(quiz && quiz->size() == 1, qPrintable(error));
         QCOMPARE(quiz->first().right, (std::array<bool, 3>{true, false, true}));
+        for (const char* line : {
+                 "Question ?\ta\tb\tc\t",                          // no right answer
+                 "Question ?\ta\tb\tc\t4",                         // right answer out of range
+                 "Que veut dire \"cat\" ?\tchat\tchien\tvache\t1", // double quote
+                 "Question ?\ta\tb\t1",                            // two answers only
+                 "Quel jour ?\tlundi\tmardi\tjeudi\t1",            // same question twice
+             }) {
+            writeFile(folder.filePath("quiz.tsv"), valid + line);
+            QVERIFY2(!TextSources::readQuiz(folder.path(), &error), line);
+            QVERIFY2(error.contains(QLatin1String("quiz.tsv:3")), qPrintable(error));
+        }
     }
 
     void lexiconTakesEveryWordListPairOnce() {
@@ -150,8 +109,8 @@ private slots:
     void effectsAreShortEightBitMonoWavesThatEndInSilence() {
         for (int effect = 1; effect <= Effects::Count; ++effect) {
             const QList<float> samples = Effects::samples(effect);
-            QVERIFY(samples.size() > Effects::SampleRate / 100);
-            QVERIFY(samples.size() < Effects::SampleRate * 2);
+            QVERIFY(samples.size() > Effects::SampleRate / 100 &&
+                    samples.size() < Effects::SampleRate * 2);
             const float loudest = *std::max_element(samples.begin(), samples.end());
             QVERIFY2(loudest > 0.1f && loudest <= 1.0f, qPrintable(QString::number(effect)));
             const QByteArray file = Effects::waveFile(samples);
@@ -163,6 +122,8 @@ private slots:
         QCOMPARE(Effects::waveFile({}).size(), 46);
     }
 
+    // Topics are read one by one; a topic given twice, an empty one or text before the first
+    // is refused.
     void helpTextsAreReadTopicByTopic() {
         QString error;
         const auto topics = HelpFile::parse(
@@ -173,15 +134,12 @@ private slots:
         QVERIFY(!HelpFile::parse(QStringLiteral("[66]\nA\n[66]\nB\n"), &error));
         QVERIFY(!HelpFile::parse(QStringLiteral("[66]\n\n[84]\nB\n"), &error));
         QVERIFY(!HelpFile::parse(QStringLiteral("stray text\n[66]\nA\n"), &error));
-    }
-
-    void helpFileWithoutAScreenTopicIsRefused() {
+        // The help file is made only with every screen topic.
         QTemporaryDir content, program;
         QString text;
         for (int topic : HelpFile::screenTopics())
             text += QStringLiteral("[%1]\nConsigne %1.\n").arg(topic);
         writeFile(content.filePath("help/Brin.txt"), text);
-        QString error;
         QVERIFY2(HelpFile::generate(content.path(), program.path(), &error), qPrintable(error));
         QVERIFY(QFile::exists(program.filePath("Brin.hlp")));
         writeFile(content.filePath("help/Brin.txt"), text.remove(QStringLiteral("[118]\n")));
@@ -189,26 +147,23 @@ private slots:
         QVERIFY2(error.contains(QLatin1String("118")), qPrintable(error));
     }
 
-    void webPagesWithOutsideOrMissingLinksAreRefused_data() {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("local page") << "<a href=\"Index.htm#top\">x</a>" << true;
-        QTest::newRow("drawn picture") << "<img src='images/cat.png'>" << true;
-        QTest::newRow("outside address") << "<a href=\"https://example.org/\">x</a>" << false;
-        QTest::newRow("missing page") << "<a href=\"lost.htm\">x</a>" << false;
-        QTest::newRow("outside the visit") << "<img src=\"../Brin.hlp\">" << false;
-    }
-
     void webPagesWithOutsideOrMissingLinksAreRefused() {
-        QFETCH(QString, link);
-        QFETCH(bool, accepted);
-        QTemporaryDir content, program;
-        writeFile(content.filePath("webdoc/Index.htm"), QStringLiteral("<p>") + link);
-        writeFile(program.filePath("Brin.hlp"), QStringLiteral("[66]\nx\n"));
-        QString error;
-        QCOMPARE(WebPages::generate(content.path(), program.path(), &error), accepted);
-        for (const QString& name : WebPages::pictureNames())
-            QVERIFY(QFile::exists(program.filePath("webdoc/images/" + name + ".png")));
+        const std::pair<const char*, bool> links[] = {
+            {"<a href=\"Index.htm#top\">x</a>", true},         // local page
+            {"<img src='images/cat.png'>", true},              // drawn picture
+            {"<a href=\"https://example.org/\">x</a>", false}, // outside address
+            {"<a href=\"lost.htm\">x</a>", false},             // missing page
+            {"<img src=\"../Brin.hlp\">", false},              // outside the visit
+        };
+        for (const auto& [link, accepted] : links) {
+            QTemporaryDir content, program;
+            writeFile(content.filePath("webdoc/Index.htm"), QStringLiteral("<p>") + link);
+            writeFile(program.filePath("Brin.hlp"), QStringLiteral("[66]\nx\n"));
+            QString error;
+            QVERIFY2(WebPages::generate(content.path(), program.path(), &error) == accepted, link);
+            for (const QString& name : WebPages::pictureNames())
+                QVERIFY(QFile::exists(program.filePath("webdoc/images/" + name + ".png")));
+        }
     }
 };
 

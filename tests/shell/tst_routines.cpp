@@ -19,10 +19,9 @@ namespace {
 class FaussePrincipale : public Form {
 public:
     explicit FaussePrincipale(Contexte& c) : Form(c, QStringLiteral("Principale")) {
-        for (int i = 0; i <= 14; ++i)
-            new FXShape(QStringLiteral("Commande"), i, this);
-        for (int i = 0; i <= 14; ++i)
-            new FXShape(QStringLiteral("Bouton"), i, this);
+        for (const char* name : {"Commande", "Bouton"})
+            for (int i = 0; i <= 14; ++i)
+                new FXShape(QString::fromLatin1(name), i, this);
         auto* label = new FXLabel(QStringLiteral("Label1"), -1, this);
         label->setCaption(QStringLiteral("bicycle"));
     }
@@ -43,26 +42,8 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // ---- key filter ----
-    // Each key of the row in turn: a double quote (34) becomes « (171) then » (187), every
-    // other key passes unchanged and leaves the guillemet open or closed.
-    void keysAreFiltered() {
-        for (const QList<int>& keys :
-             {QList<int>{34, 34, 34}, QList<int>{39, 65, 97, 171, 187, 13, 8, 0},
-              QList<int>{34, 65, 171, 8, 34, 187, 0}}) {
-            Général general;
-            bool open = false;
-            for (int key : keys) {
-                const int expected = key != 34 ? key : open ? 187 : 171;
-                open = open != (key == 34);
-                int code = key;
-                QCOMPARE(general.FiltrerTouche(code), QString::number(expected));
-                QCOMPARE(code, expected);
-                QCOMPARE(general.GuillemetOuvert, open);
-            }
-        }
-    }
-
-    // The guillemet opened in one field is closed in the next.
+    // A typed double quote becomes « then », one alternation for all the fields; the other keys
+    // pass unchanged.
     void typedQuotesBecomeGuillemetsAcrossEveryField() {
         Général general;
         QWidget fields;
@@ -89,10 +70,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("Mes Documents/son du mot/k 1.wav"));
         writeFile(path, "RIFF contents");
         const QString shortPath = CheminCourt(path);
-        QVERIFY(!shortPath.isEmpty());
         QVERIFY(!shortPath.contains(u' '));
-        QCOMPARE(QFileInfo(shortPath).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
-        QFile through(shortPath);
+        QFile through(shortPath); // an empty path would not open
         QVERIFY(through.open(QIODevice::ReadOnly));
         QCOMPARE(through.readAll(), QByteArray("RIFF contents"));
         QCOMPARE(CheminCourt(path), shortPath); // the same link serves again
@@ -123,8 +102,7 @@ private slots:
         PlayEffect(*t, 7);
         QCOMPARE(t.audio->channels.size(), 1);
         const auto& played = t.audio->channels.first()->played;
-        QCOMPARE(played.size(), 2);
-        QCOMPARE(played[0].image, t->general().EffectSounds[0]);
+        QCOMPARE(played.size(), 2); // the first effect's image: tst_apropos
         QCOMPARE(played[1].image, t->general().EffectSounds[5]);
     }
 
