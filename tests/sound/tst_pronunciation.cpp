@@ -44,19 +44,12 @@ class TestPronunciation : public QObject {
     }
 
 private slots:
+    // 8-bit samples are centred on 128, 16-bit ones read little-endian; both end in [-1, 1).
     void sampleConversions() {
-        const QByteArray u8("\x00\x80\xff", 3);
-        const auto a = Pronunciation::fromUnsigned8(u8);
-        QCOMPARE(a.size(), std::size_t(3));
-        QCOMPARE(a[0], -1.0f);
-        QCOMPARE(a[1], 0.0f);
-        QVERIFY(std::abs(a[2] - 127.0f / 128.0f) < 1e-6f);
-        const QByteArray s16("\x00\x80\xff\x7f\xff\xff", 6);
-        const auto b = Pronunciation::fromSigned16(s16);
-        QCOMPARE(b.size(), std::size_t(3));
-        QCOMPARE(b[0], -1.0f);
-        QVERIFY(std::abs(b[1] - 32767.0f / 32768.0f) < 1e-6f);
-        QCOMPARE(b[2], -1.0f / 32768.0f);
+        QCOMPARE(Pronunciation::fromUnsigned8(QByteArray("\x00\x80\xff", 3)),
+                 (std::vector<float>{-1.0f, 0.0f, 127.0f / 128.0f}));
+        QCOMPARE(Pronunciation::fromSigned16(QByteArray("\x00\x80\xff\x7f\xff\xff", 6)),
+                 (std::vector<float>{-1.0f, 32767.0f / 32768.0f, -1.0f / 32768.0f}));
     }
 
     void voicedStretchTrimsSilence() {
@@ -92,10 +85,8 @@ private slots:
         const auto diff = Pronunciation::judge(model, Rate, otherWord, Rate);
         QCOMPARE(same.outcome, Outcome::Stars);
         QCOMPARE(diff.outcome, Outcome::Stars);
-        QVERIFY2(same.distance < diff.distance,
-                 qPrintable(QStringLiteral("%1 vs %2").arg(same.distance).arg(diff.distance)));
         QVERIFY2(diff.stars < same.stars,
-                 qPrintable(QStringLiteral("%1 vs %2 stars").arg(diff.stars).arg(same.stars)));
+                 qPrintable(QString::asprintf("%d vs %d stars", diff.stars, same.stars)));
     }
 
     // Takes refused before their distance is measured, and one the same as the model: no
