@@ -145,16 +145,12 @@ private slots:
         QCOMPARE(spectro.GetSample(0), 0.0);
     }
 
-    // The studio refuses a recording cut short; the player takes what is there of a sound.
+    // The studio refuses a recording cut short, and even a player a format chunk cut short.
     void aDataChunkCutShortIsRefusedOrCutToTheImage() {
         const QByteArray whole = makeWave8BitMono(samples({1, 2, 3, 4, 5, 6}));
         const QByteArray cut = whole.chopped(2);
         QVERIFY(parseWave(whole).has_value());
-        QVERIFY(!parseWave(cut).has_value());
-        const auto taken = parseWave(cut, ShortChunks::CutToImage);
-        QVERIFY(taken.has_value());
-        QCOMPARE(taken->dataSize, qsizetype(4));
-        QCOMPARE(cut.sliced(taken->dataOffset, taken->dataSize), samples({1, 2, 3, 4}));
+        QVERIFY(!parseWave(cut).has_value()); // what a player takes of it: tst_audiochannel
         // A format chunk cut short is still refused: it lacks the block align.
         QVERIFY(!parseWave(whole.first(12 + 8 + 10), ShortChunks::CutToImage).has_value());
     }
@@ -171,15 +167,12 @@ private slots:
     }
 
     void theSixEffectsAreLoadedInOrderInAnyLetterCase() {
-        QTemporaryDir program;
-        QVERIFY(QDir(program.path()).mkdir("MCISON"));
-        for (int n = 1; n <= 7; ++n) {
-            QFile file(program.filePath(QStringLiteral("MCISON/SON%1.WAV").arg(n)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(makeWave8BitMono(QByteArray(n, char(n))));
-        }
+        QVERIFY(QDir(dir_.path()).mkpath("fx/MCISON"));
+        for (int n = 1; n <= 7; ++n)
+            write(QStringLiteral("fx/MCISON/SON%1.WAV").arg(n),
+                  makeWave8BitMono(QByteArray(n, char(n))));
         Général general;
-        loadEffectSounds(general, program.path());
+        loadEffectSounds(general, dir_.filePath("fx"));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(general.EffectSounds[i], makeWave8BitMono(QByteArray(i + 1, char(i + 1))));
     }
