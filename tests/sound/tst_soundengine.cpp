@@ -53,34 +53,27 @@ private slots:
         spectro_->shortPath = [](const QString& path) { return "short:" + path; };
     }
 
-    // The stretch, in samples of 11,025 a second, is played and kept in milliseconds.
-    void stretchBoundsBecomeMillisecondsRoundedHalfToEven_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<int>("fromMs");
-        QTest::addColumn<int>("toMs");
-        QTest::newRow("one second, whole") << 0 << 11025 << 0 << 992;
-        QTest::newRow("empty") << 0 << 0 << 0 << 0;
-        QTest::newRow("4.5 and 5.4") << 50 << 60 << 4 << 5;
-        QTest::newRow("49.5 and 50.49") << 550 << 561 << 50 << 50;
-        QTest::newRow("selection") << 2205 << 8820 << 198 << 794;
-    }
+    // The stretch, in samples of 11,025 a second, is played and kept in milliseconds rounded
+    // half to even (4.5 and 5.4 ms; 49.5 and 50.49 ms).
     void stretchBoundsBecomeMillisecondsRoundedHalfToEven() {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(int, fromMs);
-        QFETCH(int, toMs);
-        spectro_->FileToPlay = "/p/word.wav";
-        spectro_->StretchFrom = from;
-        spectro_->StretchTo = to;
-        spectro_->PlayStretch(view_);
-        QCOMPARE(mci_.sent,
-                 QStringList({"stop sound", "close sound",
-                              "open waveaudio!short:/p/word.wav alias sound",
-                              QString("play sound from %1 to %2").arg(fromMs).arg(toMs)}));
-        QCOMPARE(view_.calls, QStringList{"Timer1 1"});
-        QCOMPARE(spectro_->StretchFrom, fromMs);
-        QCOMPARE(spectro_->StretchTo, toMs);
+        for (const auto& [from, to, fromMs, toMs] : {std::array{0, 11025, 0, 992},
+                                                     {0, 0, 0, 0},
+                                                     {50, 60, 4, 5},
+                                                     {550, 561, 50, 50},
+                                                     {2205, 8820, 198, 794}}) {
+            init();
+            spectro_->FileToPlay = "/p/word.wav";
+            spectro_->StretchFrom = from;
+            spectro_->StretchTo = to;
+            spectro_->PlayStretch(view_);
+            QCOMPARE(mci_.sent,
+                     QStringList({"stop sound", "close sound",
+                                  "open waveaudio!short:/p/word.wav alias sound",
+                                  QString("play sound from %1 to %2").arg(fromMs).arg(toMs)}));
+            QCOMPARE(view_.calls, QStringList{"Timer1 1"});
+            QCOMPARE(spectro_->StretchFrom, fromMs);
+            QCOMPARE(spectro_->StretchTo, toMs);
+        }
     }
 
     void aSoundThatCannotBeOpenedIsNotPlayed() {
