@@ -44,56 +44,38 @@ private slots:
     // ---- reading wave images ----
     // What the header says, and whole frames only of the data that is there, whatever the data
     // chunk claims; the length is rounded to the nearest millisecond.
-    void wavesAreReadWithTheirFramesAndLength_data() {
-        QTest::addColumn<QByteArray>("image");
-        QTest::addColumn<int>("rate");
-        QTest::addColumn<int>("bits");
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<int>("frames");
-        QTest::addColumn<int>("lengthMs");
+    void wavesAreReadWithTheirFramesAndLength() {
         QByteArray overclaiming = MediaWriters::wave(8000, 16, 2, QByteArray(400, '\x01'));
         qToLittleEndian<quint32>(0x7FFFFFFF,
                                  overclaiming.data() + overclaiming.indexOf("data") + 4);
         overclaiming.chop(3); // and the last frame is cut short
-        QTest::newRow("8-bit mono")
-            << MediaWriters::wave(11025, 8, 1, ramp8(11025)) << 11025 << 8 << 1 << 11025 << 1000;
-        QTest::newRow("odd 8-bit data")
-            << MediaWriters::wave(11025, 8, 1, ramp8(1001)) << 11025 << 8 << 1 << 1001 << 91;
-        QTest::newRow("data chunk past the end") << overclaiming << 8000 << 16 << 2 << 99 << 12;
-    }
-    void wavesAreReadWithTheirFramesAndLength() {
-        QFETCH(QByteArray, image);
-        QFETCH(int, rate);
-        QFETCH(int, bits);
-        QFETCH(int, channels);
-        QFETCH(int, frames);
-        QFETCH(int, lengthMs);
-        const auto wave = WaveImage::parse(image);
-        QVERIFY(wave);
-        QCOMPARE(wave->sampleRate, rate);
-        QCOMPARE(wave->bitsPerSample, bits);
-        QCOMPARE(wave->channels, channels);
-        QCOMPARE(wave->frameCount(), frames);
-        QCOMPARE(wave->pcm.size(), frames * channels * bits / 8);
-        QCOMPARE(wave->lengthMs(), lengthMs);
+        for (const auto& [image, rate, bits, channels, frames, lengthMs] :
+             {std::tuple{MediaWriters::wave(11025, 8, 1, ramp8(11025)), 11025, 8, 1, 11025, 1000},
+              {MediaWriters::wave(11025, 8, 1, ramp8(1001)), 11025, 8, 1, 1001, 91},
+              {overclaiming, 8000, 16, 2, 99, 12}}) {
+            const auto wave = WaveImage::parse(image);
+            QVERIFY(wave);
+            QCOMPARE(wave->sampleRate, rate);
+            QCOMPARE(wave->bitsPerSample, bits);
+            QCOMPARE(wave->channels, channels);
+            QCOMPARE(wave->frameCount(), frames);
+            QCOMPARE(wave->pcm.size(), frames * channels * bits / 8);
+            QCOMPARE(wave->lengthMs(), lengthMs);
+        }
     }
 
     // Besides what the wave reader refuses anyway (tested with the studio's files): what the
-    // sound channel cannot play, and a missing data chunk, which a cut-short image cannot excuse.
-    void unusableImagesAreRefused_data() {
-        QTest::addColumn<QByteArray>("image");
+    // sound channel cannot play (compressed, 24-bit, no channel), and a missing data chunk,
+    // which a cut-short image cannot excuse.
+    void unusableImagesAreRefused() {
         QByteArray compressed = MediaWriters::wave(11025, 8, 1, ramp8(10));
         compressed[20] = 2; // format tag 2: not plain PCM
         QByteArray noData = MediaWriters::wave(11025, 8, 1, ramp8(10));
         noData.replace("data", "junk");
-        QTest::newRow("compressed") << compressed;
-        QTest::newRow("no data chunk") << noData;
-        QTest::newRow("24-bit") << MediaWriters::wave(11025, 24, 1, ramp8(30));
-        QTest::newRow("zero channels") << MediaWriters::wave(11025, 8, 0, ramp8(30));
-    }
-    void unusableImagesAreRefused() {
-        QFETCH(QByteArray, image);
-        QVERIFY(!WaveImage::parse(image));
+        for (const QByteArray& image :
+             {compressed, noData, MediaWriters::wave(11025, 24, 1, ramp8(30)),
+              MediaWriters::wave(11025, 8, 0, ramp8(30))})
+            QVERIFY(!WaveImage::parse(image));
     }
 
     void everyTruncationIsReadSafely() {
