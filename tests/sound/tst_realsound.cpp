@@ -92,33 +92,29 @@ private slots:
 
     // A word played through the program's own sound channel reaches the server: parec finds it
     // on the null sink's monitor, at the channel's volume.
-    void aWordPlayedByTheProgramIsHeardOnTheMonitor_data() {
-        QTest::addColumn<int>("volume");
-        QTest::newRow("full volume") << 65000;
-        QTest::newRow("volume off") << 0;
-    }
     void aWordPlayedByTheProgramIsHeardOnTheMonitor() {
-        QFETCH(int, volume);
         QTemporaryDir dir;
         const QString word = writeToneWave(dir, 0.6);
         SystemClock clock;
-        QtAudioChannel channel(clock);
-        channel.setVolume(volume);
-        QSignalSpy ended(&channel, &AudioChannel::finished);
-        double heardMs = 0;
-        listen(
-            [&] {
-                channel.playFile(word);
-                QVERIFY(channel.lastSoundAudible());
-                QVERIFY(ended.wait(5000));
-                QTest::qWait(200);
-            },
-            heardMs);
-        qInfo() << "heard for" << heardMs << "ms";
-        if (volume)
-            QVERIFY(heardMs > 500); // most of the 600 ms word
-        else
-            QCOMPARE(heardMs, -1.0);
+        for (int volume : {65000, 0}) {
+            QtAudioChannel channel(clock);
+            channel.setVolume(volume);
+            QSignalSpy ended(&channel, &AudioChannel::finished);
+            double heardMs = 0;
+            listen(
+                [&] {
+                    channel.playFile(word);
+                    QVERIFY(channel.lastSoundAudible());
+                    QVERIFY(ended.wait(5000));
+                    QTest::qWait(200);
+                },
+                heardMs);
+            qInfo() << "at volume" << volume << "heard for" << heardMs << "ms";
+            if (volume)
+                QVERIFY(heardMs > 500); // most of the 600 ms word
+            else
+                QCOMPARE(heardMs, -1.0);
+        }
     }
 
     // The studio's take, on the real server: a word played by the program while the studio
@@ -175,33 +171,27 @@ private slots:
 
     // A stretch selected in the studio is heard on the server for its length in milliseconds,
     // as the command strings count it, and no longer.
-    void aSelectedStretchPlaysForItsLength_data() {
-        QTest::addColumn<qint32>("from"); // samples of the 1 s word
-        QTest::addColumn<qint32>("to");
-        QTest::newRow("from 195 to 695 ms") << 2168 << 7718;
-        QTest::newRow("the first 99 ms") << 0 << 1103;
-        QTest::newRow("the last 297 ms") << 7718 << 11025;
-    }
     void aSelectedStretchPlaysForItsLength() {
-        QFETCH(qint32, from);
-        QFETCH(qint32, to);
-        QTemporaryDir dir;
-        RealStudio real;
-        real.studio.FileToPlay = writeToneWave(dir, 1.0);
-        real.studio.StretchFrom = from;
-        real.studio.StretchTo = to;
-        const double wantedMs =
-            std::round(to * Spectro::MsPerSample) - std::round(from * Spectro::MsPerSample);
-        double heardMs = 0;
-        listen(
-            [&] {
-                real.studio.PlayStretch(real.view);
-                QTest::qWait(int(wantedMs) + 600);
-            },
-            heardMs);
-        real.studio.CloseAllSound();
-        QVERIFY2(std::abs(heardMs - wantedMs) <= 15.0,
-                 qPrintable(QStringLiteral("heard %1 ms of %2").arg(heardMs).arg(wantedMs)));
+        // Samples of the 1 s word: from 195 to 695 ms, the first 99 ms and the last 297 ms.
+        for (const auto& [from, to] : {std::pair{2168, 7718}, {0, 1103}, {7718, 11025}}) {
+            QTemporaryDir dir;
+            RealStudio real;
+            real.studio.FileToPlay = writeToneWave(dir, 1.0);
+            real.studio.StretchFrom = from;
+            real.studio.StretchTo = to;
+            const double wantedMs =
+                std::round(to * Spectro::MsPerSample) - std::round(from * Spectro::MsPerSample);
+            double heardMs = 0;
+            listen(
+                [&] {
+                    real.studio.PlayStretch(real.view);
+                    QTest::qWait(int(wantedMs) + 600);
+                },
+                heardMs);
+            real.studio.CloseAllSound();
+            QVERIFY2(std::abs(heardMs - wantedMs) <= 15.0,
+                     qPrintable(QStringLiteral("heard %1 ms of %2").arg(heardMs).arg(wantedMs)));
+        }
     }
 };
 
