@@ -45,65 +45,56 @@ class TestWaveFile : public QObject {
 private slots:
     // A recording as the studio writes it, format chunks longer or shorter than 18 bytes, foreign
     // chunks around the known ones, and odd data sizes, whose sample count rounds half to even.
-    void wavesAreReadWithTheirFormatAndSamples_data() {
-        QTest::addColumn<QByteArray>("wave");
-        QTest::addColumn<int>("blockAlign");
-        QTest::addColumn<int>("extraSize");
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<int>("sampleCount");
+    void wavesAreReadWithTheirFormatAndSamples() {
         const QByteArray six = samples({1, 2, 3, 4, 5, 6});
         const QByteArray range = samples({0, 128, 255, 64});
-        QTest::newRow("written recording") << makeWave8BitMono(range) << 1 << 0 << range << 4;
-        QTest::newRow("long fmt, first 18 bytes only")
-            << WaveBuilder()
-                   .chunk("fmt ", WaveBuilder::format(2, 2, 2 + 10))
-                   .chunk("data", six)
-                   .image()
-            << 2 << 0x5150 << six << 3;
-        QTest::newRow("16-byte fmt, no extra size")
-            << WaveBuilder().chunk("fmt ", WaveBuilder::format(1, 1, 0)).chunk("data", six).image()
-            << 1 << 0 << six << 6;
-        QTest::newRow("foreign chunks skipped") << WaveBuilder()
-                                                       .chunk("LIST", "odd")
-                                                       .chunk("fmt ", WaveBuilder::format(1))
-                                                       .chunk("fact", WaveBuilder::le32(3))
-                                                       .chunk("data", six)
-                                                       .image()
-                                                << 1 << 0x5150 << six << 6;
-        // The last chunk of the file has no pad byte, as many writers leave it.
+        // The image, its block align, extra format size, data and sample count.
+        using Row = std::tuple<QByteArray, int, int, QByteArray, int>;
+        QList<Row> rows{
+            {makeWave8BitMono(range), 1, 0, range, 4}, // as the studio writes a recording
+            {WaveBuilder()
+                 .chunk("fmt ", WaveBuilder::format(2, 2, 2 + 10))
+                 .chunk("data", six)
+                 .image(),
+             2, 0x5150, six, 3}, // a long format chunk, of which the first 18 bytes are read
+            {WaveBuilder().chunk("fmt ", WaveBuilder::format(1, 1, 0)).chunk("data", six).image(),
+             1, 0, six, 6}, // a 16-byte format chunk, with no extra size
+            {WaveBuilder()
+                 .chunk("LIST", "odd")
+                 .chunk("fmt ", WaveBuilder::format(1))
+                 .chunk("fact", WaveBuilder::le32(3))
+                 .chunk("data", six)
+                 .image(),
+             1, 0x5150, six, 6}}; // foreign chunks skipped
+        // Odd data sizes round the sample count half to even; the last chunk of the file has no
+        // pad byte, as many writers leave it.
         for (const auto& [size, count] : {std::pair{5, 2}, {7, 4}, {1, 0}, {8, 4}}) {
             const QByteArray data(size, '\x80');
-            QTest::addRow("%d bytes in blocks of 2", size)
-                << WaveBuilder()
-                       .chunk("fmt ", WaveBuilder::format(2, 2))
-                       .chunk("data", data, -1, false)
-                       .image()
-                << 2 << 0x5150 << data << count;
+            rows.append({WaveBuilder()
+                             .chunk("fmt ", WaveBuilder::format(2, 2))
+                             .chunk("data", data, -1, false)
+                             .image(),
+                         2, 0x5150, data, count});
         }
-    }
-    void wavesAreReadWithTheirFormatAndSamples() {
-        QFETCH(QByteArray, wave);
-        QFETCH(int, blockAlign);
-        QFETCH(int, extraSize);
-        QFETCH(QByteArray, data);
-        QFETCH(int, sampleCount);
-        Spectro spectro(mci_, clock_);
-        QCOMPARE(spectro.GetSample(0), 0.0); // nothing loaded yet
-        spectro.LoadWave(write("layout.wav", wave));
-        QVERIFY(spectro.WaveLoaded);
-        QCOMPARE(spectro.WaveFormat.formatTag, quint16(1));
-        QCOMPARE(spectro.WaveFormat.channels, quint16(blockAlign)); // one byte a channel
-        QCOMPARE(spectro.WaveFormat.samplesPerSec, quint32(11025));
-        QCOMPARE(spectro.WaveFormat.blockAlign, quint16(blockAlign));
-        QCOMPARE(spectro.WaveFormat.bitsPerSample, quint16(8));
-        QCOMPARE(spectro.WaveFormat.extraSize, quint16(extraSize));
-        QCOMPARE(spectro.WaveData, data);
-        QCOMPARE(spectro.SampleCount, sampleCount);
-        // The first byte of each block maps onto -1 .. almost 1; outside the data is silence.
-        for (int i = 0; i < sampleCount; ++i)
-            QCOMPARE(spectro.GetSample(i), (quint8(data.at(i * blockAlign)) - 128) / 128.0);
-        QCOMPARE(spectro.GetSample(-1), 0.0);
-        QCOMPARE(spectro.GetSample(int(data.size() + blockAlign - 1) / blockAlign), 0.0);
+        for (const auto& [wave, blockAlign, extraSize, data, sampleCount] : rows) {
+            Spectro spectro(mci_, clock_);
+            QCOMPARE(spectro.GetSample(0), 0.0); // nothing loaded yet
+            spectro.LoadWave(write("layout.wav", wave));
+            QVERIFY(spectro.WaveLoaded);
+            QCOMPARE(spectro.WaveFormat.formatTag, quint16(1));
+            QCOMPARE(spectro.WaveFormat.channels, quint16(blockAlign)); // one byte a channel
+            QCOMPARE(spectro.WaveFormat.samplesPerSec, quint32(11025));
+            QCOMPARE(spectro.WaveFormat.blockAlign, quint16(blockAlign));
+            QCOMPARE(spectro.WaveFormat.bitsPerSample, quint16(8));
+            QCOMPARE(spectro.WaveFormat.extraSize, quint16(extraSize));
+            QCOMPARE(spectro.WaveData, data);
+            QCOMPARE(spectro.SampleCount, sampleCount);
+            // The first byte of each block maps onto -1 .. almost 1; outside the data is silence.
+            for (int i = 0; i < sampleCount; ++i)
+                QCOMPARE(spectro.GetSample(i), (quint8(data.at(i * blockAlign)) - 128) / 128.0);
+            QCOMPARE(spectro.GetSample(-1), 0.0);
+            QCOMPARE(spectro.GetSample(int(data.size() + blockAlign - 1) / blockAlign), 0.0);
+        }
     }
 
     // Damaged files, named by their row, an empty path and a file that is not there.
