@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/MciSender.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QtEndian>
@@ -49,4 +51,22 @@ public:
 
 private:
     QByteArray body_;
+};
+
+// 16-bit little-endian samples, one after the other.
+inline QByteArray int16Samples(std::initializer_list<qint16> values) {
+    QByteArray bytes;
+    for (qint16 v : values)
+        bytes += WaveBuilder::le16(quint16(v));
+    return bytes;
+}
+
+// An engine's command sender for tests that only read files: it knows no command.
+class NoCommands : public MciSender {
+public:
+    int send(const QString&, QString* reply) override {
+        if (reply)
+            reply->clear();
+        return MciUnrecognizedCommand;
+    }
 };

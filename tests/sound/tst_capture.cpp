@@ -1,3 +1,4 @@
+#include "WaveBuilder.h"
 #include "platform/NullAudioCapture.h"
 #include "sound/PcmConverter.h"
 
@@ -13,16 +14,6 @@ public:
     qint64 monotonicMs() override { return ms; }
     qint64 ms = 5000;
 };
-
-QByteArray int16Frames(std::initializer_list<qint16> values) {
-    QByteArray bytes;
-    for (qint16 v : values) {
-        char le[2];
-        qToLittleEndian(v, le);
-        bytes.append(le, 2);
-    }
-    return bytes;
-}
 
 } // namespace
 
@@ -53,7 +44,7 @@ private slots:
         const QByteArray bytes("\x00\x80\xff", 3);
         QCOMPARE(PcmConverter(F::UInt8, 1, 11025).convert(bytes), bytes);
         // (16384 + 0) / 2 → 0.25 → 160; (−32768 + −32768) / 2 → −1 → 0.
-        QCOMPARE(PcmConverter(F::Int16, 2, 11025).convert(int16Frames({16384, 0, -32768, -32768})),
+        QCOMPARE(PcmConverter(F::Int16, 2, 11025).convert(int16Samples({16384, 0, -32768, -32768})),
                  QByteArray("\xa0\x00", 2));
         QCOMPARE(PcmConverter(F::Int32, 1, 48000).convert(QByteArray(48000 * 4, '\0')),
                  QByteArray(11025, char(128))); // one second gives one second
@@ -61,7 +52,8 @@ private slots:
 
     void fasterRatesAreAveragedDownAndSplitFramesWait() {
         PcmConverter converter(PcmConverter::SampleFormat::Int16, 1, 44100);
-        const QByteArray frames = int16Frames({8192, 8192, 8192, 8192, -8192, -8192, -8192, -8192});
+        const QByteArray frames =
+            int16Samples({8192, 8192, 8192, 8192, -8192, -8192, -8192, -8192});
         // Half a frame first: nothing comes out until it is whole.
         QCOMPARE(converter.convert(frames.left(3)), QByteArray());
         QCOMPARE(converter.convert(frames.mid(3)), QByteArray("\xa0\x60", 2));

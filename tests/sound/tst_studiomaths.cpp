@@ -1,6 +1,5 @@
 #include "WaveBuilder.h"
 #include "platform/Clock.h"
-#include "sound/MciSender.h"
 #include "sound/SoundEngine.h"
 #include "sound/StudioMaths.h"
 #include "sound/WaveFile.h"
@@ -11,23 +10,12 @@
 
 using StudioMaths::Selection;
 
-namespace {
-class SilentMci : public MciSender {
-public:
-    int send(const QString&, QString* reply) override {
-        if (reply)
-            reply->clear();
-        return MciOk;
-    }
-};
-} // namespace
-
 // The selection, stretch and drawing arithmetic of the studio's waveform boxes.
 class TestStudioMaths : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    SilentMci mci_;
+    NoCommands mci_;
     SystemClock clock_;
 
     QString write(const QByteArray& samples) {

@@ -13,11 +13,6 @@
 
 namespace {
 
-class NoCommands : public MciSender {
-public:
-    int send(const QString&, QString*) override { return MciUnrecognizedCommand; }
-};
-
 QByteArray samples(std::initializer_list<int> values) {
     QByteArray bytes;
     for (int v : values)
