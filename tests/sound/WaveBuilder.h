@@ -17,16 +17,13 @@ inline QString writeBytes(const QString& path, const QByteArray& bytes) {
 // Builds RIFF/WAVE images chunk by chunk, so tests can make well-formed and damaged files.
 class WaveBuilder {
 public:
-    static QByteArray le16(quint16 value) {
-        QByteArray bytes(2, '\0');
+    template <typename T> static QByteArray le(T value) {
+        QByteArray bytes(sizeof(T), '\0');
         qToLittleEndian(value, bytes.data());
         return bytes;
     }
-    static QByteArray le32(quint32 value) {
-        QByteArray bytes(4, '\0');
-        qToLittleEndian(value, bytes.data());
-        return bytes;
-    }
+    static QByteArray le16(quint16 value) { return le(value); }
+    static QByteArray le32(quint32 value) { return le(value); }
     // A format header: PCM, the given block align, 11 025 Hz, `extra` more bytes after the 16.
     static QByteArray format(quint16 blockAlign, quint16 channels = 1, int extra = 2) {
         QByteArray fmt = le16(1) + le16(channels) + le32(11025) + le32(11025 * blockAlign) +

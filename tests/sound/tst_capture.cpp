@@ -39,7 +39,9 @@ private slots:
     }
 
     // The layout already wanted passes through; channels are averaged.
-    void layoutsBecome8BitMono() {
+    // Any layout becomes 8-bit mono at 11 025 Hz: the one wanted passes through, channels and
+    // faster rates are averaged, slower rates repeat their samples.
+    void capturedSoundBecomes8BitMonoAt11025Hz() {
         using F = PcmConverter::SampleFormat;
         const QByteArray bytes("\x00\x80\xff", 3);
         QCOMPARE(PcmConverter(F::UInt8, 1, 11025).convert(bytes), bytes);
@@ -48,24 +50,16 @@ private slots:
                  QByteArray("\xa0\x00", 2));
         QCOMPARE(PcmConverter(F::Int32, 1, 48000).convert(QByteArray(48000 * 4, '\0')),
                  QByteArray(11025, char(128))); // one second gives one second
-    }
-
-    void fasterRatesAreAveragedDownAndSplitFramesWait() {
-        PcmConverter converter(PcmConverter::SampleFormat::Int16, 1, 44100);
+        PcmConverter faster(F::Int16, 1, 44100);
         const QByteArray frames =
             int16Samples({8192, 8192, 8192, 8192, -8192, -8192, -8192, -8192});
-        // Half a frame first: nothing comes out until it is whole.
-        QCOMPARE(converter.convert(frames.left(3)), QByteArray());
-        QCOMPARE(converter.convert(frames.mid(3)), QByteArray("\xa0\x60", 2));
-    }
-
-    void slowerRatesRepeatSamples() {
-        PcmConverter converter(PcmConverter::SampleFormat::Float, 1, 5512);
-        QByteArray bytes(4, '\0');
-        qToLittleEndian(0.5f, bytes.data());
-        const QByteArray out = converter.convert(bytes + bytes);
-        QVERIFY(out.size() >= 3 && out.size() <= 5);
-        QCOMPARE(out, QByteArray(out.size(), char(192)));
+        QCOMPARE(faster.convert(frames.left(3)), QByteArray()); // half a frame waits for the rest
+        QCOMPARE(faster.convert(frames.mid(3)), QByteArray("\xa0\x60", 2));
+        QByteArray half(4, '\0');
+        qToLittleEndian(0.5f, half.data());
+        const QByteArray slower = PcmConverter(F::Float, 1, 5512).convert(half + half);
+        QVERIFY(slower.size() >= 3 && slower.size() <= 5);
+        QCOMPARE(slower, QByteArray(slower.size(), char(192)));
     }
 };
 
