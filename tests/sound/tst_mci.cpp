@@ -140,43 +140,32 @@ private slots:
         QCOMPARE(status("length"), QString("1000"));
     }
 
-    // A save holds an 8-bit mono wave of what was captured, stopped or still recording; with
-    // no working input, recording fails and the save is an empty wave.
-    void aSaveHoldsWhatWasCaptured() {
-        for (const auto& [works, captured, stop] :
-             {std::tuple{true, QByteArray("\x10\x20\x30", 3), true},
-              {true, QByteArray(50, '\x70'), false},
-              {false, QByteArray(20, '\x55'), false}}) {
-            init();
+    // Each save replaces the last with an 8-bit mono wave of what its capture holds, stopped or
+    // still recording; nothing once the capture was closed, nor when recording failed for want of
+    // a working input.
+    void eachSaveHoldsWhatItsCaptureHeld() {
+        const QString path = dir_.filePath("enregist.tmp");
+        enum End { Stop, Record, Reopen };
+        for (const auto& [works, captured, end] : {std::tuple{true, QByteArray(50, '\x70'), Stop},
+                                                   {true, QByteArray("\x10\x20\x30", 3), Record},
+                                                   {true, QByteArray(30, '\x81'), Reopen},
+                                                   {false, QByteArray(20, '\x55'), Record}}) {
             QCOMPARE(send(OpenCapture), 0);
             input().works = works;
             QCOMPARE(send("record capture"), works ? 0 : int(MciDeviceNotReady));
             QCOMPARE(input().capturing, works);
             input().captured = captured;
-            if (stop) {
+            if (end == Stop) {
                 QCOMPARE(send("stop capture"), 0);
                 QVERIFY(!input().capturing);
+            } else if (end == Reopen) {
+                QCOMPARE(send("close capture"), 0);
+                QCOMPARE(send(OpenCapture), 0);
             }
-            const QString path = dir_.filePath("enregist.tmp");
             QCOMPARE(send("save capture " + path), 0);
             QCOMPARE(send("close capture"), 0);
-            QCOMPARE(readFile(path), makeWave8BitMono(works ? captured : QByteArray(), 11025));
-        }
-    }
-
-    // A save replaces the earlier recording, and a new capture starts empty.
-    void eachSaveHoldsOnlyTheSamplesOfItsCapture() {
-        const QString path = dir_.filePath("over.tmp");
-        for (int size : {400, 7, -1}) {
-            send(OpenCapture);
-            send("record capture");
-            input().captured = QByteArray(size < 0 ? 30 : size, '\x81');
-            send(size < 0 ? "close capture" : "stop capture");
-            if (size < 0) // the samples of the closed capture are gone
-                send(OpenCapture);
-            QCOMPARE(send("save capture " + path), 0);
-            send("close capture");
-            QCOMPARE(readFile(path), makeWave8BitMono(QByteArray(qMax(size, 0), '\x81')));
+            QCOMPARE(readFile(path),
+                     makeWave8BitMono(works && end != Reopen ? captured : QByteArray(), 11025));
         }
     }
 };
