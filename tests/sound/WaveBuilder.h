@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/MciSender.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QtEndian>
@@ -15,16 +17,13 @@ inline QString writeBytes(const QString& path, const QByteArray& bytes) {
 // Builds RIFF/WAVE images chunk by chunk, so tests can make well-formed and damaged files.
 class WaveBuilder {
 public:
-    static QByteArray le16(quint16 value) {
-        QByteArray bytes(2, '\0');
+    template <typename T> static QByteArray le(T value) {
+        QByteArray bytes(sizeof(T), '\0');
         qToLittleEndian(value, bytes.data());
         return bytes;
     }
-    static QByteArray le32(quint32 value) {
-        QByteArray bytes(4, '\0');
-        qToLittleEndian(value, bytes.data());
-        return bytes;
-    }
+    static QByteArray le16(quint16 value) { return le(value); }
+    static QByteArray le32(quint32 value) { return le(value); }
     // A format header: PCM, the given block align, 11 025 Hz, `extra` more bytes after the 16.
     static QByteArray format(quint16 blockAlign, quint16 channels = 1, int extra = 2) {
         QByteArray fmt = le16(1) + le16(channels) + le32(11025) + le32(11025 * blockAlign) +
@@ -49,4 +48,22 @@ public:
 
 private:
     QByteArray body_;
+};
+
+// 16-bit little-endian samples, one after the other.
+inline QByteArray int16Samples(std::initializer_list<qint16> values) {
+    QByteArray bytes;
+    for (qint16 v : values)
+        bytes += WaveBuilder::le16(quint16(v));
+    return bytes;
+}
+
+// An engine's command sender for tests that only read files: it knows no command.
+class NoCommands : public MciSender {
+public:
+    int send(const QString&, QString* reply) override {
+        if (reply)
+            reply->clear();
+        return MciUnrecognizedCommand;
+    }
 };

@@ -1,3 +1,4 @@
+#include "WaveBuilder.h"
 #include "platform/NullAudioCapture.h"
 #include "sound/PcmConverter.h"
 
@@ -13,16 +14,6 @@ public:
     qint64 monotonicMs() override { return ms; }
     qint64 ms = 5000;
 };
-
-QByteArray int16Frames(std::initializer_list<qint16> values) {
-    QByteArray bytes;
-    for (qint16 v : values) {
-        char le[2];
-        qToLittleEndian(v, le);
-        bytes.append(le, 2);
-    }
-    return bytes;
-}
 
 } // namespace
 
@@ -47,39 +38,28 @@ private slots:
         QVERIFY(input.samples().isEmpty());
     }
 
-    void matchingFormatPassesThrough() {
-        PcmConverter converter(PcmConverter::SampleFormat::UInt8, 1, 11025);
-        QCOMPARE(converter.convert(QByteArray("\x00\x80\xff", 3)), QByteArray("\x00\x80\xff", 3));
-    }
-
-    void stereoChannelsAreAveraged() {
-        PcmConverter converter(PcmConverter::SampleFormat::Int16, 2, 11025);
+    // The layout already wanted passes through; channels are averaged.
+    // Any layout becomes 8-bit mono at 11 025 Hz: the one wanted passes through, channels and
+    // faster rates are averaged, slower rates repeat their samples.
+    void capturedSoundBecomes8BitMonoAt11025Hz() {
+        using F = PcmConverter::SampleFormat;
+        const QByteArray bytes("\x00\x80\xff", 3);
+        QCOMPARE(PcmConverter(F::UInt8, 1, 11025).convert(bytes), bytes);
         // (16384 + 0) / 2 → 0.25 → 160; (−32768 + −32768) / 2 → −1 → 0.
-        QCOMPARE(converter.convert(int16Frames({16384, 0, -32768, -32768})),
+        QCOMPARE(PcmConverter(F::Int16, 2, 11025).convert(int16Samples({16384, 0, -32768, -32768})),
                  QByteArray("\xa0\x00", 2));
-    }
-
-    void fasterRatesAreAveragedDownAndSplitFramesWait() {
-        PcmConverter converter(PcmConverter::SampleFormat::Int16, 1, 44100);
-        const QByteArray frames = int16Frames({8192, 8192, 8192, 8192, -8192, -8192, -8192, -8192});
-        // Half a frame first: nothing comes out until it is whole.
-        QCOMPARE(converter.convert(frames.left(3)), QByteArray());
-        QCOMPARE(converter.convert(frames.mid(3)), QByteArray("\xa0\x60", 2));
-    }
-
-    void slowerRatesRepeatSamples() {
-        PcmConverter converter(PcmConverter::SampleFormat::Float, 1, 5512);
-        float half = 0.5f;
-        QByteArray bytes(4, '\0');
-        qToLittleEndian(half, bytes.data());
-        const QByteArray out = converter.convert(bytes + bytes);
-        QVERIFY(out.size() >= 3 && out.size() <= 5);
-        QCOMPARE(out, QByteArray(out.size(), char(192)));
-    }
-
-    void oneSecondAt48kHzGivesOneSecondAt11025Hz() {
-        PcmConverter converter(PcmConverter::SampleFormat::Int32, 1, 48000);
-        QCOMPARE(converter.convert(QByteArray(48000 * 4, '\0')).size(), 11025);
+        QCOMPARE(PcmConverter(F::Int32, 1, 48000).convert(QByteArray(48000 * 4, '\0')),
+                 QByteArray(11025, char(128))); // one second gives one second
+        PcmConverter faster(F::Int16, 1, 44100);
+        const QByteArray frames =
+            int16Samples({8192, 8192, 8192, 8192, -8192, -8192, -8192, -8192});
+        QCOMPARE(faster.convert(frames.left(3)), QByteArray()); // half a frame waits for the rest
+        QCOMPARE(faster.convert(frames.mid(3)), QByteArray("\xa0\x60", 2));
+        QByteArray half(4, '\0');
+        qToLittleEndian(0.5f, half.data());
+        const QByteArray slower = PcmConverter(F::Float, 1, 5512).convert(half + half);
+        QVERIFY(slower.size() >= 3 && slower.size() <= 5);
+        QCOMPARE(slower, QByteArray(slower.size(), char(192)));
     }
 };
 

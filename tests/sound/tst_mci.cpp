@@ -104,27 +104,21 @@ private slots:
 
     // A stretch plays those milliseconds of the file, its end cut to the file's length; the
     // keywords are understood in any case and the path may hold spaces.
-    void aStretchPlaysThoseMilliseconds_data() {
-        QTest::addColumn<QString>("play");
-        QTest::addColumn<int>("fromMs");
-        QTest::addColumn<int>("toMs");
-        QTest::newRow("any case") << QString("Play Sound From 0 To 496") << 0 << 496;
-        QTest::newRow("stretch") << QString("play sound from 100 to 492") << 100 << 492;
-        QTest::newRow("past the end") << QString("play sound from 0 to 5000") << 0 << 500;
-        QTest::newRow("nothing") << QString("play sound from 0 to 0") << 0 << 0;
-    }
     void aStretchPlaysThoseMilliseconds() {
-        QFETCH(QString, play);
-        QFETCH(int, fromMs);
-        QFETCH(int, toMs);
-        const QString path = writeWave("a name with spaces.wav", 5513);
-        QCOMPARE(send("OPEN WaveAudio!" + path + " ALIAS Sound"), 0);
-        QCOMPARE(status("length"), QString("500"));
-        QCOMPARE(send(play), 0);
-        QCOMPARE(channel().played.size(), 1);
-        QCOMPARE(channel().played[0].file, path);
-        QCOMPARE(channel().played[0].fromMs, fromMs);
-        QCOMPARE(channel().played[0].toMs, toMs);
+        for (const auto& [play, fromMs, toMs] : {std::tuple{"Play Sound From 0 To 496", 0, 496},
+                                                 {"play sound from 100 to 492", 100, 492},
+                                                 {"play sound from 0 to 5000", 0, 500},
+                                                 {"play sound from 0 to 0", 0, 0}}) {
+            init();
+            const QString path = writeWave("a name with spaces.wav", 5513);
+            QCOMPARE(send("OPEN WaveAudio!" + path + " ALIAS Sound"), 0);
+            QCOMPARE(status("length"), QString("500"));
+            QCOMPARE(send(play), 0);
+            QCOMPARE(channel().played.size(), 1);
+            QCOMPARE(channel().played[0].file, path);
+            QCOMPARE(channel().played[0].fromMs, fromMs);
+            QCOMPARE(channel().played[0].toMs, toMs);
+        }
     }
 
     // Stopping keeps the position reached, the end of playback leaves it at the end of the
@@ -146,48 +140,32 @@ private slots:
         QCOMPARE(status("length"), QString("1000"));
     }
 
-    // A save holds an 8-bit mono wave of what was captured, stopped or still recording; with
-    // no working input, recording fails and the save is an empty wave.
-    void aSaveHoldsWhatWasCaptured_data() {
-        QTest::addColumn<bool>("works");
-        QTest::addColumn<QByteArray>("captured");
-        QTest::addColumn<bool>("stop");
-        QTest::newRow("stopped") << true << QByteArray("\x10\x20\x30", 3) << true;
-        QTest::newRow("still recording") << true << QByteArray(50, '\x70') << false;
-        QTest::newRow("no input") << false << QByteArray(20, '\x55') << false;
-    }
-    void aSaveHoldsWhatWasCaptured() {
-        QFETCH(bool, works);
-        QFETCH(QByteArray, captured);
-        QFETCH(bool, stop);
-        QCOMPARE(send(OpenCapture), 0);
-        input().works = works;
-        QCOMPARE(send("record capture"), works ? 0 : int(MciDeviceNotReady));
-        QCOMPARE(input().capturing, works);
-        input().captured = captured;
-        if (stop) {
-            QCOMPARE(send("stop capture"), 0);
-            QVERIFY(!input().capturing);
-        }
+    // Each save replaces the last with an 8-bit mono wave of what its capture holds, stopped or
+    // still recording; nothing once the capture was closed, nor when recording failed for want of
+    // a working input.
+    void eachSaveHoldsWhatItsCaptureHeld() {
         const QString path = dir_.filePath("enregist.tmp");
-        QCOMPARE(send("save capture " + path), 0);
-        QCOMPARE(send("close capture"), 0);
-        QCOMPARE(readFile(path), makeWave8BitMono(works ? captured : QByteArray(), 11025));
-    }
-
-    // A save replaces the earlier recording, and a new capture starts empty.
-    void eachSaveHoldsOnlyTheSamplesOfItsCapture() {
-        const QString path = dir_.filePath("over.tmp");
-        for (int size : {400, 7, -1}) {
-            send(OpenCapture);
-            send("record capture");
-            input().captured = QByteArray(size < 0 ? 30 : size, '\x81');
-            send(size < 0 ? "close capture" : "stop capture");
-            if (size < 0) // the samples of the closed capture are gone
-                send(OpenCapture);
+        enum End { Stop, Record, Reopen };
+        for (const auto& [works, captured, end] : {std::tuple{true, QByteArray(50, '\x70'), Stop},
+                                                   {true, QByteArray("\x10\x20\x30", 3), Record},
+                                                   {true, QByteArray(30, '\x81'), Reopen},
+                                                   {false, QByteArray(20, '\x55'), Record}}) {
+            QCOMPARE(send(OpenCapture), 0);
+            input().works = works;
+            QCOMPARE(send("record capture"), works ? 0 : int(MciDeviceNotReady));
+            QCOMPARE(input().capturing, works);
+            input().captured = captured;
+            if (end == Stop) {
+                QCOMPARE(send("stop capture"), 0);
+                QVERIFY(!input().capturing);
+            } else if (end == Reopen) {
+                QCOMPARE(send("close capture"), 0);
+                QCOMPARE(send(OpenCapture), 0);
+            }
             QCOMPARE(send("save capture " + path), 0);
-            send("close capture");
-            QCOMPARE(readFile(path), makeWave8BitMono(QByteArray(qMax(size, 0), '\x81')));
+            QCOMPARE(send("close capture"), 0);
+            QCOMPARE(readFile(path),
+                     makeWave8BitMono(works && end != Reopen ? captured : QByteArray(), 11025));
         }
     }
 };

@@ -44,19 +44,12 @@ class TestPronunciation : public QObject {
     }
 
 private slots:
+    // 8-bit samples are centred on 128, 16-bit ones read little-endian; both end in [-1, 1).
     void sampleConversions() {
-        const QByteArray u8("\x00\x80\xff", 3);
-        const auto a = Pronunciation::fromUnsigned8(u8);
-        QCOMPARE(a.size(), std::size_t(3));
-        QCOMPARE(a[0], -1.0f);
-        QCOMPARE(a[1], 0.0f);
-        QVERIFY(std::abs(a[2] - 127.0f / 128.0f) < 1e-6f);
-        const QByteArray s16("\x00\x80\xff\x7f\xff\xff", 6);
-        const auto b = Pronunciation::fromSigned16(s16);
-        QCOMPARE(b.size(), std::size_t(3));
-        QCOMPARE(b[0], -1.0f);
-        QVERIFY(std::abs(b[1] - 32767.0f / 32768.0f) < 1e-6f);
-        QCOMPARE(b[2], -1.0f / 32768.0f);
+        QCOMPARE(Pronunciation::fromUnsigned8(QByteArray("\x00\x80\xff", 3)),
+                 (std::vector<float>{-1.0f, 0.0f, 127.0f / 128.0f}));
+        QCOMPARE(Pronunciation::fromSigned16(QByteArray("\x00\x80\xff\x7f\xff\xff", 6)),
+                 (std::vector<float>{-1.0f, 32767.0f / 32768.0f, -1.0f / 32768.0f}));
     }
 
     void voicedStretchTrimsSilence() {
@@ -72,62 +65,48 @@ private slots:
                  std::size_t(0));
     }
 
-    void otherWordScoresBelowOtherVoice_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("other");
+    // The same word in another voice earns more stars than another word in that voice.
+    void otherWordScoresBelowOtherVoice() {
+        needSpeech();
         for (const auto& [word, other] : {std::pair{"fromage", "chocolat"},
                                           {"janvier", "maison"},
                                           {"courir", "bibliothèque"},
-                                          {"pantalon", "téléphone"}})
-            QTest::addRow("%s/%s", word, other) << QString(word) << QString(other);
-    }
-    void otherWordScoresBelowOtherVoice() {
-        needSpeech();
-        QFETCH(QString, word);
-        QFETCH(QString, other);
-        const auto model = speak(word, QStringLiteral("fr"));
-        const auto sameWord = speak(word, QStringLiteral("fr+m3"), 140, 35);
-        const auto otherWord = speak(other, QStringLiteral("fr+m3"), 140, 35);
-        const auto same = Pronunciation::judge(model, Rate, sameWord, Rate);
-        const auto diff = Pronunciation::judge(model, Rate, otherWord, Rate);
-        QCOMPARE(same.outcome, Outcome::Stars);
-        QCOMPARE(diff.outcome, Outcome::Stars);
-        QVERIFY2(same.distance < diff.distance,
-                 qPrintable(QStringLiteral("%1 vs %2").arg(same.distance).arg(diff.distance)));
-        QVERIFY2(diff.stars < same.stars,
-                 qPrintable(QStringLiteral("%1 vs %2 stars").arg(diff.stars).arg(same.stars)));
+                                          {"pantalon", "téléphone"}}) {
+            const auto model = speak(word, QStringLiteral("fr"));
+            const auto same = Pronunciation::judge(
+                model, Rate, speak(word, QStringLiteral("fr+m3"), 140, 35), Rate);
+            const auto diff = Pronunciation::judge(
+                model, Rate, speak(other, QStringLiteral("fr+m3"), 140, 35), Rate);
+            QCOMPARE(same.outcome, Outcome::Stars);
+            QCOMPARE(diff.outcome, Outcome::Stars);
+            QVERIFY2(
+                diff.stars < same.stars,
+                qPrintable(QString::asprintf("%s: %d vs %d stars", other, diff.stars, same.stars)));
+        }
     }
 
     // Takes refused before their distance is measured, and one the same as the model: no
     // distance, three stars.
-    void takesAreJudged_data() {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<double>("amplitude");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QString>("message");
+    void takesAreJudged() {
         const QString silent = QStringLiteral("Je n'entends rien : parle plus près du micro.");
         const QString shortTake = QStringLiteral("C'est trop court : dis tout le mot.");
-        const QString longTake = QStringLiteral("C'est trop long : dis seulement le mot.");
-        // The model is a 0.6 s tone.
-        QTest::newRow("silence") << 3.0 << 0.0 << int(Outcome::Silent) << silent;
-        QTest::newRow("input noise only") << 3.0 << 0.01 << int(Outcome::Silent) << silent;
-        QTest::newRow("a click") << 0.05 << 0.5 << int(Outcome::TooShort) << shortTake;
-        QTest::newRow("a third of the word") << 0.2 << 0.5 << int(Outcome::TooShort) << shortTake;
-        QTest::newRow("five times too long") << 3.0 << 0.5 << int(Outcome::TooLong) << longTake;
-        QTest::newRow("as long as the model")
-            << 0.6 << 0.5 << int(Outcome::Stars) << QStringLiteral("Bravo !");
-    }
-    void takesAreJudged() {
-        QFETCH(double, seconds);
-        QFETCH(double, amplitude);
-        QFETCH(int, outcome);
-        QFETCH(QString, message);
-        const auto v = Pronunciation::judge(tone(0.6, 0.5), Rate, tone(seconds, amplitude), Rate);
-        QCOMPARE(int(v.outcome), outcome);
-        QCOMPARE(v.stars, v.outcome == Outcome::Stars ? 3 : 0);
-        QCOMPARE(v.message, message);
-        if (v.outcome == Outcome::Stars)
-            QCOMPARE(v.distance, 0.0);
+        // Seconds and loudness of a tone taken against a 0.6 s tone model.
+        for (const auto& [seconds, amplitude, outcome, message] :
+             {std::tuple{3.0, 0.0, Outcome::Silent, silent},
+              {3.0, 0.01, Outcome::Silent, silent},      // input noise only
+              {0.05, 0.5, Outcome::TooShort, shortTake}, // a click
+              {0.2, 0.5, Outcome::TooShort, shortTake},  // a third of the word
+              {3.0, 0.5, Outcome::TooLong,
+               QStringLiteral("C'est trop long : dis seulement le mot.")},
+              {0.6, 0.5, Outcome::Stars, QStringLiteral("Bravo !")}}) {
+            const auto v =
+                Pronunciation::judge(tone(0.6, 0.5), Rate, tone(seconds, amplitude), Rate);
+            QCOMPARE(v.outcome, outcome);
+            QCOMPARE(v.stars, outcome == Outcome::Stars ? 3 : 0);
+            QCOMPARE(v.message, message);
+            if (outcome == Outcome::Stars)
+                QCOMPARE(v.distance, 0.0); // the model itself
+        }
     }
 
     void eightBitRecordingAgainstModel() {

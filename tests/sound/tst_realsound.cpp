@@ -30,59 +30,15 @@ double powerAt(const Spectro& wave, qint32 from, qint32 count, double hertz) {
            coefficient * previous * beforePrevious;
 }
 
-// A spoken word stand-in: 8-bit mono 11 025 Hz samples of a 1000 Hz tone whose loudness follows
-// the shape (full by default).
-QByteArray tonePcm(double seconds, double (*shape)(double) = nullptr) {
+// A spoken word stand-in, written as "cat.wav" of the folder: 8-bit mono 11 025 Hz samples of a
+// 1000 Hz tone. Returns its path.
+QString writeToneWave(const QTemporaryDir& dir, double seconds) {
     QByteArray pcm(qsizetype(11025 * seconds), '\0');
-    for (qsizetype i = 0; i < pcm.size(); ++i) {
-        const double t = double(i) / 11025.0, loudness = shape ? shape(t) : 1.0;
-        pcm[i] = char(128 + int(100 * loudness * std::sin(2.0 * Pi * 1000.0 * t)));
-    }
-    return pcm;
-}
-
-// Two syllables: a loud one, a pause, then one that swells.
-double twoSyllables(double t) {
-    return t < 0.3 ? 1.0 : t < 0.45 ? 0.0 : std::min(1.0, (t - 0.45) / 0.5);
-}
-
-// Writes the tone as the word file "cat.wav" of the folder; returns its path.
-QString writeToneWave(const QTemporaryDir& dir, const QByteArray& pcm) {
+    for (qsizetype i = 0; i < pcm.size(); ++i)
+        pcm[i] = char(128 + int(100 * std::sin(2.0 * Pi * 1000.0 * double(i) / 11025.0)));
     return writeBytes(
         dir.filePath("cat.wav"),
         WaveBuilder().chunk("fmt ", WaveBuilder::format(1)).chunk("data", pcm).image());
-}
-
-// Loudness every 10 ms (110 samples): the RMS around each frame's mean.
-template <typename Sample> std::vector<double> envelope(qint32 count, Sample sample) {
-    std::vector<double> levels;
-    for (qint32 from = 0; from + 110 <= count; from += 110) {
-        double sum = 0.0, squares = 0.0;
-        for (qint32 i = from; i < from + 110; ++i) {
-            sum += sample(i);
-            squares += double(sample(i)) * sample(i);
-        }
-        levels.push_back(std::sqrt(std::max(0.0, squares / 110 - (sum / 110) * (sum / 110))));
-    }
-    return levels;
-}
-
-// The best Pearson correlation of the model's envelope with a stretch of the take's, over every
-// place the model fits in the take.
-double bestCorrelation(const std::vector<double>& model, const std::vector<double>& take) {
-    double best = -1.0;
-    const double n = double(model.size());
-    for (std::size_t lag = 0; lag + model.size() <= take.size(); ++lag) {
-        double m = 0, t = 0, mm = 0, tt = 0, mt = 0;
-        for (std::size_t i = 0; i < model.size(); ++i) {
-            const double a = model[i], b = take[lag + i];
-            m += a, t += b, mm += a * a, tt += b * b, mt += a * b;
-        }
-        const double spread = (n * mm - m * m) * (n * tt - t * t);
-        if (spread > 0)
-            best = std::max(best, (n * mt - m * t) / std::sqrt(spread));
-    }
-    return best;
 }
 
 // Runs `play` while parec listens to the null sink's monitor; heardMs becomes the milliseconds
@@ -101,6 +57,15 @@ template <typename Play> void listen(Play play, double& heardMs) {
         onset < 0 ? -1.0 : double(monitor.end(onset) - onset) * 1000.0 / MonitorRecorder::Rate;
 }
 
+// The studio's engine on the real audio server.
+struct RealStudio {
+    SystemClock clock;
+    QtAudioSystem audio{clock};
+    MciInterpreter mci{audio};
+    Spectro studio{mci, clock};
+    StudioViewLog view;
+};
+
 } // namespace
 
 // Recording through the audio server: a tone played on the silent output is heard on the
@@ -110,7 +75,7 @@ class TestRealSound : public QObject {
 
 private slots:
     void initTestCase() {
-        const auto hasDevice = [](const auto& devices, const QByteArray& id) {
+        const auto has = [](const QList<QAudioDevice>& devices, const QByteArray& id) {
             return std::any_of(devices.begin(), devices.end(),
                                [&](const QAudioDevice& device) { return device.id() == id; });
         };
@@ -121,59 +86,47 @@ private slots:
                 QFAIL("no audio server is reachable: CI must run scripts/start-audio.sh");
             QSKIP("no audio server is reachable");
         }
-        QVERIFY2(hasDevice(inputs, "brindel_mic") && hasDevice(outputs, "brindel_null"),
+        QVERIFY2(has(inputs, "brindel_mic") && has(outputs, "brindel_null"),
                  "the audio server lacks brindel_mic or brindel_null: run scripts/start-audio.sh");
     }
 
     // A word played through the program's own sound channel reaches the server: parec finds it
     // on the null sink's monitor, at the channel's volume.
-    void aWordPlayedByTheProgramIsHeardOnTheMonitor_data() {
-        QTest::addColumn<int>("volume");
-        QTest::addColumn<bool>("heard");
-        QTest::newRow("full volume") << 65000 << true;
-        QTest::newRow("volume off") << 0 << false;
-    }
-
     void aWordPlayedByTheProgramIsHeardOnTheMonitor() {
-        QFETCH(int, volume);
-        QFETCH(bool, heard);
         QTemporaryDir dir;
-        const QString word = writeToneWave(dir, tonePcm(0.6));
+        const QString word = writeToneWave(dir, 0.6);
         SystemClock clock;
-        QtAudioChannel channel(clock);
-        channel.setVolume(volume);
-        QSignalSpy ended(&channel, &AudioChannel::finished);
-        double heardMs = 0;
-        listen(
-            [&] {
-                channel.playFile(word);
-                QVERIFY(channel.lastSoundAudible());
-                QVERIFY(ended.wait(5000));
-                QTest::qWait(200);
-            },
-            heardMs);
-        qInfo() << "heard for" << heardMs << "ms";
-        if (heard)
-            QVERIFY(heardMs > 500); // most of the 600 ms word
-        else
-            QCOMPARE(heardMs, -1.0);
+        for (int volume : {65000, 0}) {
+            QtAudioChannel channel(clock);
+            channel.setVolume(volume);
+            QSignalSpy ended(&channel, &AudioChannel::finished);
+            double heardMs = 0;
+            listen(
+                [&] {
+                    channel.playFile(word);
+                    QVERIFY(channel.lastSoundAudible());
+                    QVERIFY(ended.wait(5000));
+                    QTest::qWait(200);
+                },
+                heardMs);
+            qInfo() << "at volume" << volume << "heard for" << heardMs << "ms";
+            if (volume)
+                QVERIFY(heardMs > 500); // most of the 600 ms word
+            else
+                QCOMPARE(heardMs, -1.0);
+        }
     }
 
     // The studio's take, on the real server: a word played by the program while the studio
     // records is in the saved recording, which lasts as long as the take.
     void theStudioRecordsTheWordPlayedMeanwhile() {
         QTemporaryDir dir;
-        const QByteArray model = tonePcm(1.0, twoSyllables);
-        const QString word = writeToneWave(dir, model);
-
-        SystemClock clock;
-        QtAudioSystem audio(clock);
-        MciInterpreter mci(audio);
-        Spectro studio(mci, clock);
+        const QString word = writeToneWave(dir, 1.0);
+        RealStudio real;
+        Spectro& studio = real.studio;
         studio.RecordingPath = dir.filePath("enregist.tmp");
         studio.SaveCommand = "save capture " + studio.RecordingPath;
         studio.processEvents = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
-        StudioViewLog view;
         QElapsedTimer take;
         take.start();
         // Left alone, the null sink runs at its largest latency and its monitor hands the input
@@ -182,8 +135,8 @@ private slots:
         MonitorRecorder listener(take);
         QVERIFY(listener.start());
         take.restart();
-        studio.StartRecording(view); // returns after its one-second wait
-        QtAudioChannel channel(clock);
+        studio.StartRecording(real.view); // returns after its one-second wait
+        QtAudioChannel channel(real.clock);
         QSignalSpy ended(&channel, &AudioChannel::finished);
         channel.playFile(word);
         QVERIFY(ended.wait(5000));
@@ -194,8 +147,6 @@ private slots:
         studio.LoadWave(studio.RecordingPath);
         QVERIFY(studio.WaveLoaded);
         QCOMPARE(studio.WaveFormat.samplesPerSec, quint32(11025));
-        QCOMPARE(studio.WaveFormat.channels, quint16(1));
-        QCOMPARE(studio.WaveFormat.bitsPerSample, quint16(8));
         const double recorded = double(studio.SampleCount) / 11025.0;
         qInfo() << "take of" << seconds << "s recorded as" << recorded << "s";
         QVERIFY(recorded > seconds - 0.4 && recorded <= seconds + 0.05);
@@ -216,49 +167,31 @@ private slots:
         QVERIFY(loudest > 1000.0);
         QVERIFY(loudest > 100 * quietest);
         QVERIFY(loudest > 50 * at1500 && loudest > 50 * at3000);
-        // The recording's loudness follows the model's: two syllables, a pause between them.
-        const double match = bestCorrelation(
-            envelope(qint32(model.size()), [&](qint32 i) { return quint8(model[i]); }),
-            envelope(studio.SampleCount, [&](qint32 i) { return studio.GetSample(i); }));
-        qInfo() << "envelope correlation with the model" << match;
-        QVERIFY(match > 0.8);
     }
 
     // A stretch selected in the studio is heard on the server for its length in milliseconds,
     // as the command strings count it, and no longer.
-    void aSelectedStretchPlaysForItsLength_data() {
-        QTest::addColumn<qint32>("from"); // samples of the 1 s word
-        QTest::addColumn<qint32>("to");
-        QTest::newRow("from 195 to 695 ms") << 2168 << 7718;
-        QTest::newRow("the first 99 ms") << 0 << 1103;
-        QTest::newRow("the last 297 ms") << 7718 << 11025;
-    }
-
     void aSelectedStretchPlaysForItsLength() {
-        QFETCH(qint32, from);
-        QFETCH(qint32, to);
-        QTemporaryDir dir;
-        SystemClock clock;
-        QtAudioSystem audio(clock);
-        MciInterpreter mci(audio);
-        Spectro studio(mci, clock);
-        studio.FileToPlay = writeToneWave(dir, tonePcm(1.0));
-        studio.StretchFrom = from;
-        studio.StretchTo = to;
-        const double wantedMs =
-            std::round(to * Spectro::MsPerSample) - std::round(from * Spectro::MsPerSample);
-
-        StudioViewLog view;
-        double heardMs = 0;
-        listen(
-            [&] {
-                studio.PlayStretch(view);
-                QTest::qWait(int(wantedMs) + 600);
-            },
-            heardMs);
-        studio.CloseAllSound();
-        QVERIFY2(std::abs(heardMs - wantedMs) <= 15.0,
-                 qPrintable(QStringLiteral("heard %1 ms of %2").arg(heardMs).arg(wantedMs)));
+        // Samples of the 1 s word: from 195 to 695 ms, the first 99 ms and the last 297 ms.
+        for (const auto& [from, to] : {std::pair{2168, 7718}, {0, 1103}, {7718, 11025}}) {
+            QTemporaryDir dir;
+            RealStudio real;
+            real.studio.FileToPlay = writeToneWave(dir, 1.0);
+            real.studio.StretchFrom = from;
+            real.studio.StretchTo = to;
+            const double wantedMs =
+                std::round(to * Spectro::MsPerSample) - std::round(from * Spectro::MsPerSample);
+            double heardMs = 0;
+            listen(
+                [&] {
+                    real.studio.PlayStretch(real.view);
+                    QTest::qWait(int(wantedMs) + 600);
+                },
+                heardMs);
+            real.studio.CloseAllSound();
+            QVERIFY2(std::abs(heardMs - wantedMs) <= 15.0,
+                     qPrintable(QStringLiteral("heard %1 ms of %2").arg(heardMs).arg(wantedMs)));
+        }
     }
 };
 

@@ -53,34 +53,27 @@ private slots:
         spectro_->shortPath = [](const QString& path) { return "short:" + path; };
     }
 
-    // The stretch, in samples of 11,025 a second, is played and kept in milliseconds.
-    void stretchBoundsBecomeMillisecondsRoundedHalfToEven_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<int>("fromMs");
-        QTest::addColumn<int>("toMs");
-        QTest::newRow("one second, whole") << 0 << 11025 << 0 << 992;
-        QTest::newRow("empty") << 0 << 0 << 0 << 0;
-        QTest::newRow("4.5 and 5.4") << 50 << 60 << 4 << 5;
-        QTest::newRow("49.5 and 50.49") << 550 << 561 << 50 << 50;
-        QTest::newRow("selection") << 2205 << 8820 << 198 << 794;
-    }
+    // The stretch, in samples of 11,025 a second, is played and kept in milliseconds rounded
+    // half to even (4.5 and 5.4 ms; 49.5 and 50.49 ms).
     void stretchBoundsBecomeMillisecondsRoundedHalfToEven() {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(int, fromMs);
-        QFETCH(int, toMs);
-        spectro_->FileToPlay = "/p/word.wav";
-        spectro_->StretchFrom = from;
-        spectro_->StretchTo = to;
-        spectro_->PlayStretch(view_);
-        QCOMPARE(mci_.sent,
-                 QStringList({"stop sound", "close sound",
-                              "open waveaudio!short:/p/word.wav alias sound",
-                              QString("play sound from %1 to %2").arg(fromMs).arg(toMs)}));
-        QCOMPARE(view_.calls, QStringList{"Timer1 1"});
-        QCOMPARE(spectro_->StretchFrom, fromMs);
-        QCOMPARE(spectro_->StretchTo, toMs);
+        for (const auto& [from, to, fromMs, toMs] : {std::array{0, 11025, 0, 992},
+                                                     {0, 0, 0, 0},
+                                                     {50, 60, 4, 5},
+                                                     {550, 561, 50, 50},
+                                                     {2205, 8820, 198, 794}}) {
+            init();
+            spectro_->FileToPlay = "/p/word.wav";
+            spectro_->StretchFrom = from;
+            spectro_->StretchTo = to;
+            spectro_->PlayStretch(view_);
+            QCOMPARE(mci_.sent,
+                     QStringList({"stop sound", "close sound",
+                                  "open waveaudio!short:/p/word.wav alias sound",
+                                  QString("play sound from %1 to %2").arg(fromMs).arg(toMs)}));
+            QCOMPARE(view_.calls, QStringList{"Timer1 1"});
+            QCOMPARE(spectro_->StretchFrom, fromMs);
+            QCOMPARE(spectro_->StretchTo, toMs);
+        }
     }
 
     void aSoundThatCannotBeOpenedIsNotPlayed() {
@@ -134,50 +127,37 @@ private slots:
     // One playback tick: the status replies read, then the cursor of the playing box moved,
     // and past x = 6080 the playback ended. A selection (1000 to 3000) of the playing box is
     // crossed as if it filled the box; one of the other box is ignored.
-    void theTickMovesTheCursorWithThePosition_data() {
-        QTest::addColumn<int>("wave");
-        QTest::addColumn<int>("selectedBox");
-        QTest::addColumn<QString>("length");
-        QTest::addColumn<QString>("position");
-        QTest::addColumn<QStringList>("calls");
-        const auto row = [](const char* name, int wave, int selectedBox, const char* length,
-                            const char* position, const QStringList& calls) {
-            QTest::newRow(name) << wave << selectedBox << length << position << calls;
-        };
-        row("no sound open", 1, 0, "", "", {});
-        row("a reply without a number is nothing open", 0, 0, "abc", "", {});
-        row("half-way across", 2, 0, "1000", "500", {"Line1(2) 3125"});
-        row("exactly 6080 keeps playing", 1, 0, "31250", "30400", {"Line1(1) 6080"});
-        // 97.29 %: x = 6080.6
-        row("past 6080 ends and restores the studio", 1, 0, "31250", "30403",
-            QStringList{"Line1(1) 6080.6"} + endOfPlayback(1));
-        row("the other box's selection is ignored", 1, 2, "1000", "320", {"Line1(1) 2000"});
-        // 6250 × 0.32 = 2000, half-way through the selection
-        row("half-way through the selection", 2, 2, "1000", "320", {"Line1(2) 3125"});
-        // 6250 × 0.48 = 3000, the selection's end: (3000 − 1000) × 6250 ÷ 2000
-        row("past the selection's end", 2, 2, "1000", "480",
-            QStringList{"Line1(2) 6250"} + endOfPlayback(2));
-        row("replies read for their leading number", 1, 0, " 1000 ms", "250.0x",
-            {"Line1(1) 1562.5"});
-    }
     void theTickMovesTheCursorWithThePosition() {
-        QFETCH(int, wave);
-        QFETCH(int, selectedBox);
-        QFETCH(QString, length);
-        QFETCH(QString, position);
-        QFETCH(QStringList, calls);
-        spectro_->CurrentWave = wave;
-        if (selectedBox) {
-            spectro_->SelStartX[selectedBox] = 1000;
-            spectro_->SelEndX[selectedBox] = 3000;
+        // The wave playing, the box holding the selection (0: none), the replies, the calls.
+        using Row = std::tuple<int, int, const char*, const char*, QStringList>;
+        for (const auto& [wave, selectedBox, length, position, calls] : {
+                 Row{1, 0, "", "", {}},    // no sound open
+                 Row{0, 0, "abc", "", {}}, // a reply without a number is nothing open
+                 Row{2, 0, "1000", "500", {"Line1(2) 3125"}},    // half-way across
+                 Row{1, 0, "31250", "30400", {"Line1(1) 6080"}}, // exactly 6080 keeps playing
+                 // 97.29 %: x = 6080.6, past 6080: the end restores the studio
+                 Row{1, 0, "31250", "30403", QStringList{"Line1(1) 6080.6"} + endOfPlayback(1)},
+                 Row{1, 2, "1000", "320", {"Line1(1) 2000"}}, // the other box's selection ignored
+                 // 6250 × 0.32 = 2000, half-way through the selection
+                 Row{2, 2, "1000", "320", {"Line1(2) 3125"}},
+                 // 6250 × 0.48 = 3000, the selection's end: (3000 − 1000) × 6250 ÷ 2000
+                 Row{2, 2, "1000", "480", QStringList{"Line1(2) 6250"} + endOfPlayback(2)},
+                 Row{1, 0, " 1000 ms", "250.0x", {"Line1(1) 1562.5"}}, // leading numbers read
+             }) {
+            init();
+            spectro_->CurrentWave = wave;
+            if (selectedBox) {
+                spectro_->SelStartX[selectedBox] = 1000;
+                spectro_->SelEndX[selectedBox] = 3000;
+            }
+            mci_.replies["status sound length"] = length;
+            mci_.replies["status sound position"] = position;
+            spectro_->PlaybackTick(view_);
+            QCOMPARE(mci_.sent, calls.isEmpty() ? QStringList{"status sound length"}
+                                                : QStringList({"status sound length",
+                                                               "status sound position"}));
+            QCOMPARE(view_.calls, calls);
         }
-        mci_.replies["status sound length"] = length;
-        mci_.replies["status sound position"] = position;
-        spectro_->PlaybackTick(view_);
-        QCOMPARE(mci_.sent, calls.isEmpty()
-                                ? QStringList{"status sound length"}
-                                : QStringList({"status sound length", "status sound position"}));
-        QCOMPARE(view_.calls, calls);
     }
 };
 

@@ -1,6 +1,5 @@
 #include "WaveBuilder.h"
 #include "platform/Clock.h"
-#include "sound/MciSender.h"
 #include "sound/SoundEngine.h"
 #include "sound/StudioMaths.h"
 #include "sound/WaveFile.h"
@@ -11,25 +10,12 @@
 
 using StudioMaths::Selection;
 
-Q_DECLARE_METATYPE(std::optional<Selection>)
-
-namespace {
-class SilentMci : public MciSender {
-public:
-    int send(const QString&, QString* reply) override {
-        if (reply)
-            reply->clear();
-        return MciOk;
-    }
-};
-} // namespace
-
 // The selection, stretch and drawing arithmetic of the studio's waveform boxes.
 class TestStudioMaths : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    SilentMci mci_;
+    NoCommands mci_;
     SystemClock clock_;
 
     QString write(const QByteArray& samples) {
@@ -37,48 +23,29 @@ class TestStudioMaths : public QObject {
     }
 
 private slots:
-    void releaseMakesTheSelection_data() {
-        QTest::addColumn<int>("press");
-        QTest::addColumn<int>("release");
-        QTest::addColumn<std::optional<Selection>>("expected");
-        const auto none = std::optional<Selection>();
-        QTest::newRow("release at 5 after 300 counts from 10")
-            << 300 << 5 << std::optional(Selection{2, 49, 10, 300});
-        QTest::newRow("release left of the box")
-            << 300 << -40 << std::optional(Selection{2, 49, 10, 300});
-        QTest::newRow("release at the press point") << 300 << 300 << none;
-        QTest::newRow("rightwards drag")
-            << 1000 << 3045 << std::optional(Selection{164, 500, 1000, 3045});
-        QTest::newRow("release past the right edge")
-            << 300 << 7000 << std::optional(Selection{49, 987, 300, 6010});
-        QTest::newRow("clamped release at the press point") << 6090 << 9000 << none;
-        QTest::newRow("press at the left edge is kept")
-            << 5 << 300 << std::optional(Selection{1, 49, 5, 300});
-    }
+    // Press and release x, and the selection they make (none: a click in place).
     void releaseMakesTheSelection() {
-        QFETCH(int, press);
-        QFETCH(int, release);
-        QFETCH(std::optional<Selection>, expected);
-        QCOMPARE(StudioMaths::selectionOnRelease(press, release), expected);
+        const std::optional<Selection> none;
+        for (const auto& [press, release, expected] :
+             {std::tuple{300, 5, std::optional(Selection{2, 49, 10, 300})}, // counts from 10
+              {300, -40, Selection{2, 49, 10, 300}},                        // left of the box
+              {300, 300, none},
+              {1000, 3045, Selection{164, 500, 1000, 3045}}, // rightwards
+              {300, 7000, Selection{49, 987, 300, 6010}},    // past the right edge
+              {6090, 9000, none},                            // clamped onto the press point
+              {5, 300, Selection{1, 49, 5, 300}}})           // a press at the left edge is kept
+            QCOMPARE(StudioMaths::selectionOnRelease(press, release), expected);
     }
 
-    void thousandthsAndSampleIndexesRoundHalvesToEven_data() {
-        QTest::addColumn<int>("pm");
-        QTest::addColumn<int>("samples");
-        QTest::addColumn<int>("index");
-        QTest::newRow("half down to even") << 500 << 11025 << 5512;
-        QTest::newRow("half up to even") << 500 << 11027 << 5514;
-        QTest::newRow("whole sound") << 1000 << 11025 << 11025;
-        QTest::newRow("small") << 2 << 11025 << 22;
-        QTest::newRow("no samples") << 400 << 0 << 0;
-    }
     void thousandthsAndSampleIndexesRoundHalvesToEven() {
-        QFETCH(int, pm);
-        QFETCH(int, samples);
-        QFETCH(int, index);
-        QCOMPARE(StudioMaths::sampleAt(pm, samples), index);
         QCOMPARE(StudioMaths::thousandths(3045, 6090), 500);
         QCOMPARE(StudioMaths::thousandths(6090, 6090), 1000);
+        for (const auto& [pm, samples, index] : {std::tuple{500, 11025, 5512}, // half down to even
+                                                 {500, 11027, 5514},           // half up to even
+                                                 {1000, 11025, 11025},
+                                                 {2, 11025, 22},
+                                                 {400, 0, 0}})
+            QCOMPARE(StudioMaths::sampleAt(pm, samples), index);
     }
 
     // One point every 10 twips over the stretch, positive samples below the middle line.
@@ -101,23 +68,15 @@ private slots:
         QCOMPARE(levels.count(794), 609);
     }
 
-    void soundIsTellingFromSilence_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<int>("blockAlign");
-        QTest::addColumn<bool>("sound");
-        QTest::newRow("nothing") << QByteArray() << 1 << false;
-        QTest::newRow("silence") << QByteArray(11025, char(128)) << 1 << false;
-        QTest::newRow("least noise") << QByteArray("\x7f\x81\x80\x7f") << 1 << false;
-        QTest::newRow("a voice") << QByteArray("\x80\x80\x8c\x80") << 1 << true;
-        QTest::newRow("second byte of blocks not read")
-            << QByteArray("\x80\x10\x80\x10") << 2 << false;
-        QTest::newRow("no block align") << QByteArray("\x10") << 0 << false;
-    }
+    // Silence and the least noise hold no sound; only the first byte of each block is read.
     void soundIsTellingFromSilence() {
-        QFETCH(QByteArray, data);
-        QFETCH(int, blockAlign);
-        QFETCH(bool, sound);
-        QCOMPARE(StudioMaths::holdsSound(data, blockAlign), sound);
+        for (const auto& [data, blockAlign, sound] : {std::tuple{QByteArray(), 1, false},
+                                                      {QByteArray(11025, char(128)), 1, false},
+                                                      {QByteArray("\x7f\x81\x80\x7f"), 1, false},
+                                                      {QByteArray("\x80\x80\x8c\x80"), 1, true},
+                                                      {QByteArray("\x80\x10\x80\x10"), 2, false},
+                                                      {QByteArray("\x10"), 0, false}})
+            QCOMPARE(StudioMaths::holdsSound(data, blockAlign), sound);
     }
 };
 

@@ -120,56 +120,43 @@ private slots:
         QVERIFY(!QFile::exists(st.s.programFolder() + QStringLiteral("/enregist.tmp")));
     }
 
-    void noInputSaysSoInsteadOfAFlatLine_data() {
-        QTest::addColumn<bool>("deviceWorks");
-        QTest::addColumn<QByteArray>("heard");
-        QTest::newRow("no input device") << false << QByteArray();
-        QTest::newRow("an input that delivers silence") << true << QByteArray(11025, char(128));
-    }
+    // Without an input device, or from one that hears only silence, the box says so.
     void noInputSaysSoInsteadOfAFlatLine() {
-        QFETCH(bool, deviceWorks);
-        QFETCH(QByteArray, heard);
-        Studio st;
-        st.click(2);
-        st.capture()->works = deviceWorks;
-        st.click(3); // the first take had no device settings: record again
-        st.click(2);
-        st.capture()->captured = heard;
-        st.click(3);
-        QCOMPARE(st.box(2)->message(), Visu::NoSoundMessage);
-        QVERIFY(st.box(2)->levels().isEmpty());
-        st.capture()->works = true;
-        st.record(tone());
-        st.click(3);
-        QVERIFY(st.box(2)->message().isEmpty());
+        for (bool deviceWorks : {false, true}) {
+            Studio st;
+            st.click(2);
+            st.capture()->works = deviceWorks;
+            st.click(3); // the first take had no device settings: record again
+            st.click(2);
+            st.capture()->captured = deviceWorks ? QByteArray(11025, char(128)) : QByteArray();
+            st.click(3);
+            QCOMPARE(st.box(2)->message(), Visu::NoSoundMessage);
+            QVERIFY(st.box(2)->levels().isEmpty());
+            QVERIFY(st.control<QLabel>(QStringLiteral("Etoiles"))->text().isEmpty()); // box alone
+            st.capture()->works = true;
+            st.record(tone());
+            st.click(3);
+            QVERIFY(st.box(2)->message().isEmpty());
+        }
     }
 
-    void theStarsJudgeATakeStoppedByHand_data() {
-        QTest::addColumn<QByteArray>("heard");
-        QTest::addColumn<QString>("setting");
-        QTest::addColumn<QString>("shown");
-        const QString bravo = QStringLiteral("\u2605\u2605\u2605  Bravo !");
-        QTest::newRow("the model's own word") << tone() << QString() << bravo;
-        QTest::newRow("hidden by the teacher") << tone() << QStringLiteral("Faux") << QString();
-        QTest::newRow("five times too long")
-            << tone().repeated(5) << QString()
-            << QStringLiteral("C'est trop long : dis seulement le mot.");
-        QTest::newRow("silence: the box alone says so")
-            << QByteArray(11025, char(128)) << QString() << QString();
-    }
+    // The model's own word, the same hidden by the teacher, and a take five times too long.
     void theStarsJudgeATakeStoppedByHand() {
-        QFETCH(QByteArray, heard);
-        QFETCH(QString, setting);
-        QFETCH(QString, shown);
-        Studio st;
-        if (!setting.isEmpty())
-            st.s->settings().write(Options::Configuration, Options::Etoiles, setting);
-        auto* stars = st.control<QLabel>(QStringLiteral("Etoiles"));
-        st.record(heard);
-        st.click(3);
-        QCOMPARE(stars->text(), shown);
-        st.record(tone()); // a new take clears the last verdict
-        QVERIFY(stars->text().isEmpty());
+        for (const auto& [heard, hidden, shown] :
+             {std::tuple{tone(), false, QStringLiteral("\u2605\u2605\u2605  Bravo !")},
+              {tone(), true, QString()},
+              {tone().repeated(5), false,
+               QStringLiteral("C'est trop long : dis seulement le mot.")}}) {
+            Studio st;
+            if (hidden)
+                st.s->settings().write(Options::Configuration, Options::Etoiles, Options::Faux);
+            auto* stars = st.control<QLabel>(QStringLiteral("Etoiles"));
+            st.record(heard);
+            st.click(3);
+            QCOMPARE(stars->text(), shown);
+            st.record(tone()); // a new take clears the last verdict
+            QVERIFY(stars->text().isEmpty());
+        }
     }
 
     void tenSecondsEndTheTakeWithOneMessage() {
@@ -187,47 +174,36 @@ private slots:
         QVERIFY(QFile::exists(RecordingFile::path()));
     }
 
-    void draggingSelectsAStretchAndAClickGivesTheWholeSound_data() {
-        QTest::addColumn<int>("box");
-        QTest::addColumn<QString>("normal");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("model") << 1 << "Modèle"
-                               << "Sélection du modèle";
-        QTest::newRow("recording") << 2 << "Enregistrement"
-                                   << "Sélection de l'enregistrement";
-    }
-    void draggingSelectsAStretchAndAClickGivesTheWholeSound() {
-        QFETCH(int, box);
-        QFETCH(QString, normal);
-        QFETCH(QString, selected);
-        Studio st;
-        st.record(tone());
-        st.click(3);
-        QCOMPARE(st.title(box)->caption(), normal);
-        drag(st.box(box), 300, 0);
-        QCOMPARE(st.title(box)->caption(), selected);
-        // The selection the release makes (from x = 10 to 300) is the one the engine is given.
-        QCOMPARE(st.visu->spectro().SelStartPm[box], 2);
-        QCOMPARE(st.visu->spectro().SelEndX[box], 300);
-        QCOMPARE(st.box(box)->backColour(), box == 1 ? 0xC0FFC0u : 0xFFFFC0u);
-        QCOMPARE(st.box(box)->cursorColour(), 0xFF0000u);
-        drag(st.box(box), 600, 3000); // any release in the selection view: whole sound
-        QCOMPARE(st.title(box)->caption(), normal);
-        QCOMPARE(st.visu->spectro().SelEndPm[box], 0);
-        QCOMPARE(st.box(box)->backColour(), 0u);
-    }
-
-    void theSelectedStretchIsDrawnEnlargedAndPlayed() {
-        Studio st;
-        const QVector<int> whole = st.box(1)->levels();
-        drag(st.box(1), 3045, 6240); // released right of the box
-        QCOMPARE(st.visu->spectro().SelStartPm[1], 500);
-        QVERIFY(st.box(1)->levels() != whole);
-        st.click(1);
-        const auto& played = st.channel()->played.last();
-        QCOMPARE(played.file, st.s->general().DernierSon);
-        QCOMPARE(played.fromMs, 496); // sample 5512 of 11025, at 0.09 ms a sample
-        QCOMPARE(played.toMs, 979);   // 987 thousandths: sample 10882
+    // A stretch dragged across a box is drawn enlarged and is what that box's button plays; a
+    // click in the selection gives the whole sound back.
+    void aDraggedStretchIsDrawnAndPlayedAndAClickGivesTheWholeSound() {
+        for (const auto& [box, normal, selected] :
+             {std::tuple{1, QStringLiteral("Modèle"), QStringLiteral("Sélection du modèle")},
+              {2, QStringLiteral("Enregistrement"),
+               QStringLiteral("Sélection de l'enregistrement")}}) {
+            Studio st;
+            st.record(tone());
+            st.click(3);
+            const QVector<int> whole = st.box(box)->levels();
+            QCOMPARE(st.title(box)->caption(), normal);
+            drag(st.box(box), 300, 0); // the release selects from x = 10 to 300
+            QCOMPARE(st.title(box)->caption(), selected);
+            QCOMPARE(st.visu->spectro().SelEndX[box], 300);
+            QCOMPARE(st.box(box)->backColour(), box == 1 ? 0xC0FFC0u : 0xFFFFC0u);
+            QCOMPARE(st.box(box)->cursorColour(), 0xFF0000u);
+            QVERIFY(st.box(box)->levels() != whole);
+            st.click(box == 1 ? 1 : 4);
+            const auto& played = st.channel()->played.last();
+            QCOMPARE(played.file, box == 1 ? st.s->general().DernierSon : RecordingFile::path());
+            QCOMPARE(played.fromMs, 2); // 2 and 49 thousandths: samples 22 and 540 of 11025
+            QCOMPARE(played.toMs, 49);
+            st.channel()->position = 1000; // the end of the sound gives the boxes back
+            fire(st.timer(1));
+            drag(st.box(box), 600, 3000); // any release in the selection view: whole sound
+            QCOMPARE(st.title(box)->caption(), normal);
+            QCOMPARE(st.visu->spectro().SelEndPm[box], 0);
+            QCOMPARE(st.box(box)->backColour(), 0u);
+        }
     }
 
     void theCursorCrossesTheBoxAndTheButtonsComeBack() {
@@ -236,16 +212,11 @@ private slots:
         QVERIFY(st.timer(1)->isActive());
         QCOMPARE(st.timer(1)->interval(), 20);
         QVERIFY(!st.box(1)->isEnabled());
-        st.channel()->position = 500; // of a 1000 ms sound
-        fire(st.timer(1));
-        QCOMPARE(st.box(1)->cursorX(), 3125.0);
-        QVERIFY(st.timer(1)->isActive());
-        st.channel()->position = 973;
+        st.channel()->position = 973; // of a 1000 ms sound
         fire(st.timer(1));
         QVERIFY(!st.timer(1)->isActive());
         QCOMPARE(st.box(1)->cursorX(), -15.0);
         QCOMPARE(st.button(1)->color(), 0x4000u);
-        QCOMPARE(st.button(1)->state(), int(FXShape::Idle));
         QVERIFY(st.box(1)->isEnabled());
         QVERIFY(st.control<QGroupBox>(QStringLiteral("Frame1(1)"))->isEnabled());
     }
