@@ -145,7 +145,6 @@ private slots:
         p.press(Terminer);
         QCOMPARE(c->panneau()->foreColor(), right ? Comptine::Vert : Comptine::Rouge);
         QCOMPARE(p.score(Column).toInt(), right && pupil == Lea ? 1 : 0);
-        QCOMPARE(p.score(Column, Invite).toInt(), 0);
         QCOMPARE(p.s->general().Reaction, right ? 2 : 1);
         QVERIFY(p.s.messageBox->shown.isEmpty());
         // "Démarrer" again empties the panel and shuffles every verse, shown again.
