@@ -13,47 +13,39 @@ private slots:
     // Case and the final mark are ignored; an answer of punctuation alone is not counted. The
     // first word must match the model's case to be green; the others are green whatever their
     // case and red when absent (a mark glued to a word makes it absent).
-    void caseAndFinalPunctuationAreIgnoredInTheJudgement_data() {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("counted");
-        QTest::addColumn<bool>("right");
-        QTest::addColumn<QList<unsigned>>("colours"); // checked when given
-        const auto row = [](const char* name, const char* model, const char* answer, bool right,
-                            QList<unsigned> colours = {}) {
-            QTest::newRow(name) << QString(model) << QString(answer) << true << right << colours;
-        };
-        row("question mark glued", "How are you ?", "how are you?", true, {Red, Green, Red});
-        row("question mark spaced", "How are you ?", "how are you ?", true,
-            {Red, Green, Green, Green});
-        row("no question mark", "How are you ?", "how are you", true);
-        row("model in blanks", " How are you ? ", "How are you", true);
-        row("full stop missing", "I am ten.", "I am ten", true);
-        row("full stop spaced", "I am ten.", "i am ten .", true);
-        row("digits for a word", "I am ten.", "I AM 10.", false, {Green, Green, Red});
-        row("exclamation", "Hello !", "hello!", true);
-        row("one of two marks", "Yes !", "Yes!!", false);
-        row("inner comma", "Hello, my name is Tom.", "hello, my name is tom ?", true);
-        row("blanks around", "Good morning.", "   Good morning.  ", true);
-        row("inner space missing", "Good morning.", "Goodmorning.", false);
-        row("word missing", "I am fine.", "I fine.", false);
-        for (const char* alone : {"?", " . ", "!", ""})
-            QTest::addRow("alone '%s'", alone) << QStringLiteral("How are you ?") << QString(alone)
-                                               << false << false << QList<unsigned>();
-    }
     void caseAndFinalPunctuationAreIgnoredInTheJudgement() {
-        QFETCH(QString, model);
-        QFETCH(QString, answer);
-        QFETCH(bool, counted);
-        QFETCH(bool, right);
-        QFETCH(QList<unsigned>, colours);
-        const Verdict verdict = correct(answer, model);
-        QCOMPARE(verdict.counted, counted);
-        QCOMPARE(verdict.right, right);
-        QCOMPARE(verdict.words, counted ? cutWords(answer) : QStringList());
-        QCOMPARE(verdict.colours.size(), verdict.words.size());
-        if (!colours.isEmpty())
-            QCOMPARE(verdict.colours, colours);
+        const struct {
+            const char *model, *answer;
+            bool right;
+            QList<unsigned> colours; // checked when given
+        } rows[] = {{"How are you ?", "how are you?", true, {Red, Green, Red}}, // mark glued
+                    {"How are you ?", "how are you ?", true, {Red, Green, Green, Green}},
+                    {"How are you ?", "how are you", true, {}},
+                    {" How are you ? ", "How are you", true, {}},
+                    {"I am ten.", "I am ten", true, {}},
+                    {"I am ten.", "i am ten .", true, {}},
+                    {"I am ten.", "I AM 10.", false, {Green, Green, Red}},
+                    {"Hello !", "hello!", true, {}},
+                    {"Yes !", "Yes!!", false, {}},
+                    {"Hello, my name is Tom.", "hello, my name is tom ?", true, {}},
+                    {"Good morning.", "   Good morning.  ", true, {}},
+                    {"Good morning.", "Goodmorning.", false, {}},
+                    {"I am fine.", "I fine.", false, {}},
+                    {"I am fine.", "I am fire.", false, {Green, Green, Red}}};
+        for (const auto& row : rows) {
+            const Verdict verdict = correct(QString(row.answer), QString(row.model));
+            QVERIFY2(verdict.counted && verdict.right == row.right, row.answer);
+            QCOMPARE(verdict.words, cutWords(QString(row.answer)));
+            QCOMPARE(verdict.colours.size(), verdict.words.size());
+            if (!row.colours.isEmpty())
+                QCOMPARE(verdict.colours, row.colours);
+        }
+        for (const char* alone : {"?", " . ", "!", ""}) {
+            const Verdict verdict = correct(QString(alone), QStringLiteral("How are you ?"));
+            QVERIFY2(!verdict.counted && !verdict.right && verdict.words.isEmpty() &&
+                         verdict.colours.isEmpty(),
+                     alone);
+        }
     }
 
     void wordsKeepTheirSpaceAndTheLastOneItsMark() {
