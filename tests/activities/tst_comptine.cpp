@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(c->etiquette(10)->caption(), QStringLiteral("A big fat hen."));
     }
 
-    void passingOverAVersePlaysTheDraggedVerseOnce() {
+    void passingOverAVersePlaysTheDraggedVerseOnceThenEcouterPlaysTheRhyme() {
         Ronde p;
         Comptine* c = p.choose(1);
         QVERIFY(c);
@@ -188,21 +188,18 @@ private slots:
         QVERIFY(c->pretAJouer());
         QVERIFY(p.s->general().DernierSon.endsWith(QStringLiteral("1492.wav")));
         QVERIFY(p.main->bouton(8)->isVisible()); // Studio
-    }
 
-    // "Retour" unloads the rhyme and hides every rhyme button.
-    void ecouterPlaysTheWholeRhymeArreterStopsItRetourLeaves() {
-        Ronde p;
-        Comptine* c = p.choose(1);
-        QVERIFY(c);
+        // "Ecouter" plays the whole rhyme and shows the studio again, "Arrêter" stops it and
+        // "Retour" unloads the rhyme and hides every rhyme button.
+        p.main->bouton(8)->hide();
         p.press(Ecouter);
-        FakeAudioChannel* channel = p.channelOf(QStringLiteral("149490.wav"));
-        QVERIFY(channel);
-        QVERIFY(channel->playing);
+        FakeAudioChannel* rhyme = p.channelOf(QStringLiteral("149490.wav"));
+        QVERIFY(rhyme);
+        QVERIFY(rhyme->playing);
         QVERIFY(p.s->general().DernierSon.endsWith(QStringLiteral("149490.wav")));
         QVERIFY(p.main->bouton(8)->isVisible());
         p.press(Arreter);
-        QVERIFY(!channel->playing);
+        QVERIFY(!rhyme->playing);
         QVERIFY(c->pretAJouer());
         p.press(Demarrer);
         QTest::mouseClick(p.main->bouton(13), Qt::LeftButton); // "Retour"

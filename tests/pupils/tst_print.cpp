@@ -74,7 +74,7 @@ class TestPrint : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb")));
+        QVERIFY(Partie::available());
         if (QPrinterInfo::defaultPrinterName() != PrinterName) {
             QProcess start;
             start.setProcessChannelMode(QProcess::ForwardedChannels);

@@ -66,7 +66,7 @@ class TestRecompense : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb"))); }
+    void initTestCase() { QVERIFY(Partie::available()); }
 
     // 499 spells four trophies, nine cups and nine medals; the full score shows the diploma with
     // the name instead of the upper labels. The other totals are in the awards table.
