@@ -113,45 +113,40 @@ private slots:
         }
     }
 
-    // drops: the verses dropped on the panel, in that order. Only the rhyme rebuilt whole and in
-    // order turns the panel green and is stored. The order itself is judged by the rhyme order
-    // tests, and the guest's score by the listening series tests.
-    void terminerJudgesTheVersesDropped_data() {
-        QTest::addColumn<QList<int>>("drops");
-        QTest::addColumn<bool>("right");
-        QTest::newRow("all in order") << QList<int>{1, 2, 3, 4} << true;
-        QTest::newRow("all, two swapped") << QList<int>{2, 1, 3, 4} << false;
-    }
+    // The verses dropped on the panel, all in order then two swapped. Only the rhyme rebuilt
+    // whole and in order turns the panel green and is stored. The order itself is judged by the
+    // rhyme order tests, and the guest's score by the listening series tests.
     void terminerJudgesTheVersesDropped() {
-        QFETCH(QList<int>, drops);
-        QFETCH(bool, right);
-        Ronde p;
-        p.s.random->values = {0.5, 0.1, 0.9, 0.3};
-        Comptine* c = p.choose(1);
-        QVERIFY(c);
-        p.press(Demarrer);
-        QVERIFY(p.main->comptines(Terminer)->isVisible());
-        for (int k : drops) {
-            p.dropOnPanel(c, k);
-            QVERIFY(c->etiquette(k)->isHidden()); // a dropped verse cannot come twice
+        for (const bool right : {true, false}) {
+            const QList<int> drops = right ? QList<int>{1, 2, 3, 4} : QList<int>{2, 1, 3, 4};
+            Ronde p;
+            p.s.random->values = {0.5, 0.1, 0.9, 0.3};
+            Comptine* c = p.choose(1);
+            QVERIFY(c);
+            p.press(Demarrer);
+            QVERIFY(p.main->comptines(Terminer)->isVisible());
+            for (int k : drops) {
+                p.dropOnPanel(c, k);
+                QVERIFY(c->etiquette(k)->isHidden()); // a dropped verse cannot come twice
+                QCOMPARE(c->panneau()->foreColor(), Comptine::Violet);
+            }
+            QCOMPARE(p.score(Column).toInt(), 0);
+            p.press(Terminer);
+            QCOMPARE(c->panneau()->foreColor(), right ? Comptine::Vert : Comptine::Rouge);
+            QCOMPARE(p.score(Column).toInt(), right ? 1 : 0);
+            QCOMPARE(p.s->general().Reaction, right ? 2 : 1);
+            QVERIFY(p.s.messageBox->shown.isEmpty());
+            // "Démarrer" again empties the panel and shuffles every verse, shown again.
+            const QList<int> before = tops(c);
+            p.press(Demarrer);
+            QVERIFY(c->panneau()->caption().isEmpty());
             QCOMPARE(c->panneau()->foreColor(), Comptine::Violet);
+            for (int k = 1; k <= c->NbVers(); ++k)
+                QVERIFY(c->etiquette(k)->isVisible());
+            QVERIFY(tops(c) != before);
+            p.dropOnPanel(c, drops.last());
+            QCOMPARE(c->comptine().panel(), c->comptine().verse(drops.last()) + u'\r');
         }
-        QCOMPARE(p.score(Column).toInt(), 0);
-        p.press(Terminer);
-        QCOMPARE(c->panneau()->foreColor(), right ? Comptine::Vert : Comptine::Rouge);
-        QCOMPARE(p.score(Column).toInt(), right ? 1 : 0);
-        QCOMPARE(p.s->general().Reaction, right ? 2 : 1);
-        QVERIFY(p.s.messageBox->shown.isEmpty());
-        // "Démarrer" again empties the panel and shuffles every verse, shown again.
-        const QList<int> before = tops(c);
-        p.press(Demarrer);
-        QVERIFY(c->panneau()->caption().isEmpty());
-        QCOMPARE(c->panneau()->foreColor(), Comptine::Violet);
-        for (int k = 1; k <= c->NbVers(); ++k)
-            QVERIFY(c->etiquette(k)->isVisible());
-        QVERIFY(tops(c) != before);
-        p.dropOnPanel(c, drops.last());
-        QCOMPARE(c->comptine().panel(), c->comptine().verse(drops.last()) + u'\r');
     }
 
     // Verse 10 of every rhyme is read from row "160".
