@@ -94,16 +94,12 @@ private slots:
 
     void reportIsPrintedWithItsBarsInPlaceAndNoButtons() {
         QVariantMap scores = scoresAddingUpTo(0);
-        const struct {
-            QString field;
-            int value;
-            unsigned colour;
-        } bars[] = {{"Activite", 10, Rewards::Green},
-                    {"Texte10", 3, Rewards::Red},
-                    {"Dictee1", 6, Rewards::Orange},
-                    {"Quizz", 10, Rewards::Green}};
-        for (const auto& bar : bars)
-            scores[bar.field] = bar.value;
+        const std::tuple<QString, int, unsigned> bars[] = {{"Activite", 10, Rewards::Green},
+                                                           {"Texte10", 3, Rewards::Red},
+                                                           {"Dictee1", 6, Rewards::Orange},
+                                                           {"Quizz", 10, Rewards::Green}};
+        for (const auto& [field, value, colour] : bars)
+            scores[field] = value;
         ScoresPartie p(scores);
         p.s->platform().printer = std::make_unique<QtPrinter>(scratch_.filePath("documents"));
         Bilan* b = p.detail();
@@ -120,14 +116,14 @@ private slots:
             return;
         // Fitted to the page in the window's proportions.
         QVERIFY(qAbs(box.width() * 3 - box.height() * 4) < box.width() / 20);
-        for (const auto& bar : bars) {
-            const int index = int(Schema::scoreFields().indexOf(bar.field));
-            const Rewards::BarPlace place = Rewards::barPlace(index);
-            const double width = Rewards::barWidthTwips(bar.value) / Twips::PerPixel;
+        for (const auto& [field, value, colour] : bars) {
+            const Rewards::BarPlace place =
+                Rewards::barPlace(int(Schema::scoreFields().indexOf(field)));
+            const double width = Rewards::barWidthTwips(value) / Twips::PerPixel;
             const QPointF middle(place.left / 15.0 + width / 2, place.top / 15.0 + 7.5);
             const QRgb seen = paper.pixel(onPaper(box, middle));
-            QVERIFY2(distance(seen, fromBgr(bar.colour)) < 70,
-                     qPrintable(QStringLiteral("%1: %2").arg(bar.field).arg(seen, 6, 16)));
+            QVERIFY2(distance(seen, fromBgr(colour)) < 70,
+                     qPrintable(QStringLiteral("%1: %2").arg(field).arg(seen, 6, 16)));
         }
         // Where the buttons are on screen, the paper shows the chart's own picture.
         const QRgb chartThere = meanColour(chart, buttons);
