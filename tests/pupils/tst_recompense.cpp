@@ -104,8 +104,9 @@ private slots:
         }
     }
 
-    // A pupil with no row of scores sees the name and nothing earned. Each results window keeps
-    // its face in the middle as it is resized, and at the top left when smaller than the face.
+    // A pupil with no row of scores sees the name and nothing earned. The rewards window keeps
+    // its face in the middle as it is resized, and at the top left when smaller than the face
+    // (the report's face is the same page, placed by the same code).
     void missingPupilRowShowsTheNameAndNothingEarned() {
         ScoresPartie p(scoresAddingUpTo(47), QStringLiteral("Fantôme"));
         Recompense* r = p.score();
@@ -121,7 +122,6 @@ private slots:
         QVERIFY(p.control<FXLabel>(b, "Label2")->caption().isEmpty());
         for (int i = 0; i < Bilan::BarCount; ++i)
             QCOMPARE(b->bar(i)->width(), 0);
-        QVERIFY(facePlaces(b, b->page()));
     }
 
     // Each bar at its place on the chart, as wide as its value and in its colour, drawn on the
