@@ -12,8 +12,6 @@
 #include <algorithm>
 
 namespace {
-const QString Lea = Partie::Lea;
-const QString Invite = Partie::Invite;
 const QString Column = QStringLiteral("Comptine1");
 enum { Terminer = 0, Arreter = 1, Ecouter = 2, Demarrer = 3 };
 
@@ -115,51 +113,40 @@ private slots:
         }
     }
 
-    // drops: the verses dropped on the panel, in that order. Only the rhyme rebuilt whole and in
-    // order turns the panel green and is stored, and never for the guest. The order itself is
-    // judged by the rhyme order tests.
-    void terminerJudgesTheVersesDropped_data() {
-        QTest::addColumn<QString>("pupil");
-        QTest::addColumn<QList<int>>("drops");
-        QTest::addColumn<bool>("right");
-        QTest::newRow("all in order") << Lea << QList<int>{1, 2, 3, 4} << true;
-        QTest::newRow("all, two swapped") << Lea << QList<int>{2, 1, 3, 4} << false;
-        QTest::newRow("the guest, all in order") << Invite << QList<int>{1, 2, 3, 4} << true;
-    }
+    // The verses dropped on the panel, all in order then two swapped. Only the rhyme rebuilt
+    // whole and in order turns the panel green and is stored. The order itself is judged by the
+    // rhyme order tests, and the guest's score by the listening series tests.
     void terminerJudgesTheVersesDropped() {
-        QFETCH(QString, pupil);
-        QFETCH(QList<int>, drops);
-        QFETCH(bool, right);
-        Ronde p(pupil);
-        p.s.random->values = {0.5, 0.1, 0.9, 0.3};
-        Comptine* c = p.choose(1);
-        QVERIFY(c);
-        p.press(Demarrer);
-        QVERIFY(p.main->comptines(Terminer)->isVisible());
-        for (int k : drops) {
-            p.dropOnPanel(c, k);
-            QVERIFY(c->etiquette(k)->isHidden()); // a dropped verse cannot come twice
+        for (const bool right : {true, false}) {
+            const QList<int> drops = right ? QList<int>{1, 2, 3, 4} : QList<int>{2, 1, 3, 4};
+            Ronde p;
+            p.s.random->values = {0.5, 0.1, 0.9, 0.3};
+            Comptine* c = p.choose(1);
+            QVERIFY(c);
+            p.press(Demarrer);
+            QVERIFY(p.main->comptines(Terminer)->isVisible());
+            for (int k : drops) {
+                p.dropOnPanel(c, k);
+                QVERIFY(c->etiquette(k)->isHidden()); // a dropped verse cannot come twice
+                QCOMPARE(c->panneau()->foreColor(), Comptine::Violet);
+            }
+            QCOMPARE(p.score(Column).toInt(), 0);
+            p.press(Terminer);
+            QCOMPARE(c->panneau()->foreColor(), right ? Comptine::Vert : Comptine::Rouge);
+            QCOMPARE(p.score(Column).toInt(), right ? 1 : 0);
+            QCOMPARE(p.s->general().Reaction, right ? 2 : 1);
+            QVERIFY(p.s.messageBox->shown.isEmpty());
+            // "Démarrer" again empties the panel and shuffles every verse, shown again.
+            const QList<int> before = tops(c);
+            p.press(Demarrer);
+            QVERIFY(c->panneau()->caption().isEmpty());
             QCOMPARE(c->panneau()->foreColor(), Comptine::Violet);
+            for (int k = 1; k <= c->NbVers(); ++k)
+                QVERIFY(c->etiquette(k)->isVisible());
+            QVERIFY(tops(c) != before);
+            p.dropOnPanel(c, drops.last());
+            QCOMPARE(c->comptine().panel(), c->comptine().verse(drops.last()) + u'\r');
         }
-        QCOMPARE(p.score(Column).toInt(), 0);
-        p.press(Terminer);
-        QCOMPARE(c->panneau()->foreColor(), right ? Comptine::Vert : Comptine::Rouge);
-        QCOMPARE(p.score(Column).toInt(), right && pupil == Lea ? 1 : 0);
-        QCOMPARE(p.score(Column, Invite).toInt(), 0);
-        QCOMPARE(p.s->general().Reaction, right ? 2 : 1);
-        QVERIFY(p.s.messageBox->shown.isEmpty());
-        // "Démarrer" again empties the panel and shuffles every verse, shown again.
-        const QList<int> before = tops(c);
-        const int seeds = p.s.random->randomizeCalls;
-        p.press(Demarrer);
-        QCOMPARE(p.s.random->randomizeCalls, seeds + 1);
-        QVERIFY(c->panneau()->caption().isEmpty());
-        QCOMPARE(c->panneau()->foreColor(), Comptine::Violet);
-        for (int k = 1; k <= c->NbVers(); ++k)
-            QVERIFY(c->etiquette(k)->isVisible());
-        QVERIFY(tops(c) != before);
-        p.dropOnPanel(c, drops.last());
-        QCOMPARE(c->comptine().panel(), c->comptine().verse(drops.last()) + u'\r');
     }
 
     // Verse 10 of every rhyme is read from row "160".
@@ -168,12 +155,10 @@ private slots:
         Comptine* c = p.choose(4);
         QVERIFY(c);
         QCOMPARE(c->NbVers(), 10);
-        QCOMPARE(c->etiquette(9)->caption(), QStringLiteral("Nine, ten,"));
         QCOMPARE(c->etiquette(10)->caption(), QStringLiteral("A big fat hen."));
-        QVERIFY(c->TexteComptine().endsWith(QStringLiteral("Nine, ten,\rA big fat hen.\r")));
     }
 
-    void passingOverAVersePlaysTheDraggedVerseOnce() {
+    void passingOverAVersePlaysTheDraggedVerseOnceThenEcouterPlaysTheRhyme() {
         Ronde p;
         Comptine* c = p.choose(1);
         QVERIFY(c);
@@ -198,21 +183,18 @@ private slots:
         QVERIFY(c->pretAJouer());
         QVERIFY(p.s->general().DernierSon.endsWith(QStringLiteral("1492.wav")));
         QVERIFY(p.main->bouton(8)->isVisible()); // Studio
-    }
 
-    // "Retour" unloads the rhyme and hides every rhyme button.
-    void ecouterPlaysTheWholeRhymeArreterStopsItRetourLeaves() {
-        Ronde p;
-        Comptine* c = p.choose(1);
-        QVERIFY(c);
+        // "Ecouter" plays the whole rhyme and shows the studio again, "Arrêter" stops it and
+        // "Retour" unloads the rhyme and hides every rhyme button.
+        p.main->bouton(8)->hide();
         p.press(Ecouter);
-        FakeAudioChannel* channel = p.channelOf(QStringLiteral("149490.wav"));
-        QVERIFY(channel);
-        QVERIFY(channel->playing);
+        FakeAudioChannel* rhyme = p.channelOf(QStringLiteral("149490.wav"));
+        QVERIFY(rhyme);
+        QVERIFY(rhyme->playing);
         QVERIFY(p.s->general().DernierSon.endsWith(QStringLiteral("149490.wav")));
         QVERIFY(p.main->bouton(8)->isVisible());
         p.press(Arreter);
-        QVERIFY(!channel->playing);
+        QVERIFY(!rhyme->playing);
         QVERIFY(c->pretAJouer());
         p.press(Demarrer);
         QTest::mouseClick(p.main->bouton(13), Qt::LeftButton); // "Retour"

@@ -165,42 +165,34 @@ private slots:
     }
 
     // The data control shows a table (Compte is empty); only the pupil's row takes the score.
-    void scoreIsWrittenOnlyIntoAKnownPupilsColumn_data() {
-        QTest::addColumn<QString>("pupil");
-        QTest::addColumn<QString>("column");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<ListeningSeries::ScoreWrite>("result");
+    void scoreIsWrittenOnlyIntoAKnownPupilsColumn() {
         using W = ListeningSeries::ScoreWrite;
         const QString imagier = Schema::Table::Imagier, sport = QStringLiteral("Sport");
-        QTest::newRow("pupil") << Lea << sport << imagier << W::Written;
-        QTest::newRow("guest") << QStringLiteral("Invité") << sport << imagier << W::Guest;
-        QTest::newRow("unknown pupil") << QStringLiteral("Zoé") << sport << imagier << W::NoPupil;
-        QTest::newRow("empty table") << Lea << sport << QString(Schema::Table::Compte) << W::NoRows;
-        QTest::newRow("failed write")
-            << Lea << QStringLiteral("PasUneColonne") << imagier << W::Failed;
-    }
-    void scoreIsWrittenOnlyIntoAKnownPupilsColumn() {
-        QFETCH(QString, pupil);
-        QFETCH(QString, column);
-        QFETCH(QString, shown);
-        QFETCH(ListeningSeries::ScoreWrite, result);
-        Base base;
-        base.data.setRecordSource(shown);
-        base.data.refresh();
-        const int rows = base.data.recordSet().recordCount();
-        const auto outcome = ListeningSeries::storeScore(base.data, pupil, pupil, column, 7);
-        QCOMPARE(outcome.result, result);
-        // The table shown comes back as it was, and only a written score is found afterwards.
-        QCOMPARE(base.data.recordSource(), shown);
-        QCOMPARE(base.data.recordSet().recordCount(), rows);
-        const bool written = result == ListeningSeries::ScoreWrite::Written;
-        QCOMPARE(base.score(Lea, QStringLiteral("Sport")).toInt(), written ? 7 : 0);
-        QCOMPARE(base.score(QStringLiteral("Invité"), QStringLiteral("Sport")).toInt(), 0);
-        QCOMPARE(outcome.error.isEmpty(), result != ListeningSeries::ScoreWrite::Failed);
-        const QString message =
-            ListeningSeries::failureMessage(Lea, QStringLiteral("Sport"), outcome.error);
-        QVERIFY(message.contains(QStringLiteral("n'a pas pu être enregistré")) &&
-                message.contains(Lea));
+        const std::tuple<QString, QString, QString, W> rows[] = {
+            {Lea, sport, imagier, W::Written},
+            {QStringLiteral("Invité"), sport, imagier, W::Guest},
+            {QStringLiteral("Zoé"), sport, imagier, W::NoPupil},
+            {Lea, sport, Schema::Table::Compte, W::NoRows},
+            {Lea, QStringLiteral("PasUneColonne"), imagier, W::Failed}};
+        for (const auto& [pupil, column, shown, result] : rows) {
+            Base base;
+            base.data.setRecordSource(shown);
+            base.data.refresh();
+            const int count = base.data.recordSet().recordCount();
+            const auto outcome = ListeningSeries::storeScore(base.data, pupil, pupil, column, 7);
+            QCOMPARE(outcome.result, result);
+            // The table shown comes back as it was, and only a written score is found afterwards.
+            QCOMPARE(base.data.recordSource(), shown);
+            QCOMPARE(base.data.recordSet().recordCount(), count);
+            const bool written = result == W::Written;
+            QCOMPARE(base.score(Lea, QStringLiteral("Sport")).toInt(), written ? 7 : 0);
+            QCOMPARE(base.score(QStringLiteral("Invité"), QStringLiteral("Sport")).toInt(), 0);
+            QCOMPARE(outcome.error.isEmpty(), result != W::Failed);
+            const QString message =
+                ListeningSeries::failureMessage(Lea, QStringLiteral("Sport"), outcome.error);
+            QVERIFY(message.contains(QStringLiteral("n'a pas pu être enregistré")) &&
+                    message.contains(Lea));
+        }
     }
 };
 

@@ -39,45 +39,31 @@ private slots:
         random.next = 0;
     }
 
-    // valides: the right answers of every question ("13" = answers 1 and 3).
-    void answerIsJudgedAgainstTheTickedAnswers_data() {
-        QTest::addColumn<QString>("valides");
-        QTest::addColumn<int>("clicked");
-        QTest::addColumn<bool>("right");
-        QTest::addColumn<QString>("solution");
-        QTest::newRow("the one right answer") << "2" << 1 << true << "";
-        QTest::newRow("a wrong answer shows the right one") << "2" << 0 << false << "Q1 b";
-        QTest::newRow("either of two right answers") << "13" << 2 << true << "";
-        QTest::newRow("the third shows the higher right one") << "13" << 1 << false << "Q1 c";
-        QTest::newRow("all three right") << "123" << 1 << true << "";
-        QTest::newRow("no answer outside 0..2") << "1" << 3 << false << "Q1 a";
-    }
+    // valides: the right answers of every question ("13" = answers 1 and 3); a wrong answer
+    // shows the solution, the higher right one, and there is no answer outside 0..2.
     void answerIsJudgedAgainstTheTickedAnswers() {
-        QFETCH(QString, valides);
-        QFETCH(int, clicked);
-        QFETCH(bool, right);
-        QFETCH(QString, solution);
-        random.values = {0.05, 0.15, 0.25, 0.35, 0.45, 0.55, 0.65, 0.75, 0.85, 0.95};
-        QuizSeries serie(g, random); // each position swaps with itself: Q1 comes first
-        serie.setQuestions(questions(10, valides));
-        serie.startSeries();
-        QCOMPARE(serie.current().question, QStringLiteral("Q1"));
-        const QuizSeries::Verdict verdict = serie.answer(clicked);
-        QCOMPARE(verdict.right, right);
-        QCOMPARE(verdict.solution, solution);
-        QCOMPARE(serie.scoreText(), right ? QStringLiteral("1 / 1") : QStringLiteral("0 / 1"));
+        const std::tuple<const char*, int, const char*> rows[] = {{"2", 1, ""},   {"2", 0, "Q1 b"},
+                                                                  {"13", 2, ""},  {"13", 1, "Q1 c"},
+                                                                  {"123", 1, ""}, {"1", 3, "Q1 a"}};
+        for (const auto& [valides, clicked, solution] : rows) {
+            g.reset();
+            random.next = 0;
+            random.values = {0.05, 0.15, 0.25, 0.35, 0.45, 0.55, 0.65, 0.75, 0.85, 0.95};
+            QuizSeries serie(g, random); // each position swaps with itself: Q1 comes first
+            serie.setQuestions(questions(10, valides));
+            serie.startSeries();
+            QCOMPARE(serie.current().question, QStringLiteral("Q1"));
+            const QuizSeries::Verdict verdict = serie.answer(clicked);
+            const bool right = !*solution;
+            QVERIFY2(verdict.right == right && verdict.solution == QString(solution),
+                     qPrintable(QStringLiteral("%1 clicked %2").arg(valides).arg(clicked)));
+            QCOMPARE(serie.scoreText(), right ? QStringLiteral("1 / 1") : QStringLiteral("0 / 1"));
+        }
     }
 
-    void seriesAsksTenDifferentQuestionsAndCountsEveryAnswer_data() {
-        QTest::addColumn<QList<int>>("wrongAt");
-        QTest::addColumn<QString>("score");
-        QTest::newRow("all right") << QList<int>{} << "10 / 10";
-        QTest::newRow("three wrong") << QList<int>{0, 5, 9} << "7 / 10";
-        QTest::newRow("all wrong") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << "0 / 10";
-    }
+    // Three wrong of ten score seven; the window test plays a series with none wrong.
     void seriesAsksTenDifferentQuestionsAndCountsEveryAnswer() {
-        QFETCH(QList<int>, wrongAt);
-        QFETCH(QString, score);
+        const QList<int> wrongAt{0, 5, 9};
         random.values = {0.73, 0.12, 0.5, 0.99, 0.31};
         QuizSeries serie(g, random);
         serie.setQuestions(questions(14));
@@ -91,7 +77,7 @@ private slots:
             QCOMPARE(serie.next(), i < 9);
         }
         QCOMPARE(asked.size(), 10);
-        QCOMPARE(serie.scoreText(), score);
+        QCOMPARE(serie.scoreText(), QStringLiteral("7 / 10"));
         QCOMPARE(g.Reussites, 10);
         QCOMPARE(g.Erreurs, int(wrongAt.size()));
         serie.endSeries();
@@ -114,31 +100,27 @@ private slots:
         QCOMPARE(sorted, (QStringList{"Q1", "Q2", "Q3", "Q4"}));
     }
 
-    void tooFewAnswerableQuestionsRefuseTheSeries_data() {
-        QTest::addColumn<int>("withRight");
-        QTest::addColumn<int>("withoutRight");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("ten") << 10 << 0 << "";
-        QTest::newRow("ten and two unanswerable") << 10 << 2 << "";
-        QTest::newRow("nine records") << 9 << 0 << "un minimum de 10 enregistrements";
-        QTest::newRow("twelve, three unanswerable") << 9 << 3 << "seules 9 questions sur 12";
-    }
+    // withRight, withoutRight: questions with and without a right answer; message: a part of the
+    // refusal, none when the series can be played.
     void tooFewAnswerableQuestionsRefuseTheSeries() {
-        QFETCH(int, withRight);
-        QFETCH(int, withoutRight);
-        QFETCH(QString, message);
-        QuizSeries serie(g, random);
-        QList<QuizQuestion> all = questions(withRight);
-        for (int i = 0; i < withoutRight; ++i)
-            all << question(QStringLiteral("Sans réponse %1").arg(i), QString());
-        serie.setQuestions(all);
-        QCOMPARE(serie.recordCount(), withRight + withoutRight);
-        QCOMPARE(serie.playableCount(), withRight);
-        QCOMPARE(serie.canPlay(), message.isEmpty());
-        QVERIFY(!serie.playOrder().join(u'|').contains(QStringLiteral("Sans réponse")));
-        const QString refusal = serie.refusalMessage();
-        QVERIFY2(message.isEmpty() ? refusal.isEmpty() : refusal.contains(message),
-                 qPrintable(refusal));
+        const std::tuple<int, int, QString> rows[] = {{10, 0, ""},
+                                                      {10, 2, ""},
+                                                      {9, 0, "un minimum de 10 enregistrements"},
+                                                      {9, 3, "seules 9 questions sur 12"}};
+        for (const auto& [withRight, withoutRight, message] : rows) {
+            QuizSeries serie(g, random);
+            QList<QuizQuestion> all = questions(withRight);
+            for (int i = 0; i < withoutRight; ++i)
+                all << question(QStringLiteral("Sans réponse %1").arg(i), QString());
+            serie.setQuestions(all);
+            QCOMPARE(serie.recordCount(), withRight + withoutRight);
+            QCOMPARE(serie.playableCount(), withRight);
+            QCOMPARE(serie.canPlay(), message.isEmpty());
+            QVERIFY(!serie.playOrder().join(u'|').contains(QStringLiteral("Sans réponse")));
+            const QString refusal = serie.refusalMessage();
+            QVERIFY2(message.isEmpty() ? refusal.isEmpty() : refusal.contains(message),
+                     qPrintable(refusal));
+        }
     }
 
     // Texts that a criterion pasted into SQL would break, duplicates and case variants: each

@@ -69,96 +69,76 @@ private slots:
     // option: the stored setting. The main window counts Quizz2 only for "Faux"; the quiz window
     // plays Quizz1 only for "Vrai": with another value the main window counts the program's
     // table (counted) and the window plays the teacher's (table).
-    // wrong: the answers (1..10) given wrong; stored: the value of column "Quizz" afterwards.
-    void aSeriesOfTenAnswersStoresRightAnswersInQuizz_data() {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("counted");
-        QTest::addColumn<QString>("pupil");
-        QTest::addColumn<QList<int>>("wrong");
-        QTest::addColumn<int>("stored");
-        const QString quizz1 = Schema::Table::Quizz1;
-        const QString quizz2 = Schema::Table::Quizz2;
-        const QString lea = Partie::Lea;
-        QTest::newRow("three wrong")
-            << "Vrai" << quizz1 << "44" << lea << QList<int>{2, 5, 10} << 7;
-        QTest::newRow("the guest keeps nothing")
-            << "Vrai" << quizz1 << "44" << Partie::Invite << QList<int>{} << 0;
-        QTest::newRow("Faux plays the teacher's table")
-            << "Faux" << quizz2 << "10" << lea << QList<int>{1, 4, 9} << 7;
-        QTest::newRow("another value plays the teacher's table")
-            << "Oui" << quizz2 << "10" << lea << QList<int>{} << 10;
-    }
+    // wrong: the answers (1..10) given wrong; the right ones are stored in column "Quizz".
     void aSeriesOfTenAnswersStoresRightAnswersInQuizz() {
-        QFETCH(QString, option);
-        QFETCH(QString, table);
-        QFETCH(QString, counted);
-        QFETCH(QString, pupil);
-        QFETCH(QList<int>, wrong);
-        QFETCH(int, stored);
-        Quiz q(pupil, option);
-        QVERIFY(q.quizz);
-        QCOMPARE(q.quizz->data().recordSource(), table);
-        QCOMPARE(q.g().NbQuestions, counted);
-        QHash<QString, QuizQuestion> records; // the table's questions by their text
-        for (const QuizQuestion& record : QuizSeries::readAll(q.quizz->data().recordSet()))
-            records.insert(record.question, record);
-        q.start();
-        QVERIFY(q.main->commande(Action)->isHidden());
-        QSet<QString> asked;
-        for (int n = 1; n <= 10; ++n) {
-            // The answers and their marks are those of the question's record.
-            QVERIFY2(records.contains(q.question()), qPrintable(q.question()));
-            const QuizQuestion& record = records.value(q.question());
-            for (int i = 0; i < 3; ++i) {
-                QCOMPARE(q.reponse(i)->caption(), record.reponses.at(size_t(i)));
-                QCOMPARE(q.valide(i), record.valides.at(size_t(i)));
-                QVERIFY(q.reponse(i)->isVisible());
+        const QString quizz1 = Schema::Table::Quizz1, quizz2 = Schema::Table::Quizz2;
+        const std::tuple<QString, QString, QString, QList<int>> rows[] = {
+            {"Vrai", quizz1, "44", {2, 5, 10}},
+            {"Faux", quizz2, "10", {1, 4, 9}},
+            {"Oui", quizz2, "10", {}}};
+        for (const auto& [option, table, counted, wrong] : rows) {
+            Quiz q(Partie::Lea, option);
+            QVERIFY(q.quizz);
+            QCOMPARE(q.quizz->data().recordSource(), table);
+            QCOMPARE(q.g().NbQuestions, counted);
+            QHash<QString, QuizQuestion> records; // the table's questions by their text
+            for (const QuizQuestion& record : QuizSeries::readAll(q.quizz->data().recordSet()))
+                records.insert(record.question, record);
+            q.start();
+            QVERIFY(q.main->commande(Action)->isHidden());
+            QSet<QString> asked;
+            for (int n = 1; n <= 10; ++n) {
+                // The answers and their marks are those of the question's record.
+                QVERIFY2(records.contains(q.question()), qPrintable(q.question()));
+                const QuizQuestion& record = records.value(q.question());
+                for (int i = 0; i < 3; ++i) {
+                    QCOMPARE(q.reponse(i)->caption(), record.reponses.at(size_t(i)));
+                    QCOMPARE(q.valide(i), record.valides.at(size_t(i)));
+                    QVERIFY(q.reponse(i)->isVisible());
+                }
+                asked << q.question();
+                const bool right = !wrong.contains(n);
+                const int clicked = q.pick(right);
+                QVERIFY(clicked >= 0);
+                QVERIFY(!q.timer()->isActive());
+                QTest::mouseClick(q.reponse(clicked), Qt::LeftButton);
+                // A pause of two seconds follows, that only Timer1 ends; a second answer in it is
+                // not counted.
+                QVERIFY(q.timer()->isActive());
+                QCOMPARE(q.timer()->interval(), 2000);
+                QVERIFY(!q.quizz->isEnabled());
+                QCoreApplication::processEvents();
+                QCOMPARE(q.question(), record.question);
+                if (const int other = q.pick(!right); other >= 0)
+                    QTest::mouseClick(q.reponse(other), Qt::LeftButton);
+                const QString verdict = q.label(QStringLiteral("Label2"))->caption();
+                QCOMPARE(verdict, right ? QStringLiteral("Bonne réponse")
+                                        : record.reponses.at(record.valides[2]   ? 2
+                                                             : record.valides[1] ? 1
+                                                                                 : 0));
+                const int errors =
+                    int(std::count_if(wrong.cbegin(), wrong.cend(), [n](int w) { return w <= n; }));
+                QCOMPARE(q.label(QStringLiteral("Label3"))->caption(),
+                         QStringLiteral("%1 / %2").arg(n - errors).arg(n));
+                QCOMPARE(q.g().Reussites, n);
+                QCOMPARE(q.score(QStringLiteral("Quizz")).toInt(), 0); // not before the end
+                q.endPause();
+                QVERIFY(q.quizz->isEnabled());
+                QVERIFY(q.label(QStringLiteral("Label2"))->caption().isEmpty());
             }
-            asked << q.question();
-            const bool right = !wrong.contains(n);
-            const int clicked = q.pick(right);
-            QVERIFY(clicked >= 0);
-            QVERIFY(!q.timer()->isActive());
-            QTest::mouseClick(q.reponse(clicked), Qt::LeftButton);
-            // A pause of two seconds follows, that only Timer1 ends; a second answer in it is
-            // not counted.
-            QVERIFY(q.timer()->isActive());
-            QCOMPARE(q.timer()->interval(), 2000);
-            QVERIFY(!q.quizz->isEnabled());
-            QCoreApplication::processEvents();
-            QCOMPARE(q.question(), record.question);
-            if (const int other = q.pick(!right); other >= 0)
-                QTest::mouseClick(q.reponse(other), Qt::LeftButton);
-            const QString verdict = q.label(QStringLiteral("Label2"))->caption();
-            QCOMPARE(verdict, right ? QStringLiteral("Bonne réponse")
-                                    : record.reponses.at(record.valides[2]   ? 2
-                                                         : record.valides[1] ? 1
-                                                                             : 0));
-            const int errors =
-                int(std::count_if(wrong.cbegin(), wrong.cend(), [n](int w) { return w <= n; }));
-            QCOMPARE(q.label(QStringLiteral("Label3"))->caption(),
-                     QStringLiteral("%1 / %2").arg(n - errors).arg(n));
-            QCOMPARE(q.g().Reussites, n);
-            QCOMPARE(q.score(QStringLiteral("Quizz"), pupil).toInt(), 0); // not before the end
-            q.endPause();
-            QVERIFY(q.quizz->isEnabled());
-            QVERIFY(q.label(QStringLiteral("Label2"))->caption().isEmpty());
+            QCOMPARE(asked.size(), 10);
+            QCOMPARE(q.score(QStringLiteral("Quizz")).toInt(), 10 - wrong.size());
+            // The series is over: the questions are put away and "Action" starts another one.
+            QVERIFY(q.label(QStringLiteral("question"))->isHidden());
+            QVERIFY(q.reponse(0)->isHidden());
+            QVERIFY(q.main->commande(Action)->isVisible());
+            QCOMPARE(q.g().Reussites, 0);
+            QCOMPARE(q.g().Erreurs, 0);
+            QVERIFY(q.s.messageBox->shown.isEmpty());
+            q.start();
+            QVERIFY(q.reponse(0)->isVisible());
+            QVERIFY(q.label(QStringLiteral("Label3"))->caption().isEmpty());
         }
-        QCOMPARE(asked.size(), 10);
-        QCOMPARE(q.score(QStringLiteral("Quizz"), pupil).toInt(), stored);
-        if (pupil == Partie::Invite)
-            QCOMPARE(q.score(QStringLiteral("Quizz")).toInt(), 0);
-        // The series is over: the questions are put away and "Action" starts another one.
-        QVERIFY(q.label(QStringLiteral("question"))->isHidden());
-        QVERIFY(q.reponse(0)->isHidden());
-        QVERIFY(q.main->commande(Action)->isVisible());
-        QCOMPARE(q.g().Reussites, 0);
-        QCOMPARE(q.g().Erreurs, 0);
-        QVERIFY(q.s.messageBox->shown.isEmpty());
-        q.start();
-        QVERIFY(q.reponse(0)->isVisible());
-        QVERIFY(q.label(QStringLiteral("Label3"))->caption().isEmpty());
     }
 };
 

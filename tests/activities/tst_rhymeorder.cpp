@@ -68,63 +68,47 @@ private slots:
 
     // Each k swaps with j = int(n * rnd + 1); a second shuffle starts from the order the first
     // one left.
-    void shuffleSwapsOnlyTheTops_data() {
-        QTest::addColumn<QList<double>>("numbers");
-        QTest::addColumn<QList<int>>("tops");
-        QTest::addColumn<QList<int>>("again");
-        using L = QList<int>;
-        QTest::newRow("scripted") << QList<double>{0.9, 0.0, 0.5} << L{1100, 700, 1500}
-                                  << L{700, 1100, 1500};
-        QTest::newRow("always the middle")
-            << QList<double>{0.5} << L{1100, 1500, 700} << L{1500, 700, 1100};
-        QTest::newRow("each to itself")
-            << QList<double>{0.0, 0.34, 0.67} << L{700, 1100, 1500} << L{700, 1100, 1500};
-        QTest::newRow("a generator reaching 1")
-            << QList<double>{1.0} << L{1500, 700, 1100} << L{1100, 1500, 700};
-    }
     void shuffleSwapsOnlyTheTops() {
-        QFETCH(QList<double>, numbers);
-        RhymeOrder rhyme;
-        rhyme.setVerses(Twinkle.mid(0, 3), 400);
-        ScriptedRandom random(numbers);
-        rhyme.shuffle(random);
-        QCOMPARE(random.seeds, 1);
-        QTEST(topsOf(rhyme), "tops");
-        QCOMPARE(rhyme.verse(1), Twinkle.at(0)); // the verses stay with their labels
-        random.next = 0;
-        rhyme.shuffle(random);
-        QTEST(topsOf(rhyme), "again");
+        using L = QList<int>;
+        const std::tuple<QList<double>, L, L> rows[] = {
+            {{0.9, 0.0, 0.5}, {1100, 700, 1500}, {700, 1100, 1500}},
+            {{0.5}, {1100, 1500, 700}, {1500, 700, 1100}},             // always the middle
+            {{0.0, 0.34, 0.67}, {700, 1100, 1500}, {700, 1100, 1500}}, // each to itself
+            {{1.0}, {1500, 700, 1100}, {1100, 1500, 700}}};            // a generator reaching 1
+        for (const auto& [numbers, tops, again] : rows) {
+            RhymeOrder rhyme;
+            rhyme.setVerses(Twinkle.mid(0, 3), 400);
+            ScriptedRandom random(numbers);
+            rhyme.shuffle(random);
+            QCOMPARE(random.seeds, 1);
+            QCOMPARE(topsOf(rhyme), tops);
+            QCOMPARE(rhyme.verse(1), Twinkle.at(0)); // the verses stay with their labels
+            random.next = 0;
+            rhyme.shuffle(random);
+            QCOMPARE(topsOf(rhyme), again);
+        }
     }
 
-    void judgingThePanel_data() {
-        QTest::addColumn<QList<int>>("drops");
-        QTest::addColumn<QStringList>("verses");
-        QTest::addColumn<bool>("right");
-        QTest::addColumn<QString>("panel");
-        const auto panel = [](const QStringList& lines) { return lines.join(u'\r') + u'\r'; };
-        QTest::newRow("all in order")
-            << QList<int>{1, 2, 3, 4} << Twinkle << true << panel(Twinkle);
-        QTest::newRow("only some")
-            << QList<int>{1, 2} << Twinkle << false << panel(Twinkle.mid(0, 2));
-        QTest::newRow("two swapped") << QList<int>{1, 3, 2, 4} << Twinkle << false
-                                     << panel({Twinkle[0], Twinkle[2], Twinkle[1], Twinkle[3]});
-        QTest::newRow("a verse twice is refused")
-            << QList<int>{1, 1, 2, 3, 4} << Twinkle << true << panel(Twinkle);
-        QTest::newRow("out of range is refused")
-            << QList<int>{0, 1, 2, 3, 4, 5} << Twinkle << true << panel(Twinkle);
-        QTest::newRow("letter case counts")
-            << QList<int>{2, 1} << QStringList{"Row", "row"} << false << "row\rRow\r";
-        QTest::newRow("nothing dropped") << QList<int>{} << Twinkle << false << "";
-    }
+    // The verses dropped, in that order, and the panel they make; a verse dropped twice or out
+    // of range is refused, and letter case counts.
     void judgingThePanel() {
-        QFETCH(QList<int>, drops);
-        QFETCH(QStringList, verses);
-        RhymeOrder rhyme;
-        rhyme.setVerses(verses, 400);
-        for (int k : drops)
-            rhyme.drop(k);
-        QTEST(rhyme.isRight(), "right");
-        QTEST(rhyme.panel(), "panel");
+        const QStringList swapped{Twinkle[0], Twinkle[2], Twinkle[1], Twinkle[3]};
+        const std::tuple<QList<int>, QStringList, bool, QStringList> rows[] = {
+            {{1, 2, 3, 4}, Twinkle, true, Twinkle},
+            {{1, 2}, Twinkle, false, Twinkle.mid(0, 2)},
+            {{1, 3, 2, 4}, Twinkle, false, swapped},
+            {{1, 1, 2, 3, 4}, Twinkle, true, Twinkle},
+            {{0, 1, 2, 3, 4, 5}, Twinkle, true, Twinkle},
+            {{2, 1}, {"Row", "row"}, false, {"row", "Row"}},
+            {{}, Twinkle, false, {}}};
+        for (const auto& [drops, verses, right, panel] : rows) {
+            RhymeOrder rhyme;
+            rhyme.setVerses(verses, 400);
+            for (int k : drops)
+                rhyme.drop(k);
+            QCOMPARE(rhyme.isRight(), right);
+            QCOMPARE(rhyme.panel(), panel.isEmpty() ? QString() : panel.join(u'\r') + u'\r');
+        }
     }
 
     void restartEmptiesThePanelAndFreesTheVerses() {

@@ -13,11 +13,7 @@
 // Shared by the tests of the reward window and the results report.
 namespace ResultsScenario {
 
-inline const QString Lea = QStringLiteral("Léa");
-
-inline QString programDir() {
-    return qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
-}
+inline const QString Lea = Partie::Lea;
 
 // Score columns adding up to `sum`, ten to a column in bar order.
 inline QVariantMap scoresAddingUpTo(int sum) {
@@ -43,7 +39,7 @@ class ScoresPartie {
 public:
     explicit ScoresPartie(const QVariantMap& scores,
                           const QString& signedInAs = ResultsScenario::Lea) {
-        s.useGeneratedContent(ResultsScenario::programDir(),
+        s.useGeneratedContent(Partie::programDir(),
                               {QStringLiteral("Bitmap"), QStringLiteral("Hotspot")});
         QVariantMap row = scores;
         row[Schema::Field::Nom] = ResultsScenario::Lea;

@@ -74,7 +74,6 @@ private slots:
         QtPrinter printer(notAFolder + QStringLiteral("/Documents"));
         const PrintOutcome outcome = printer.printPage(quarters(), QStringLiteral("Bilan"));
         QCOMPARE(int(outcome.status), int(PrintOutcome::Status::Failed));
-        QVERIFY(!outcome.succeeded());
         QVERIFY(outcome.error.contains(QStringLiteral("fichier")));
         QCOMPARE(int(printer.printPage(QImage(), QStringLiteral("Bilan")).status),
                  int(PrintOutcome::Status::Failed));

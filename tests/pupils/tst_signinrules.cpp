@@ -17,24 +17,22 @@ class TestSignInRules : public QObject {
     }
 
 private slots:
-    void groupsKeepEachDistinctGroupAtItsLastIndex_data() {
-        QTest::addColumn<QStringList>("pupilGroups");
-        QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<QStringList>("groupes");
-        QTest::addColumn<int>("nbGroupes");
-        QTest::newRow("repeated") << QStringList{"CM2", "CE1", "CE1"} << QStringList{"CE1", "CM2"}
-                                  << QStringList{"", "CE1", "CM2", ""} << 3;
-        QTest::newRow("case makes two choices")
-            << QStringList{"ce1", "CE1", "CM1", "ce1", "CE1"} << QStringList{"CE1", "ce1", "CM1"}
-            << QStringList{"", "CE1", "", "ce1", "CM1", ""} << 5;
-        QTest::newRow("none") << QStringList() << QStringList() << QStringList() << 0;
-    }
+    // The pupils' groups give the choices, each group at the last index it was seen, and their
+    // count.
     void groupsKeepEachDistinctGroupAtItsLastIndex() {
-        QFETCH(QStringList, pupilGroups);
-        const Groups groups = collectGroups(pupilGroups);
-        QTEST(groups.choices, "choices");
-        QTEST(groups.groupes, "groupes");
-        QTEST(groups.nbGroupes, "nbGroupes");
+        using L = QStringList;
+        const std::tuple<L, L, L> rows[] = {
+            {{"CM2", "CE1", "CE1"}, {"CE1", "CM2"}, {"", "CE1", "CM2", ""}},
+            {{"ce1", "CE1", "CM1", "ce1", "CE1"}, // case makes two choices
+             {"CE1", "ce1", "CM1"},
+             {"", "CE1", "", "ce1", "CM1", ""}},
+            {{}, {}, {}}};
+        for (const auto& [pupilGroups, choices, groupes] : rows) {
+            const Groups groups = collectGroups(pupilGroups);
+            QCOMPARE(groups.choices, choices);
+            QCOMPARE(groups.groupes, groupes);
+            QCOMPARE(groups.nbGroupes, pupilGroups.size());
+        }
     }
 
     void sortedListsIgnoreCaseFirst() {
@@ -78,21 +76,19 @@ private slots:
         }
     }
 
-    void registrationChecksComeInOrder_data() {
-        QTest::addColumn<QStringList>("typed"); // name, group, password, confirmation
-        QTest::addColumn<QString>("question");
-        QTest::newRow("no name") << QStringList{"  ", "", "a", "b"} << "Quel est ton nom ?";
-        QTest::newRow("no group") << QStringList{"Léa", " ", "a", "b"} << "Quel est ton groupe ?";
-        QTest::newRow("mismatch") << QStringList{"Léa", "CE1", "abc", "abC"}
-                                  << "Confirme ton mot de passe";
-        QTest::newRow("both empty") << QStringList{"Léa", "CE1", "", ""} << "Et ton mot de passe ?";
-        QTest::newRow("blank password")
-            << QStringList{"Léa", "CE1", "  ", "  "} << "Et ton mot de passe ?";
-        QTest::newRow("spaced name accepted") << QStringList{" Léa ", "CE1", "a1", "a1"} << "";
-    }
+    // The question asked for what is typed (name, group, password, confirmation), none once
+    // all is right.
     void registrationChecksComeInOrder() {
-        QFETCH(QStringList, typed);
-        QTEST(registrationQuestion(typed[0], typed[1], typed[2], typed[3]), "question");
+        const std::pair<QStringList, const char*> rows[] = {
+            {{"  ", "", "a", "b"}, "Quel est ton nom ?"},
+            {{"Léa", " ", "a", "b"}, "Quel est ton groupe ?"},
+            {{"Léa", "CE1", "abc", "abC"}, "Confirme ton mot de passe"},
+            {{"Léa", "CE1", "", ""}, "Et ton mot de passe ?"},
+            {{"Léa", "CE1", "  ", "  "}, "Et ton mot de passe ?"},
+            {{" Léa ", "CE1", "a1", "a1"}, ""}};
+        for (const auto& [typed, question] : rows)
+            QCOMPARE(registrationQuestion(typed[0], typed[1], typed[2], typed[3]),
+                     QString(question));
     }
 
     void confirmationHasFiveLines() {
