@@ -30,15 +30,59 @@ double powerAt(const Spectro& wave, qint32 from, qint32 count, double hertz) {
            coefficient * previous * beforePrevious;
 }
 
-// A spoken word stand-in, written as "cat.wav" of the folder: 8-bit mono 11 025 Hz samples of a
-// 1000 Hz tone. Returns its path.
-QString writeToneWave(const QTemporaryDir& dir, double seconds) {
+// A spoken word stand-in: 8-bit mono 11 025 Hz samples of a 1000 Hz tone whose loudness follows
+// the shape (full by default).
+QByteArray tonePcm(double seconds, double (*shape)(double) = nullptr) {
     QByteArray pcm(qsizetype(11025 * seconds), '\0');
-    for (qsizetype i = 0; i < pcm.size(); ++i)
-        pcm[i] = char(128 + int(100 * std::sin(2.0 * Pi * 1000.0 * double(i) / 11025.0)));
+    for (qsizetype i = 0; i < pcm.size(); ++i) {
+        const double t = double(i) / 11025.0, loudness = shape ? shape(t) : 1.0;
+        pcm[i] = char(128 + int(100 * loudness * std::sin(2.0 * Pi * 1000.0 * t)));
+    }
+    return pcm;
+}
+
+// Two syllables: a loud one, a pause, then one that swells.
+double twoSyllables(double t) {
+    return t < 0.3 ? 1.0 : t < 0.45 ? 0.0 : std::min(1.0, (t - 0.45) / 0.5);
+}
+
+// Writes the tone as the word file "cat.wav" of the folder; returns its path.
+QString writeToneWave(const QTemporaryDir& dir, const QByteArray& pcm) {
     return writeBytes(
         dir.filePath("cat.wav"),
         WaveBuilder().chunk("fmt ", WaveBuilder::format(1)).chunk("data", pcm).image());
+}
+
+// Loudness every 10 ms (110 samples): the RMS around each frame's mean.
+template <typename Sample> std::vector<double> envelope(qint32 count, Sample sample) {
+    std::vector<double> levels;
+    for (qint32 from = 0; from + 110 <= count; from += 110) {
+        double sum = 0.0, squares = 0.0;
+        for (qint32 i = from; i < from + 110; ++i) {
+            sum += sample(i);
+            squares += double(sample(i)) * sample(i);
+        }
+        levels.push_back(std::sqrt(std::max(0.0, squares / 110 - (sum / 110) * (sum / 110))));
+    }
+    return levels;
+}
+
+// The best Pearson correlation of the model's envelope with a stretch of the take's, over every
+// place the model fits in the take.
+double bestCorrelation(const std::vector<double>& model, const std::vector<double>& take) {
+    double best = -1.0;
+    const double n = double(model.size());
+    for (std::size_t lag = 0; lag + model.size() <= take.size(); ++lag) {
+        double m = 0, t = 0, mm = 0, tt = 0, mt = 0;
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            const double a = model[i], b = take[lag + i];
+            m += a, t += b, mm += a * a, tt += b * b, mt += a * b;
+        }
+        const double spread = (n * mm - m * m) * (n * tt - t * t);
+        if (spread > 0)
+            best = std::max(best, (n * mt - m * t) / std::sqrt(spread));
+    }
+    return best;
 }
 
 // Runs `play` while parec listens to the null sink's monitor; heardMs becomes the milliseconds
@@ -94,7 +138,7 @@ private slots:
     // on the null sink's monitor, at the channel's volume.
     void aWordPlayedByTheProgramIsHeardOnTheMonitor() {
         QTemporaryDir dir;
-        const QString word = writeToneWave(dir, 0.6);
+        const QString word = writeToneWave(dir, tonePcm(0.6));
         SystemClock clock;
         for (int volume : {65000, 0}) {
             QtAudioChannel channel(clock);
@@ -121,7 +165,8 @@ private slots:
     // records is in the saved recording, which lasts as long as the take.
     void theStudioRecordsTheWordPlayedMeanwhile() {
         QTemporaryDir dir;
-        const QString word = writeToneWave(dir, 1.0);
+        const QByteArray model = tonePcm(1.0, twoSyllables);
+        const QString word = writeToneWave(dir, model);
         RealStudio real;
         Spectro& studio = real.studio;
         studio.RecordingPath = dir.filePath("enregist.tmp");
@@ -167,6 +212,12 @@ private slots:
         QVERIFY(loudest > 1000.0);
         QVERIFY(loudest > 100 * quietest);
         QVERIFY(loudest > 50 * at1500 && loudest > 50 * at3000);
+        // The recording's loudness follows the model's: two syllables, a pause between them.
+        const double match = bestCorrelation(
+            envelope(qint32(model.size()), [&](qint32 i) { return quint8(model[i]); }),
+            envelope(studio.SampleCount, [&](qint32 i) { return studio.GetSample(i); }));
+        qInfo() << "envelope correlation with the model" << match;
+        QVERIFY(match > 0.8);
     }
 
     // A stretch selected in the studio is heard on the server for its length in milliseconds,
@@ -176,7 +227,7 @@ private slots:
         for (const auto& [from, to] : {std::pair{2168, 7718}, {0, 1103}, {7718, 11025}}) {
             QTemporaryDir dir;
             RealStudio real;
-            real.studio.FileToPlay = writeToneWave(dir, 1.0);
+            real.studio.FileToPlay = writeToneWave(dir, tonePcm(1.0));
             real.studio.StretchFrom = from;
             real.studio.StretchTo = to;
             const double wantedMs =
