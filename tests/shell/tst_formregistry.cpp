@@ -70,7 +70,6 @@ private slots:
         Probe* un = p.show("Un", FormRegistry::ShowMode::Maximised);
         QCOMPARE(p.forms().get("Un"), un);
         QCOMPARE(un->loads, 1);
-        QCOMPARE(un->objectName(), QStringLiteral("Un"));
         QVERIFY(un->parentWidget()->isMaximized());
         Probe* deux = p.show("Deux");
         QCOMPARE(p.area->subWindowList().size(), 2);
