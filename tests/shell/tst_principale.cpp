@@ -51,27 +51,21 @@ class TestPrincipale : public QObject {
 
 private slots:
     // The file's location rules (asking, storing the choice) are the location test's; here the
-    // window opens the sign-in window only once the file is open.
-    void signInOpensOnceTheFileIsFound() {
-        Scenario stored;
-        QVERIFY(stored.start());
-        QVERIFY(stored.fileDialog->requests.isEmpty());
-        QCOMPARE(stored->general().CheminBase, stored.databasePath());
-        QVERIFY(stored.isShown(QStringLiteral("Inscription")));
+    // window opens the sign-in window only once the file is open. Missing options get their
+    // default (the settings test holds the table and keeps stored ones); the effects and the
+    // help file are prepared.
+    void loadOpensTheSignInOnceTheFileIsFoundAndPreparesSoundAndHelp() {
         Scenario cancelled(false);
         cancelled.start();
         QCOMPARE(cancelled.messageBox->shown.size(), 1);
         QVERIFY(cancelled.quitter->quitCalled);
         QVERIFY(!cancelled->forms().isLoaded(QStringLiteral("Inscription")));
-    }
-
-    // Missing options get their default (the settings test holds the table), stored ones stay.
-    void loadKeepsStoredOptionsAndPreparesSoundAndHelp() {
         Scenario s;
-        s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
         s.writeFile(QStringLiteral("Mcison/son6.wav"), QByteArray("RIFF-six"));
         Principale* main = s.start();
-        QCOMPARE(s->settings().read(Options::Configuration, Options::Texte), Options::Faux);
+        QVERIFY(s.fileDialog->requests.isEmpty());
+        QCOMPARE(s->general().CheminBase, s.databasePath());
+        QVERIFY(s.isShown(QStringLiteral("Inscription")));
         QCOMPARE(s->settings().read(Options::Configuration, Options::Protection), Options::Vrai);
         // The six effects are the wave file test's; here the window loads them.
         QCOMPARE(s->general().EffectSounds[5], QByteArray("RIFF-six"));
