@@ -52,7 +52,6 @@ private slots:
             {"bicycle", 0x8000, FXShape::Idle, 0, true},
             {"football", 0xFF, FXShape::Idle, 0, true},
             {"Vrai", 0xC0C0C0, FXShape::Idle, 0, false},
-            {"Faux", 0xFFFF, FXShape::Idle, 0, false},
             {"Action", 0x404000, FXShape::Idle, 0, false},
             {"", 0xFFFF00, FXShape::Idle, 0, false},
         };
