@@ -197,14 +197,20 @@ private slots:
         }
     }
 
-    void eachPictureIsDrawnOnceWhereItBelongs() {
+    // The chooser and the chosen exercise each draw their picture once, where it belongs.
+    // Moving over the list lights an exercise with the hover sound, once per exercise; a
+    // release away from every exercise shows the start picture. "Le sport" then shows its
+    // picture and title, with the word label the "Texte" option asks for (the main window
+    // test hides it); exploring says a word with its label, one word at a time; "rechoisir"
+    // goes back.
+    void theChooserAndLeSportShowTheirPicturesAndAnswerThePointer() {
         Exercice p;
         p.main->resize(1024, 768);
         QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
         QCoreApplication::processEvents();
         const QString bitmaps = p.s.programFolder() + QStringLiteral("/Bitmap/");
         const QImage background(bitmaps + QStringLiteral("Brinobse.Jpg"));
-        const QImage list(bitmaps + QStringLiteral("observe.Jpg"));
+        const QImage listImage(bitmaps + QStringLiteral("observe.Jpg"));
         QImage shot = p.seconde->grab().toImage();
         // The family's picture fills the window; the list covers none of its drawing in the
         // lower right corner, and the list shows its own picture.
@@ -216,8 +222,32 @@ private slots:
         };
         QVERIFY2(difference(shot, corner(page), background, corner(background.rect())) < 8,
                  "the family picture's corner is covered");
-        const QRect listAt = p.seconde->listPicture()->geometry();
-        QVERIFY(difference(shot, listAt, list, list.rect()) < 8);
+        FXHotspotPicture* list = p.seconde->listPicture();
+        QVERIFY(difference(shot, list->geometry(), listImage, listImage.rect()) < 8);
+
+        const auto hoverSounds = [&p] {
+            int count = 0;
+            for (FakeAudioChannel* channel : p.s.audio->channels)
+                for (const auto& played : channel->played)
+                    count += !played.image.isEmpty() && played.image == p.g().EffectSounds[1];
+            return count;
+        };
+        const int before = hoverSounds();
+        send(list, QEvent::MouseMove, hotspotPoint(list, 2), Qt::NoButton);
+        QCOMPARE(list->highlightIndex(), 2);
+        QCOMPARE(list->highlightStrength(), 20);
+        QCOMPARE(hoverSounds(), before + 1);
+        send(list, QEvent::MouseMove, hotspotPoint(list, 2) + QPoint(1, 0), Qt::NoButton);
+        QCOMPARE(hoverSounds(), before + 1); // the same exercise plays it once
+        const QPoint away = hotspotPoint(list, -1);
+        send(list, QEvent::MouseMove, away, Qt::NoButton);
+        QCOMPARE(list->highlightIndex(), 10);
+        QCOMPARE(list->highlightStrength(), 0);
+        send(list, QEvent::MouseButtonRelease, away, Qt::LeftButton);
+        QVERIFY(list->isHidden());
+        QCOMPARE(p.main->titre()->caption(), QStringLiteral("Brindel"));
+        QVERIFY(p.seconde->backgroundPath().endsWith(QStringLiteral("Brin.Jpg")));
+        QCOMPARE(p.g().NumExercice, 0);
 
         p.choose(0, 1);
         QCoreApplication::processEvents();
@@ -235,17 +265,9 @@ private slots:
         QImage flat(plain.size(), plain.format());
         flat.fill(plain.pixel(0, 0));
         QCOMPARE(plain, flat);
-    }
 
-    // The exercise's picture and title show, with the word label the "Texte" option asks for
-    // (the main window test hides it); exploring says a word with its label, one word at a time;
-    // "rechoisir" goes back.
-    void choosingLeSportShowsItsPictureAndTitle() {
-        Exercice p;
-        p.choose(0, 1);
         QVERIFY(p.g().EnExercice);
         QVERIFY(p.seconde->listPicture()->isHidden());
-        QVERIFY(p.image()->isVisible());
         QVERIFY(p.seconde->backgroundPath().endsWith(QStringLiteral("Sport.Jpg")));
         QCOMPARE(p.main->titre()->caption(), QStringLiteral("Le sport"));
         QVERIFY(p.commande(13)->isVisible());
@@ -279,40 +301,36 @@ private slots:
 
     // Ten right clicks store ten for the pupil at once, before the end sound, and a score the
     // database refuses is reported to the teacher. Which names take a score is the series test's.
-    void tenRightClicksStoreTen_data() {
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("stored") << false;
-        QTest::newRow("refused") << true;
-    }
     void tenRightClicksStoreTen() {
-        QFETCH(bool, refused);
-        Exercice p;
-        if (refused)
-            QVERIFY(LearningDbFixture::execute(
-                p.s.databasePath(),
-                QStringLiteral("CREATE TRIGGER refus BEFORE UPDATE ON Gestion "
-                               "BEGIN SELECT RAISE(ABORT, 'disque plein'); END")));
-        p.startSeries(0, 1);
-        QVERIFY(!p.image()->isEnabled());
-        QVERIFY(p.commande(13)->isHidden());
-        for (int word = 0; word <= 9; ++word) {
-            p.hear(word);
-            QVERIFY(p.image()->isEnabled());
-            clickHotspot(p.image(), word);
-            QCOMPARE(p.commande(word)->color(), 0x8000u);
-            QVERIFY(p.commande(word)->isAnswered());
+        for (const bool refused : {false, true}) {
+            Exercice p;
+            if (refused)
+                QVERIFY(LearningDbFixture::execute(
+                    p.s.databasePath(),
+                    QStringLiteral("CREATE TRIGGER refus BEFORE UPDATE ON Gestion "
+                                   "BEGIN SELECT RAISE(ABORT, 'disque plein'); END")));
+            p.startSeries(0, 1);
+            QVERIFY(!p.image()->isEnabled());
+            QVERIFY(p.commande(13)->isHidden());
+            for (int word = 0; word <= 9; ++word) {
+                p.hear(word);
+                QVERIFY(p.image()->isEnabled());
+                clickHotspot(p.image(), word);
+                QCOMPARE(p.commande(word)->color(), 0x8000u);
+                QVERIFY(p.commande(word)->isAnswered());
+            }
+            QCOMPARE(p.score(QStringLiteral("Sport")).toInt(), refused ? 0 : 10);
+            QCOMPARE(p.g().Reussites, 0); // the series was closed
+            QCOMPARE(p.s.messageBox->shown.size(), refused ? 1 : 0);
+            if (refused) {
+                QVERIFY(p.s.messageBox->shown[0].text.contains(QStringLiteral("n'a pas pu être")));
+                QCOMPARE(p.s.messageBox->shown[0].flags, 16);
+            }
+            QTRY_COMPARE(p.played(QStringLiteral("son9.wav")), 1);
+            p.channelOf(QStringLiteral("son9.wav"))->finishNow();
+            QVERIFY(!p.image()->isEnabled());
+            QCOMPARE(p.main->data().recordSource(), QStringLiteral("Imagier"));
         }
-        QCOMPARE(p.score(QStringLiteral("Sport")).toInt(), refused ? 0 : 10);
-        QCOMPARE(p.g().Reussites, 0); // the series was closed
-        QCOMPARE(p.s.messageBox->shown.size(), refused ? 1 : 0);
-        if (refused) {
-            QVERIFY(p.s.messageBox->shown[0].text.contains(QStringLiteral("n'a pas pu être")));
-            QCOMPARE(p.s.messageBox->shown[0].flags, 16);
-        }
-        QTRY_COMPARE(p.played(QStringLiteral("son9.wav")), 1);
-        p.channelOf(QStringLiteral("son9.wav"))->finishNow();
-        QVERIFY(!p.image()->isEnabled());
-        QCOMPARE(p.main->data().recordSource(), QStringLiteral("Imagier"));
     }
 
     // The answer-button series of "L'Europe" (exercise 13, word eight is "Vrai") and of "Repère"
@@ -384,38 +402,6 @@ private slots:
             }
             QCOMPARE(p.commande(serie.steps.last()[0])->color(), 0xFFu);
         }
-    }
-
-    // Moving over the list lights an exercise with the hover sound, once per exercise; a
-    // release away from every exercise shows the start picture.
-    void movingOverTheListLightsAnExerciseWithTheHoverSound() {
-        Exercice p;
-        QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
-        FXHotspotPicture* list = p.seconde->listPicture();
-        QVERIFY(list->isVisible());
-        const auto hoverSounds = [&p] {
-            int count = 0;
-            for (FakeAudioChannel* channel : p.s.audio->channels)
-                for (const auto& played : channel->played)
-                    count += !played.image.isEmpty() && played.image == p.g().EffectSounds[1];
-            return count;
-        };
-        const int before = hoverSounds();
-        send(list, QEvent::MouseMove, hotspotPoint(list, 2), Qt::NoButton);
-        QCOMPARE(list->highlightIndex(), 2);
-        QCOMPARE(list->highlightStrength(), 20);
-        QCOMPARE(hoverSounds(), before + 1);
-        send(list, QEvent::MouseMove, hotspotPoint(list, 2) + QPoint(1, 0), Qt::NoButton);
-        QCOMPARE(hoverSounds(), before + 1); // the same exercise plays it once
-        const QPoint away = hotspotPoint(list, -1);
-        send(list, QEvent::MouseMove, away, Qt::NoButton);
-        QCOMPARE(list->highlightIndex(), 10);
-        QCOMPARE(list->highlightStrength(), 0);
-        send(list, QEvent::MouseButtonRelease, away, Qt::LeftButton);
-        QVERIFY(list->isHidden());
-        QCOMPARE(p.main->titre()->caption(), QStringLiteral("Brindel"));
-        QVERIFY(p.seconde->backgroundPath().endsWith(QStringLiteral("Brin.Jpg")));
-        QCOMPARE(p.g().NumExercice, 0);
     }
 
     // Distingue: a sentence button heard puts its sentence, run together, in the dictation box.

@@ -79,23 +79,6 @@ private slots:
         QVERIFY(!timer1->isActive());
     }
 
-    // The lexicon is refused while the lock holds anything but exactly "Faux". The score's
-    // refusal to the guest and its message are the activity test's button table.
-    void lexiconIsGuardedByTheLock() {
-        Scenario s;
-        s.registerProbe(QStringLiteral("Lexique"));
-        Principale* main = s.start();
-        const QStringList locks{QString(), QStringLiteral("Vrai"), QStringLiteral("faux"),
-                                Options::Faux};
-        for (int i = 0; i < locks.size(); ++i) {
-            s->settings().write(Options::Configuration, Options::Verrouillage, locks[i]);
-            press(main, 10);
-            QCOMPARE(s.isShown(QStringLiteral("Lexique")), i == 3);
-            QCOMPARE(s.messageBox->shown.size(), qMin(i + 1, 3));
-            QCOMPARE(s.messageBox->shown.last().title, QStringLiteral("Lexique"));
-        }
-    }
-
     // The count is taken from the table the option chooses, which the navigation test covers.
     void quizNeedsTenRecordsOfTheChosenTable() {
         const struct {
@@ -162,11 +145,24 @@ private slots:
         QCOMPARE(main->video()->endFrame(), 14);
     }
 
-    // "Retour" closes only the studio while it is open, then leaves the exercise for the
-    // menu, then leaves the menu for the sign-in window.
-    void retourGoesBackOneStepAtATime() {
+    // The lexicon is refused while the lock holds anything but exactly "Faux" (the score's
+    // refusal to the guest is the activity test's button table). "Retour" closes only the
+    // studio while it is open, then leaves the exercise for the menu, then leaves the menu for
+    // the sign-in window.
+    void lexiconIsGuardedAndRetourGoesBackOneStepAtATime() {
         Scenario s;
+        s.registerProbe(QStringLiteral("Lexique"));
         Principale* main = s.start();
+        const QStringList locks{QString(), QStringLiteral("Vrai"), QStringLiteral("faux"),
+                                Options::Faux};
+        for (int i = 0; i < locks.size(); ++i) {
+            s->settings().write(Options::Configuration, Options::Verrouillage, locks[i]);
+            press(main, 10);
+            QCOMPARE(s.isShown(QStringLiteral("Lexique")), i == 3);
+            QCOMPARE(s.messageBox->shown.size(), qMin(i + 1, 3));
+            QCOMPARE(s.messageBox->shown.last().title, QStringLiteral("Lexique"));
+        }
+
         s.registerProbe(QStringLiteral("Visu"));
         s.registerProbe(QStringLiteral("Tierce"));
         s->forms().show(QStringLiteral("Visu"));

@@ -12,18 +12,14 @@ using namespace StartupChecks;
 class TestStartup : public QObject {
     Q_OBJECT
 
-    static void prepare(TestContexte& t) {
-        t.writePicture(QStringLiteral("Bitmap/splash.jpg"), QSize(400, 300));
-        registerForms(*t);
-    }
-
 private slots:
     // At large fonts: with no other copy the font message ends the program; with another copy
     // the question comes first, No ends at once and Yes goes on to the font message.
     void instanceQuestionComesBeforeTheFontCheck() {
         for (const int answer : {0, MsgBox::No, MsgBox::Yes}) { // 0: no other copy
             TestContexte t;
-            prepare(t);
+            t.writePicture(QStringLiteral("Bitmap/splash.jpg"), QSize(400, 300));
+            registerForms(*t);
             t.instance->running = answer != 0;
             t.screen->dpi = 120;
             t.messageBox->answers = {answer};
