@@ -102,7 +102,7 @@ void QtAudioChannel::dropSink() {
     if (sink_) {
         sink_->disconnect(this);
         sink_->stop();
-        sink_.reset();
+        stoppedSink_ = std::move(sink_);
     }
 }
 

@@ -37,6 +37,9 @@ private:
 
     std::unique_ptr<QAudioSink> sink_;
     QIODevice* output_ = nullptr; // owned by sink_
+    // The last stopped sink, kept until the next one stops: Qt's PulseAudio sink can still be
+    // called back from the server's thread just after it stops, and must not be gone by then.
+    std::unique_ptr<QAudioSink> stoppedSink_;
     QTimer feeder_;
     QByteArray samples_;
     qint64 written_ = 0;
