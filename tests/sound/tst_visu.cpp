@@ -93,75 +93,53 @@ private slots:
         QVERIFY(visu);
         QVERIFY(s->general().ModeStudio);
         QCOMPARE(visu->findChild<WaveBox*>(QStringLiteral("Picture1(1)"))->levels().size(), 610);
-        QCOMPARE(s.principale()->findChild<FXLabel*>(QStringLiteral("Etiquette(0)"))->caption(),
-                 QStringLiteral("Studio"));
         QTest::mouseClick(visu->findChild<FXShape*>(QStringLiteral("Command1(5)")), Qt::LeftButton);
         QVERIFY(!s->forms().isLoaded(QStringLiteral("Visu")));
         QVERIFY(!s->general().ModeStudio);
     }
 
-    void recordAndStopDrawTheRecording() {
-        Studio st;
-        QCOMPARE(st.box(2)->levels().size(), 0);
-        st.record(tone(22050));
-        QVERIFY(st.timer(2)->isActive());
-        QCOMPARE(st.timer(2)->interval(), 10000);
-        QVERIFY(!st.box(1)->isEnabled());
-        QVERIFY(!st.button(4)->isEnabled());
-        st.click(3);
-        QVERIFY(!st.timer(2)->isActive());
-        QCOMPARE(st.box(2)->levels().size(), 610);
-        QVERIFY(*std::max_element(st.box(2)->levels().begin(), st.box(2)->levels().end()) > 300);
-        QVERIFY(st.box(2)->isEnabled());
-        QVERIFY(st.button(4)->isEnabled());
-        const QString saved = RecordingFile::path();
-        QVERIFY(saved.startsWith(runtime_.path()));
-        QVERIFY(QFile::exists(saved));
-        QVERIFY(!QFile::exists(st.s.programFolder() + QStringLiteral("/enregist.tmp")));
-    }
-
-    // Without an input device, or from one that hears only silence, the box says so.
-    void noInputSaysSoInsteadOfAFlatLine() {
-        for (bool deviceWorks : {false, true}) {
+    // A take without an input device, or from one that hears only silence, says so in its box
+    // instead of a flat line, with no stars. The stars judge the rest: the model's own word, the
+    // same hidden by the teacher, and a take five times too long. A new take clears the verdict.
+    void eachTakeStoppedByHandIsJudgedOrSaysItHoldsNoSound() {
+        const QString none;
+        for (const auto& [works, heard, hidden, boxMessage, stars] :
+             {std::tuple{false, QByteArray(), false, Visu::NoSoundMessage, none},
+              {true, QByteArray(11025, char(128)), false, Visu::NoSoundMessage, none},
+              {true, tone(), false, none, QStringLiteral("\u2605\u2605\u2605  Bravo !")},
+              {true, tone(), true, none, none},
+              {true, tone().repeated(5), false, none,
+               QStringLiteral("C'est trop long : dis seulement le mot.")}}) {
             Studio st;
+            if (hidden)
+                st.s->settings().write(Options::Configuration, Options::Etoiles, Options::Faux);
+            auto* shown = st.control<QLabel>(QStringLiteral("Etoiles"));
             st.click(2);
-            st.capture()->works = deviceWorks;
+            st.capture()->works = works;
             st.click(3); // the first take had no device settings: record again
-            st.click(2);
-            st.capture()->captured = deviceWorks ? QByteArray(11025, char(128)) : QByteArray();
+            st.record(heard);
             st.click(3);
-            QCOMPARE(st.box(2)->message(), Visu::NoSoundMessage);
-            QVERIFY(st.box(2)->levels().isEmpty());
-            QVERIFY(st.control<QLabel>(QStringLiteral("Etoiles"))->text().isEmpty()); // box alone
+            QCOMPARE(st.box(2)->message(), boxMessage);
+            QCOMPARE(st.box(2)->levels().isEmpty(), !boxMessage.isEmpty());
+            QCOMPARE(shown->text(), stars);
             st.capture()->works = true;
             st.record(tone());
+            QVERIFY(shown->text().isEmpty());
             st.click(3);
             QVERIFY(st.box(2)->message().isEmpty());
         }
     }
 
-    // The model's own word, the same hidden by the teacher, and a take five times too long.
-    void theStarsJudgeATakeStoppedByHand() {
-        for (const auto& [heard, hidden, shown] :
-             {std::tuple{tone(), false, QStringLiteral("\u2605\u2605\u2605  Bravo !")},
-              {tone(), true, QString()},
-              {tone().repeated(5), false,
-               QStringLiteral("C'est trop long : dis seulement le mot.")}}) {
-            Studio st;
-            if (hidden)
-                st.s->settings().write(Options::Configuration, Options::Etoiles, Options::Faux);
-            auto* stars = st.control<QLabel>(QStringLiteral("Etoiles"));
-            st.record(heard);
-            st.click(3);
-            QCOMPARE(stars->text(), shown);
-            st.record(tone()); // a new take clears the last verdict
-            QVERIFY(stars->text().isEmpty());
-        }
-    }
-
-    void tenSecondsEndTheTakeWithOneMessage() {
+    // Ten seconds end a take with one message, and it is not drawn; a take stopped by hand is
+    // saved in the runtime folder, not the program's, and drawn from there. Then a stretch of
+    // either box is selected and played.
+    void takesEndAtTheLimitOrByHandAndEitherBoxPlaysAStretchDraggedAcrossIt() {
         Studio st;
-        st.record(tone());
+        QCOMPARE(st.box(2)->levels().size(), 0);
+        st.record(QByteArray(11025, char(128)));
+        QCOMPARE(st.timer(2)->interval(), 10000);
+        QVERIFY(!st.box(1)->isEnabled());
+        QVERIFY(!st.button(4)->isEnabled());
         fire(st.timer(2));
         QCOMPARE(st.s.messageBox->shown.size(), 1);
         QCOMPARE(st.s.messageBox->shown[0].text, Visu::TimeUpMessage);
@@ -170,55 +148,51 @@ private slots:
         QVERIFY(!st.button(3)->isEnabled());
         QVERIFY(!st.button(4)->isEnabled());
         QVERIFY(st.button(2)->isEnabled());
-        QVERIFY(st.box(2)->levels().isEmpty()); // not drawn until a take is stopped by hand
+        QVERIFY(st.box(2)->levels().isEmpty());
         QVERIFY(QFile::exists(RecordingFile::path()));
-    }
-
-    // A stretch dragged across a box is drawn enlarged and is what that box's button plays; a
-    // click in the selection gives the whole sound back.
-    void aDraggedStretchIsDrawnAndPlayedAndAClickGivesTheWholeSound() {
+        st.record(tone());
+        st.click(3);
+        QVERIFY(!st.timer(2)->isActive());
+        QCOMPARE(st.box(2)->levels().size(), 610);
+        QVERIFY(*std::max_element(st.box(2)->levels().begin(), st.box(2)->levels().end()) > 300);
+        QVERIFY(st.box(2)->isEnabled());
+        QVERIFY(st.button(4)->isEnabled());
+        QVERIFY(RecordingFile::path().startsWith(runtime_.path()));
+        QVERIFY(!QFile::exists(st.s.programFolder() + QStringLiteral("/enregist.tmp")));
+        QCOMPARE(st.s.messageBox->shown.size(), 1);
+        // On either box, a stretch dragged across it is drawn enlarged and is what the box's
+        // button plays; a click in the selection gives the whole sound back.
         for (const auto& [box, normal, selected] :
              {std::tuple{1, QStringLiteral("Modèle"), QStringLiteral("Sélection du modèle")},
               {2, QStringLiteral("Enregistrement"),
                QStringLiteral("Sélection de l'enregistrement")}}) {
-            Studio st;
-            st.record(tone());
-            st.click(3);
             const QVector<int> whole = st.box(box)->levels();
             QCOMPARE(st.title(box)->caption(), normal);
             drag(st.box(box), 300, 0); // the release selects from x = 10 to 300
             QCOMPARE(st.title(box)->caption(), selected);
-            QCOMPARE(st.visu->spectro().SelEndX[box], 300);
             QCOMPARE(st.box(box)->backColour(), box == 1 ? 0xC0FFC0u : 0xFFFFC0u);
             QCOMPARE(st.box(box)->cursorColour(), 0xFF0000u);
             QVERIFY(st.box(box)->levels() != whole);
             st.click(box == 1 ? 1 : 4);
+            QCOMPARE(st.timer(1)->interval(), 20);
+            QVERIFY(!st.box(box)->isEnabled());
             const auto& played = st.channel()->played.last();
             QCOMPARE(played.file, box == 1 ? st.s->general().DernierSon : RecordingFile::path());
             QCOMPARE(played.fromMs, 2); // 2 and 49 thousandths: samples 22 and 540 of 11025
             QCOMPARE(played.toMs, 49);
-            st.channel()->position = 1000; // the end of the sound gives the boxes back
+            st.channel()->position = 1000; // the end: the cursor parked, the studio given back
             fire(st.timer(1));
+            QVERIFY(!st.timer(1)->isActive());
+            QCOMPARE(st.box(box)->cursorX(), -15.0);
+            QCOMPARE(st.button(1)->color(), 0x4000u);
+            QCOMPARE(st.button(4)->color(), 0x404000u);
+            QVERIFY(st.box(box)->isEnabled());
+            QVERIFY(st.control<QGroupBox>(QStringLiteral("Frame1(1)"))->isEnabled());
             drag(st.box(box), 600, 3000); // any release in the selection view: whole sound
             QCOMPARE(st.title(box)->caption(), normal);
             QCOMPARE(st.visu->spectro().SelEndPm[box], 0);
             QCOMPARE(st.box(box)->backColour(), 0u);
         }
-    }
-
-    void theCursorCrossesTheBoxAndTheButtonsComeBack() {
-        Studio st;
-        st.click(1);
-        QVERIFY(st.timer(1)->isActive());
-        QCOMPARE(st.timer(1)->interval(), 20);
-        QVERIFY(!st.box(1)->isEnabled());
-        st.channel()->position = 973; // of a 1000 ms sound
-        fire(st.timer(1));
-        QVERIFY(!st.timer(1)->isActive());
-        QCOMPARE(st.box(1)->cursorX(), -15.0);
-        QCOMPARE(st.button(1)->color(), 0x4000u);
-        QVERIFY(st.box(1)->isEnabled());
-        QVERIFY(st.control<QGroupBox>(QStringLiteral("Frame1(1)"))->isEnabled());
     }
 };
 
