@@ -38,11 +38,6 @@ std::vector<float> tone(double seconds, double amplitude, int rate = Rate) {
 class TestPronunciation : public QObject {
     Q_OBJECT
 
-    void needSpeech() {
-        if (QStandardPaths::findExecutable(QStringLiteral("espeak-ng")).isEmpty())
-            QSKIP("espeak-ng is not installed");
-    }
-
 private slots:
     // 8-bit samples are centred on 128, 16-bit ones read little-endian; both end in [-1, 1).
     void sampleConversions() {
@@ -65,16 +60,19 @@ private slots:
                  std::size_t(0));
     }
 
-    // The same word in another voice earns more stars than another word in that voice.
-    void otherWordScoresBelowOtherVoice() {
-        needSpeech();
+    // The same word in another voice earns more stars than another word in that voice. Taken
+    // as the studio records it, 8-bit at half the model's rate, the same word still earns two
+    // stars or more.
+    void otherWordScoresBelowOtherVoiceAndAnEightBitTakeStillScores() {
+        if (QStandardPaths::findExecutable(QStringLiteral("espeak-ng")).isEmpty())
+            QSKIP("espeak-ng is not installed");
         for (const auto& [word, other] : {std::pair{"fromage", "chocolat"},
                                           {"janvier", "maison"},
                                           {"courir", "bibliothèque"},
                                           {"pantalon", "téléphone"}}) {
             const auto model = speak(word, QStringLiteral("fr"));
-            const auto same = Pronunciation::judge(
-                model, Rate, speak(word, QStringLiteral("fr+m3"), 140, 35), Rate);
+            const auto voice = speak(word, QStringLiteral("fr+m3"), 140, 35);
+            const auto same = Pronunciation::judge(model, Rate, voice, Rate);
             const auto diff = Pronunciation::judge(
                 model, Rate, speak(other, QStringLiteral("fr+m3"), 140, 35), Rate);
             QCOMPARE(same.outcome, Outcome::Stars);
@@ -82,6 +80,12 @@ private slots:
             QVERIFY2(
                 diff.stars < same.stars,
                 qPrintable(QString::asprintf("%s: %d vs %d stars", other, diff.stars, same.stars)));
+            std::vector<float> take;
+            for (std::size_t i = 0; i < voice.size(); i += 2)
+                take.push_back(std::round(voice[i] * 127.0f) / 128.0f);
+            const auto eightBit = Pronunciation::judge(model, Rate, take, Rate / 2);
+            QCOMPARE(eightBit.outcome, Outcome::Stars);
+            QVERIFY(eightBit.stars >= 2);
         }
     }
 
@@ -107,19 +111,6 @@ private slots:
             if (outcome == Outcome::Stars)
                 QCOMPARE(v.distance, 0.0); // the model itself
         }
-    }
-
-    void eightBitRecordingAgainstModel() {
-        needSpeech();
-        // The studio records 8-bit at 11025 Hz while the model may be at another rate.
-        const auto model = speak(QStringLiteral("maison"), QStringLiteral("fr"));
-        std::vector<float> take;
-        const auto voice = speak(QStringLiteral("maison"), QStringLiteral("fr+f2"), 170, 70);
-        for (std::size_t i = 0; i < voice.size(); i += 2)
-            take.push_back(std::round(voice[i] * 127.0f) / 128.0f);
-        const auto v = Pronunciation::judge(model, Rate, take, Rate / 2);
-        QCOMPARE(v.outcome, Outcome::Stars);
-        QVERIFY(v.stars >= 2);
     }
 };
 
