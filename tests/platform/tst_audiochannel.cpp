@@ -1,11 +1,11 @@
-#include "platform/QtAudioChannel.h"
+#include "platform/NullAudioCapture.h"
 #include "platform/TimedAudioChannel.h"
 #include "platform/WaveImage.h"
+#include "sound/PcmConverter.h"
 #include "sound/WaveBuilder.h"
 #include "support/Fakes.h"
 #include "support/MediaWriters.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -33,6 +33,8 @@ struct SilentChannel {
 };
 } // namespace
 
+// The sound channel's reading of wave images, the silent stand-ins for the channel and the
+// input, and the conversion of captured sound to 8-bit mono 11 025 Hz.
 class TestAudioChannel : public QObject {
     Q_OBJECT
 
@@ -61,28 +63,28 @@ private slots:
     }
 
     // Besides what the wave reader refuses anyway (tested with the studio's files): what the
-    // sound channel cannot play (compressed, 24-bit, no channel), and a missing data chunk,
-    // which a cut-short image cannot excuse.
-    void unusableImagesAreRefused() {
+    // sound channel cannot play (compressed, 24-bit, no channel), and a missing data chunk or a
+    // format chunk cut short, which a cut-short image cannot excuse. No truncation reads past
+    // the image.
+    void unusableOrTruncatedImagesAreRefusedOrReadSafely() {
         QByteArray compressed = MediaWriters::wave(11025, 8, 1, ramp8(10));
         compressed[20] = 2; // format tag 2: not plain PCM
         QByteArray noData = MediaWriters::wave(11025, 8, 1, ramp8(10));
         noData.replace("data", "junk");
         for (const QByteArray& image :
              {compressed, noData, MediaWriters::wave(11025, 24, 1, ramp8(30)),
-              MediaWriters::wave(11025, 8, 0, ramp8(30))})
+              MediaWriters::wave(11025, 8, 0, ramp8(30)),
+              MediaWriters::wave(11025, 8, 1, ramp8(30)).first(12 + 8 + 10)})
             QVERIFY(!WaveImage::parse(image));
-    }
-
-    void everyTruncationIsReadSafely() {
         const QByteArray image = MediaWriters::wave(11025, 16, 2, QByteArray(64, '\x7f'));
         for (qsizetype cut = 0; cut <= image.size(); ++cut)
             if (const auto wave = WaveImage::parse(image.left(cut)))
                 QVERIFY(wave->pcm.size() <= cut && wave->pcm.size() % 4 == 0);
     }
 
-    // 8-bit samples are centred; channels are mixed or repeated and the rate changed.
-    void conversionToSixteenBit() {
+    // 8-bit samples are centred; channels are mixed or repeated and the rate changed. A slice
+    // keeps the frames of its range, cut to the sound.
+    void conversionToSixteenBitAndSlices() {
         const auto eight =
             WaveImage::parse(MediaWriters::wave(8000, 8, 1, QByteArray("\x00\x80\xff", 3)));
         QCOMPARE(eight->toInt16(8000, 1), int16Samples({-32768, 0, 127 * 256}));
@@ -91,9 +93,6 @@ private slots:
         QCOMPARE(stereo->toInt16(8000, 1), int16Samples({2000, 2000}));
         QCOMPARE(stereo->toInt16(16000, 2),
                  int16Samples({1000, 3000, 1000, 3000, 1000, 3000, 1000, 3000}));
-    }
-
-    void sliceKeepsTheFramesOfTheRange() {
         const auto wave = WaveImage::parse(MediaWriters::wave(1000, 8, 1, ramp8(1000)));
         const WaveImage part = wave->slice(100, 250);
         QCOMPARE(part.frameCount(), 150);
@@ -103,41 +102,10 @@ private slots:
     }
 
     // ---- the silent channel ----
-    // A sound cut off by the next one, or stopped, reports no end of its own.
-    void soundCutOffOrStoppedReportsNothing() {
-        SilentChannel c;
-        c.channel.playImage(MediaWriters::silence(300));
-        c.clock.advance(100);
-        c.channel.playImage(MediaWriters::silence(300));
-        QCOMPARE(c.channel.positionMs(), 0);
-        QCOMPARE(c.after(250), 0); // the first sound would have ended by now
-        QCOMPARE(c.after(50), 1);
-        c.channel.playImage(MediaWriters::silence(100));
-        c.channel.stop();
-        QCOMPARE(c.after(500), 1);
-        QVERIFY(!c.channel.isPlaying());
-    }
-
-    void missingOrBrokenFileReportsItsEndAtOnceButNotInline() {
-        SilentChannel c;
-        auto& [clock, channel, ends] = c;
-        QTemporaryDir dir;
-        channel.playFile(dir.filePath(QStringLiteral("absent.wav")));
-        QCOMPARE(ends.count(), 0); // queued: the caller finishes its handler first
-        QCoreApplication::processEvents();
-        QCOMPARE(ends.count(), 1);
-        channel.playFile(writeBytes(dir.filePath("broken.wav"), "RIFF junk"));
-        QCoreApplication::processEvents();
-        QCOMPARE(ends.count(), 2);
-        QCOMPARE(channel.lengthMs(), 0);
-        channel.playFile(QString());
-        channel.stop(); // a stop cancels the queued report
-        QCoreApplication::processEvents();
-        QCOMPARE(ends.count(), 2);
-    }
-
-    // A stretch of a file plays, in time, from its start to its end, which is reported once.
-    void rangeOfAFilePlaysOnlyThatStretchAndReportsItsEndOnce() {
+    // A stretch of a file plays, in time, from its start to its end, which is reported once; a
+    // sound cut off by the next one, or stopped, reports no end of its own. The volume is kept
+    // within its range. A file that cannot be played reports its end at once.
+    void soundsPlayInTimeAndReportTheirEndOnceUnlessCutOffOrStopped() {
         SilentChannel c;
         QTemporaryDir dir;
         c.channel.playFileRange(writeBytes(dir.filePath("mot.wav"), MediaWriters::silence(1000)),
@@ -151,33 +119,76 @@ private slots:
         QVERIFY(!c.channel.isPlaying());
         QCOMPARE(c.channel.positionMs(), 500);
         QCOMPARE(c.after(1000), 1);
-    }
-
-    void volumeIsKeptWithinItsRange() {
-        SilentChannel c;
+        c.channel.playImage(MediaWriters::silence(300));
+        c.clock.advance(100);
+        c.channel.playImage(MediaWriters::silence(300));
+        QCOMPARE(c.channel.positionMs(), 0);
+        QCOMPARE(c.after(250), 1); // the first sound would have ended by now
+        QCOMPARE(c.after(50), 2);
+        c.channel.playImage(MediaWriters::silence(100));
+        c.channel.stop();
+        QCOMPARE(c.after(500), 2);
+        QVERIFY(!c.channel.isPlaying());
         QCOMPARE(c.channel.volume(), 65000);
         for (const auto& [asked, kept] : {std::pair{70000, 65000}, {-5, 0}, {3000, 3000}}) {
             c.channel.setVolume(asked);
             QCOMPARE(c.channel.volume(), kept);
         }
+        // A missing or broken file reports its end at once, but queued: the caller finishes its
+        // handler first. A stop cancels the queued report.
+        c.channel.playFile(dir.filePath(QStringLiteral("absent.wav")));
+        QCOMPARE(c.ends.count(), 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(c.ends.count(), 3);
+        c.channel.playFile(writeBytes(dir.filePath("broken.wav"), "RIFF junk"));
+        QCoreApplication::processEvents();
+        QCOMPARE(c.ends.count(), 4);
+        QCOMPARE(c.channel.lengthMs(), 0);
+        c.channel.playFile(QString());
+        c.channel.stop();
+        QCoreApplication::processEvents();
+        QCOMPARE(c.ends.count(), 4);
     }
 
-    // ---- the channel on the audio server ----
-    // Its end is reported once, and no earlier than the sound itself.
-    void serverChannelReportsTheEndOnceNoEarlierThanTheSound() {
-        SystemClock clock;
-        QtAudioChannel channel(clock);
-        QSignalSpy ends(&channel, &AudioChannel::finished);
-        QElapsedTimer watch;
-        watch.start();
-        channel.playImage(MediaWriters::silence(200));
-        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 5000);
-        QVERIFY2(watch.elapsed() >= 200, qPrintable(QString::number(watch.elapsed())));
-        qInfo("sound reached the audio server: %s; end after %lld ms",
-              channel.lastSoundAudible() ? "yes" : "no", watch.elapsed());
-        QTest::qWait(50);
-        channel.poll();
-        QCOMPARE(ends.count(), 1);
+    // ---- the input ----
+    void theSilentInputYieldsSilenceForAsLongAsItRecords() {
+        FakeClock clock;
+        clock.advance(5000);
+        NullAudioCapture input(clock);
+        QVERIFY(!input.isCapturing());
+        QVERIFY(input.samples().isEmpty());
+        QVERIFY(input.start());
+        QVERIFY(input.isCapturing());
+        clock.advance(2000);
+        QCOMPARE(input.samples(), QByteArray(22050, char(128)));
+        input.stop();
+        clock.advance(5000);
+        QCOMPARE(input.samples().size(), 22050);
+        QVERIFY(input.start());
+        QVERIFY(input.samples().isEmpty());
+    }
+
+    // Any layout becomes 8-bit mono at 11 025 Hz: the one wanted passes through, channels and
+    // faster rates are averaged, slower rates repeat their samples.
+    void capturedSoundBecomes8BitMonoAt11025Hz() {
+        using F = PcmConverter::SampleFormat;
+        const QByteArray bytes("\x00\x80\xff", 3);
+        QCOMPARE(PcmConverter(F::UInt8, 1, 11025).convert(bytes), bytes);
+        // (16384 + 0) / 2 → 0.25 → 160; (−32768 + −32768) / 2 → −1 → 0.
+        QCOMPARE(PcmConverter(F::Int16, 2, 11025).convert(int16Samples({16384, 0, -32768, -32768})),
+                 QByteArray("\xa0\x00", 2));
+        QCOMPARE(PcmConverter(F::Int32, 1, 48000).convert(QByteArray(48000 * 4, '\0')),
+                 QByteArray(11025, char(128))); // one second gives one second
+        PcmConverter faster(F::Int16, 1, 44100);
+        const QByteArray frames =
+            int16Samples({8192, 8192, 8192, 8192, -8192, -8192, -8192, -8192});
+        QCOMPARE(faster.convert(frames.left(3)), QByteArray()); // half a frame waits for the rest
+        QCOMPARE(faster.convert(frames.mid(3)), QByteArray("\xa0\x60", 2));
+        QByteArray half(4, '\0');
+        qToLittleEndian(0.5f, half.data());
+        const QByteArray slower = PcmConverter(F::Float, 1, 5512).convert(half + half);
+        QVERIFY(slower.size() >= 3 && slower.size() <= 5);
+        QCOMPARE(slower, QByteArray(slower.size(), char(192)));
     }
 };
 
