@@ -50,67 +50,43 @@ class TestListeningSeries : public QObject {
             serie.countRight();
     }
 
-    // Answers word `mot` with "Vrai" or "Faux", counting as the window does.
-    void reponse(int numExercice, int mot, bool vrai) {
-        g.DernierMot = mot;
-        const auto verdict = serie.judgeAnswer(numExercice, vrai);
-        if (verdict == ListeningSeries::Verdict::Right ||
-            (verdict == ListeningSeries::Verdict::Wrong && serie.countButtonError()))
-            serie.countRight();
-    }
-
 private slots:
     void init() { g.reset(); }
 
     // Rows of the chooser, with the crossed numbers 11/12 and 13/14; the Opposition rows of the
-    // second list play as theme pictures.
+    // second list play as theme pictures. The activity tests show the titles.
     void chooserTableKeepsTheCrossedNumbersAndTheOppositions() {
-        const struct {
-            int famille, hotspot, numero;
-            const char* colonne;
-        } rows[] = {{0, 12, 11, "Heure"},   {0, 11, 12, "Corps"},   {0, 9, 10, "Ecole"},
-                    {1, 0, 14, "Calend"},   {1, 1, 13, "Capitale"}, {1, 2, 15, "Couleur"},
-                    {1, 3, 16, "Nombre"},   {1, 4, 17, "Opposit1"}, {1, 5, 18, "Opposit2"},
-                    {2, 9, 28, "Son10"},    {3, 4, 33, "Texte5"},   {4, 9, 48, "Dictee10"},
-                    {5, 0, 49, "Comptine1"}};
-        for (const auto& row : rows) {
-            const auto exercice = Exercices::choisir(row.famille, row.hotspot);
+        // family, hotspot, exercise number, score column
+        const std::tuple<int, int, int, const char*> rows[] = {
+            {0, 12, 11, "Heure"},   {0, 11, 12, "Corps"},   {0, 9, 10, "Ecole"},
+            {1, 0, 14, "Calend"},   {1, 1, 13, "Capitale"}, {1, 2, 15, "Couleur"},
+            {1, 3, 16, "Nombre"},   {1, 4, 17, "Opposit1"}, {1, 5, 18, "Opposit2"},
+            {2, 9, 28, "Son10"},    {3, 4, 33, "Texte5"},   {4, 9, 48, "Dictee10"},
+            {5, 0, 49, "Comptine1"}};
+        for (const auto& [famille, hotspot, numero, colonne] : rows) {
+            const auto exercice = Exercices::choisir(famille, hotspot);
             QVERIFY(exercice);
-            QCOMPARE(
-                std::tuple(exercice->numero, exercice->colonne, exercice->devientTheme),
-                std::tuple(row.numero, QString(row.colonne), row.numero >= 17 && row.numero <= 18));
+            QCOMPARE(std::tuple(exercice->numero, exercice->colonne, exercice->devientTheme),
+                     std::tuple(numero, QString(colonne), numero >= 17 && numero <= 18));
         }
         for (const auto& [famille, hotspot] : {std::pair{0, 10}, {1, 6}, {6, 0}, {5, 10}})
             QVERIFY(!Exercices::choisir(famille, hotspot));
-        QCOMPARE(Exercices::choisir(0, 12)->titre, QStringLiteral("L'heure"));
-        QCOMPARE(Exercices::choisir(2, 0)->titre, QStringLiteral("Repère 1"));
         QCOMPARE(Exercices::tableDeFamille(1), QStringLiteral("Imagier"));
         QCOMPARE(Exercices::tableDeFamille(4), QStringLiteral("Compte"));
         QVERIFY(Exercices::tableDeFamille(2).isEmpty());
     }
 
-    void wordKeysFollowTheHotspotsAndTheButtons() {
-        QCOMPARE(ListeningSeries::themeWordKey(7), QStringLiteral("k7"));
+    // Which answers are right: the same object (objects two and six stand for each other in the
+    // school only, as the activity tests play), "Vrai" for the first five words and word eight
+    // in Europe and the calendar, and the teacher's reaction to the music objects. The words
+    // of the theme pictures and of the question buttons are heard in the activity tests.
+    void judgingTheWordsAndTheObjects() {
         QVERIFY(ListeningSeries::themeWordKey(11).isEmpty());
         QCOMPARE(ListeningSeries::listWordKey(17), QStringLiteral("k17"));
         QVERIFY(ListeningSeries::listWordKey(10).isEmpty());
-        QCOMPARE(ListeningSeries::questionWordKey(0, 3), QStringLiteral("k3"));
-        QCOMPARE(ListeningSeries::questionWordKey(1, 0), QStringLiteral("k01"));
-        QCOMPARE(ListeningSeries::questionWordKey(1, 9), QStringLiteral("k10"));
-        QCOMPARE(ListeningSeries::wordSound(QStringLiteral("Son3"), QStringLiteral("k4")),
-                 QStringLiteral("\\MciLangue\\Son3k4.wav"));
         QCOMPARE(ListeningSeries::questionHotspotFile(18),
                  QStringLiteral("\\Hotspot\\Opposh2.hsp"));
         QVERIFY(ListeningSeries::questionHotspotFile(16).isEmpty());
-    }
-
-    // Which answers are right: the same object (objects two and six stand for each other in the
-    // school only), "Vrai" for the first five words and word eight in Europe and the calendar,
-    // and the teacher's reaction to the music objects.
-    void judgingTheWordsAndTheObjects() {
-        QVERIFY(ListeningSeries::sameObject(10, 6, 2));
-        QVERIFY(ListeningSeries::sameObject(10, 2, 6));
-        QVERIFY(!ListeningSeries::sameObject(10, 3, 2));
         QVERIFY(!ListeningSeries::sameObject(9, 6, 2));
         QVERIFY(ListeningSeries::sameObject(9, 4, 4));
         for (int ex : {13, 14, 15, 16, 19})
@@ -122,41 +98,28 @@ private slots:
         QVERIFY(!ListeningSeries::musicReaction(10));
     }
 
-    // Nothing counts before a word is asked; ten right clicks score ten; twelve wrong clicks
-    // before them score zero.
-    void clicksScoreTheRightOnesLessTheErrors() {
+    // Nothing counts before a word is asked; twelve wrong clicks before ten right ones score
+    // zero. A wrong tenth answer button is left to the caller to close the series. Ten right
+    // clicks storing ten, and three wrong answers of ten storing seven, are played by the
+    // activity tests.
+    void seriesScoreTheRightAnswersLessTheErrors() {
         for (int dernier : {ListeningSeries::Muet, 11, 13, 14}) { // no word asked: not counted
             g.DernierMot = dernier;
             QCOMPARE(serie.judgeAnswer(13, true), ListeningSeries::Verdict::NotCounted);
             QCOMPARE(serie.judgeClick(2, 3), ListeningSeries::Verdict::NotCounted);
         }
         QCOMPARE(g.Reussites + g.Erreurs, 0);
-        for (int mot = 0; mot <= 9; ++mot)
-            clic(2, mot, mot);
-        QVERIFY(serie.seriesComplete());
-        QCOMPARE(serie.score(), 10);
-        g.reset();
         for (int i = 0; i < 12; ++i)
             clic(2, 0, 1);
         QCOMPARE(g.Erreurs, 12);
         QCOMPARE(g.Reussites, 0);
         for (int mot = 0; mot <= 9; ++mot)
             clic(2, mot, mot);
+        QVERIFY(serie.seriesComplete());
         QCOMPARE(serie.score(), 0);
-    }
 
-    // A wrong answer button uses up its word; three wrong of ten score seven, and a wrong tenth
-    // answer is left to the caller to close the series.
-    void answerButtonsCountEveryWord() {
-        for (int mot = 0; mot <= 9; ++mot)
-            reponse(15, mot, mot <= 2 ? mot > 4 : mot <= 4);
-        QCOMPARE(g.Reussites, 10);
-        QCOMPARE(g.Erreurs, 3);
-        QCOMPARE(serie.score(), 7);
         g.reset();
-        for (int mot = 0; mot <= 8; ++mot)
-            reponse(16, mot, mot <= 4);
-        QCOMPARE(g.Reussites, 9);
+        g.Reussites = 9; // nine right answers
         g.DernierMot = 9;
         QCOMPARE(serie.judgeAnswer(16, true), ListeningSeries::Verdict::Wrong);
         QVERIFY(serie.countButtonError());

