@@ -23,14 +23,10 @@
 using namespace StartupChecks;
 
 namespace {
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 // Button n of the main window is shown, as its screen would show it, and clicked.
 void press(Principale* main, int n) {
     main->bouton(n)->show();
-    click(main->bouton(n));
+    QTest::mouseClick(main->bouton(n), Qt::LeftButton);
 }
 
 void showButtons(Principale* main) {
@@ -207,7 +203,7 @@ private slots:
         Principale* main = s.start();
         s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
         showButtons(main);
-        click(main->bouton(0));
+        QTest::mouseClick(main->bouton(0), Qt::LeftButton);
         QCOMPARE(s->general().ModeActivite, 0);
         QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et observe"));
         auto* seconde = s.form<Seconde>(QStringLiteral("Seconde"));
@@ -215,18 +211,18 @@ private slots:
         QVERIFY(main->motAnglais()->isHidden());
         // The press played the activity sound and armed the second timer for effect 5.
         QVERIFY(main->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
-        click(main->bouton(12));
+        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
         QCOMPARE(s.help->popups.size(), 1);
         QCOMPARE(s.help->popups[0].topic, 84); // the list picture is shown
         QCOMPARE(s.help->popups[0].near, main->bouton(12));
         seconde->listPicture()->hide();
-        click(main->bouton(12));
+        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
         QCOMPARE(s.help->popups.last().topic, 109);
         s->general().ModeActivite = 6; // no topic: no popup
-        click(main->bouton(12));
+        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
         QCOMPARE(s.help->popups.size(), 2);
         // Only the writing family works on its own table.
-        click(main->bouton(4));
+        QTest::mouseClick(main->bouton(4), Qt::LeftButton);
         QCOMPARE(main->data().recordSource(), Schema::Table::Compte);
         // The teacher's greeting plays its sound and the first frames of the video.
         main->Profette();
@@ -292,7 +288,7 @@ private slots:
 
         s->forms().unload(QStringLiteral("Inscription"));
         showButtons(main);
-        click(main->bouton(13));
+        QTest::mouseClick(main->bouton(13), Qt::LeftButton);
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
         for (int i = 8; i <= 13; ++i)
             QVERIFY(main->bouton(i)->isHidden());
@@ -338,11 +334,11 @@ private slots:
         // The quit question: No keeps everything, Yes removes the recording and ends.
         const QString recording = s.writeFile(QStringLiteral("enregist.tmp"), QByteArray("RIFF"));
         s.messageBox->answers = {MsgBox::No, MsgBox::Yes};
-        click(main->bouton(14));
+        QTest::mouseClick(main->bouton(14), Qt::LeftButton);
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
         QVERIFY(QFile::exists(recording));
         QVERIFY(!s.quitter->quitCalled);
-        click(main->bouton(14));
+        QTest::mouseClick(main->bouton(14), Qt::LeftButton);
         QVERIFY(!QFile::exists(recording));
         QVERIFY(s.quitter->quitCalled);
         QCOMPARE(s.quitter->code, 0);
