@@ -25,10 +25,6 @@ QImage solid(QSize size, QColor colour) {
     return image;
 }
 
-QColor pixel(QWidget& widget, QPoint at) {
-    return widget.grab().toImage().pixelColor(at);
-}
-
 bool near(const QColor& a, const QColor& b) {
     return qAbs(a.red() - b.red()) < 16 && qAbs(a.green() - b.green()) < 16 &&
            qAbs(a.blue() - b.blue()) < 16;
@@ -39,14 +35,6 @@ QList<int> ints(const QSignalSpy& spy, int argument = 0) {
     for (const auto& call : spy)
         values << call.at(argument).toInt();
     return values;
-}
-
-// A video control that has opened these bytes as its file.
-std::unique_ptr<FXVid> openedVideo(const QTemporaryDir& dir, const QByteArray& avi) {
-    auto video = std::make_unique<FXVid>(QStringLiteral("FXVid1"));
-    video->setFileName(writeFile(dir, QStringLiteral("Prof.Avi"), avi));
-    video->setCommand(FXVid::Open);
-    return video;
 }
 
 QByteArray aviOf(const QList<QColor>& colours, QSize size, quint32 microsPerFrame) {
@@ -93,8 +81,13 @@ private slots:
             QList<bool> looksAtClick;
             connect(&button, &FXShape::clicked, this,
                     [&] { looksAtClick << button.isPressedLook(); });
+            // The window may deepen the pressed look in its press handler.
+            connect(&button, &FXShape::pressed, this, [&](int, int mouse) {
+                if (mouse == 1)
+                    button.setPressedLook(FXShape::DeepDepth);
+            });
             QTest::mousePress(&button, c.mouse, c.keys, QPoint(10, 20));
-            QCOMPARE(button.isPressedLook(), left);
+            QCOMPARE(button.pressedDepth(), left ? FXShape::DeepDepth : 0);
             QCOMPARE(button.grab().toImage() != raised, left); // the user sees it
             QCOMPARE(presses, QList<QList<QVariant>>{c.press});
             QTest::mouseRelease(&button, c.mouse, c.keys, c.releaseAt);
@@ -104,27 +97,6 @@ private slots:
             QVERIFY(!button.isPressedLook());
             QCOMPARE(button.grab().toImage(), raised);
         }
-    }
-
-    void colourStateStyleAndDepthShowAtOnce() {
-        FXShape button(QStringLiteral("Commande"), 0);
-        button.resize(100, 40);
-        button.setColor(0xFF); // blue, green, red: this is red
-        const QColor red = pixel(button, {50, 20});
-        QVERIFY(red.red() > red.green() + 60);
-        const QImage idle = button.grab().toImage();
-        button.setState(FXShape::Lit);
-        QVERIFY(button.grab().toImage() != idle);
-        button.setState(FXShape::Idle);
-        button.setAnswered(true);
-        QVERIFY(button.grab().toImage() != idle);
-        // The window may deepen the pressed look in its press handler.
-        connect(&button, &FXShape::pressed, &button,
-                [&] { button.setPressedLook(FXShape::DeepDepth); });
-        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(button.pressedDepth(), 40);
-        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
-        QVERIFY(!button.isPressedLook());
     }
 
     // ---- hotspot picture ----
@@ -168,27 +140,21 @@ private slots:
         picture.setHighlightPicture(solid({400, 200}, Qt::red));
         picture.setHighlightIndex(4);
         picture.setHighlightStrength(FXHotspotPicture::HighlightOn);
-        QVERIFY(near(pixel(picture, {75, 75}), Qt::red));
-        QVERIFY(near(pixel(picture, {10, 10}), Qt::blue)); // shape 5
+        QVERIFY(near(picture.grab().toImage().pixelColor(75, 75), Qt::red));
+        QVERIFY(near(picture.grab().toImage().pixelColor(10, 10), Qt::blue)); // shape 5
         picture.setHighlightStrength(0);
-        QVERIFY(near(pixel(picture, {75, 75}), Qt::blue));
+        QVERIFY(near(picture.grab().toImage().pixelColor(75, 75), Qt::blue));
 
-        // A label is transparent over the picture until told otherwise, and reports clicks and
-        // moves.
+        // A label is transparent over the picture until told otherwise (its clicks and moves
+        // are the about box test's links).
         auto* label = new FXLabel(QStringLiteral("Etiquette"), 1, &picture);
         label->setGeometry(50, 0, 50, 20);
         label->setCaption(QStringLiteral("Brindel"));
         label->show();
-        QVERIFY(near(pixel(picture, {52, 2}), Qt::blue));
+        QVERIFY(near(picture.grab().toImage().pixelColor(52, 2), Qt::blue));
         label->setTransparent(false);
         label->setBackColor(0xFF00); // green
-        QVERIFY(near(pixel(picture, {52, 2}), Qt::green));
-        QSignalSpy clicks(label, &FXLabel::clicked);
-        QSignalSpy labelMoves(label, &FXLabel::mouseMoved);
-        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseMove(label, QPoint(6, 7));
-        QCOMPARE(ints(clicks), QList<int>{1});
-        QCOMPARE(labelMoves.value(labelMoves.size() - 1).value(3).toInt(), 90);
+        QVERIFY(near(picture.grab().toImage().pixelColor(52, 2), Qt::green));
     }
 
     // ---- sound player ----
@@ -216,48 +182,48 @@ private slots:
     }
 
     // ---- video player ----
-    void videoRangePlaysExactlyItsFramesThenReportsTheEnd() {
+    // A range plays exactly its frames then reports the end. Leaving stops the video with no
+    // end reported, and a right press on it is reported. A file that cannot be read (what the
+    // reader refuses is the AVI reader test's) leaves the control empty, and its play ends at
+    // once.
+    void videoRangePlaysItsFramesLeavingEndsNothingAndAnUnreadableVideoEndsAtOnce() {
         QTemporaryDir dir;
+        FXVid video(QStringLiteral("FXVid1"));
+        video.resize(64, 48);
+        const auto open = [&](const QByteArray& avi) {
+            video.setFileName(writeFile(dir, QStringLiteral("Prof.Avi"), avi));
+            video.setCommand(FXVid::Open);
+        };
         const auto colours = MediaWriters::frameColours(8);
-        auto video = openedVideo(dir, aviOf(colours, {32, 24}, 2000));
-        video->resize(64, 48);
-        QCOMPARE(video->frameCount(), 8);
-        QCOMPARE(video->currentFrame(), 0); // the opened video shows its first frame
-        QSignalSpy frames(video.get(), &FXVid::frameShown);
-        QSignalSpy ends(video.get(), &FXVid::playEnded);
-        playRange(*video, 2, 5);
+        open(aviOf(colours, {32, 24}, 2000));
+        QCOMPARE(video.frameCount(), 8);
+        QCOMPARE(video.currentFrame(), 0); // the opened video shows its first frame
+        QSignalSpy frames(&video, &FXVid::frameShown);
+        QSignalSpy ends(&video, &FXVid::playEnded);
+        playRange(video, 2, 5);
         QTRY_COMPARE(ends.count(), 1);
         QCOMPARE(ints(frames), (QList<int>{2, 3, 4, 5}));
-        QVERIFY(near(video->currentImage().pixelColor(16, 12), colours[5]));
-        QVERIFY(!video->isPlaying());
-    }
+        QVERIFY(near(video.currentImage().pixelColor(16, 12), colours[5]));
+        QVERIFY(!video.isPlaying());
 
-    // Leaving stops the video with no end reported, and a right press on it is reported; a file
-    // that cannot be read (what the reader refuses is the AVI reader test's) leaves the control
-    // empty, and its play ends at once.
-    void leavingStopsWithoutAnEndAndAnUnreadableVideoEndsAtOnce() {
-        QTemporaryDir dir;
-        auto video = openedVideo(dir, aviOf(MediaWriters::frameColours(4), {8, 8}, 1000000));
-        video->resize(50, 50);
-        QSignalSpy ends(video.get(), &FXVid::playEnded);
-        QSignalSpy presses(video.get(), &FXVid::pressed);
-        playRange(*video, 0, 3);
-        QVERIFY(video->isPlaying());
-        QTest::mousePress(video.get(), Qt::RightButton, {}, QPoint(4, 4));
+        open(aviOf(MediaWriters::frameColours(4), {8, 8}, 1000000));
+        QSignalSpy presses(&video, &FXVid::pressed);
+        playRange(video, 0, 3);
+        QVERIFY(video.isPlaying());
+        QTest::mousePress(&video, Qt::RightButton, {}, QPoint(4, 4));
         QCOMPARE(ints(presses), QList<int>{2});
-        video->setCommand(FXVid::Leave);
-        QVERIFY(!video->isPlaying());
-        QCoreApplication::processEvents();
-        QCOMPARE(ends.count(), 0);
-
-        writeFile(dir, QStringLiteral("Prof.Avi"), QByteArray(5000, '\xff'));
-        video->setCommand(FXVid::Open);
-        QCOMPARE(video->frameCount(), 0);
-        QVERIFY(video->currentImage().isNull());
-        playRange(*video, 0, 14);
-        QCOMPARE(ends.count(), 0);
+        video.setCommand(FXVid::Leave);
+        QVERIFY(!video.isPlaying());
         QCoreApplication::processEvents();
         QCOMPARE(ends.count(), 1);
+
+        open(QByteArray(5000, '\xff'));
+        QCOMPARE(video.frameCount(), 0);
+        QVERIFY(video.currentImage().isNull());
+        playRange(video, 0, 14);
+        QCOMPARE(ends.count(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(ends.count(), 2);
     }
 };
 

@@ -57,8 +57,9 @@ class TestFormRegistry : public QObject {
 
 private slots:
     // An unregistered name fails loudly. A window is loaded once, on first use; child windows
-    // live in the document area and activate.
-    void childWindowsLoadOnceInTheDocumentAreaAndActivate() {
+    // live in the document area and activate. Unloading runs the query and the closing steps
+    // and can be refused.
+    void childWindowsLoadOnceInTheDocumentAreaActivateAndUnload() {
         Probes p;
         for (const QString& form : {QStringLiteral("Trois"), QStringLiteral("un")}) {
             QVERIFY_THROWS_EXCEPTION(FormRegistry::UnknownForm, p.forms().get(form));
@@ -76,23 +77,20 @@ private slots:
         QCOMPARE(p.show("Un"), un); // the same window, loaded once, activated again
         QCOMPARE(un->activations, before + 1);
         QCOMPARE(un->loads, 1);
-    }
 
-    void unloadRunsTheQueryAndClosingStepsAndCanBeRefused() {
-        Probes p;
-        Probe* form = p.show("Un");
-        QPointer<Probe> watch(form);
-        form->allowClose = false;
+        QVERIFY(p.forms().unload("Deux"));
+        QPointer<Probe> watch(un);
+        un->allowClose = false;
         QVERIFY(!p.forms().unload("Un"));
         QVERIFY(p.forms().isLoaded("Un"));
-        QCOMPARE(form->queries, 1);
-        QCOMPARE(form->unloads, 0);
+        QCOMPARE(un->queries, 1);
+        QCOMPARE(un->unloads, 0);
 
-        form->allowClose = true;
+        un->allowClose = true;
         QVERIFY(p.forms().unload("Un"));
         QVERIFY(!p.forms().isLoaded("Un"));
-        QCOMPARE(form->queries, 2); // asked once per unload, not again by its sub-window
-        QCOMPARE(form->unloads, 1);
+        QCOMPARE(un->queries, 2); // asked once per unload, not again by its sub-window
+        QCOMPARE(un->unloads, 1);
         QTRY_VERIFY(watch.isNull());
         QTRY_COMPARE(p.area->subWindowList().size(), 0);
         QVERIFY(p.forms().unload("Un")); // unloading an unloaded window is harmless
@@ -104,8 +102,9 @@ private slots:
     }
     // While a document window is shown modally, nothing else of the main window takes the mouse
     // or the keyboard: not its own buttons, not the other document windows. It all comes back
-    // once the modal window closes.
-    void modalDocumentWindowLocksTheRestOfTheMainWindow() {
+    // once the modal window closes. A modal box of its own opens in the middle of the screen,
+    // not in a corner.
+    void modalWindowsLockTheMainWindowAndATopLevelOneOpensCentred() {
         Probes p;
         auto* behindButton = new QPushButton(QStringLiteral("derrière"), p.show("Un"));
         behindButton->show();
@@ -130,13 +129,10 @@ private slots:
         QTest::mouseClick(behindButton, Qt::LeftButton);
         QCOMPARE(mainClicks.count(), 1);
         QCOMPARE(behindClicks.count(), 1);
-    }
-    // A modal box of its own opens in the middle of the screen, not in a corner.
-    void modalTopLevelWindowOpensCentred() {
-        TestContexte t;
-        t->forms().registerForm(QStringLiteral("Boite"), FormRegistry::Placement::TopLevel,
-                                [](Contexte& c) { return new Probe(c, QStringLiteral("Boite")); });
-        Form* box = t->forms().show(QStringLiteral("Boite"), FormRegistry::ShowMode::Modal);
+
+        p.forms().registerForm(QStringLiteral("Boite"), FormRegistry::Placement::TopLevel,
+                               [](Contexte& c) { return new Probe(c, QStringLiteral("Boite")); });
+        Form* box = p.forms().show(QStringLiteral("Boite"), FormRegistry::ShowMode::Modal);
         const QRect screen = box->screen()->availableGeometry();
         QVERIFY(box->isModal());
         // The frame, added once shown, may shift the centre by its border.

@@ -61,11 +61,19 @@ private slots:
             b->setCaption(QString::fromUtf8(look.caption));
             b->setColor(look.colour);
             b->setFixedSize(130, 44);
+            b->setEnabled(!look.answered);
+            const QImage plain = b->grab().toImage();
             b->setState(look.state);
             if (look.depth)
                 b->setPressedLook(look.depth);
             b->setAnswered(look.answered);
-            b->setEnabled(!look.answered);
+            // Each look shows on the button; restored is the idle look back.
+            const bool plainState = look.state == FXShape::Idle || look.state == FXShape::Restored;
+            QCOMPARE(b->grab().toImage() != plain, !plainState || look.depth || look.answered);
+            if (!*look.caption) { // 0xFFFF00 is blue and green: the colour is blue, green, red
+                const QColor seen = b->grab().toImage().pixelColor(65, 22);
+                QVERIFY(seen.blue() > seen.red() + 60);
+            }
             grid->addWidget(b, i / 4, i % 4);
             ++i;
         }

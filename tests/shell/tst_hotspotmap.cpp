@@ -1,7 +1,6 @@
 #include "shell/controls/HotspotMap.h"
 
 #include <QtTest>
-#include <random>
 
 class TestHotspotMap : public QObject {
     Q_OBJECT
@@ -65,20 +64,6 @@ private slots:
         }
         const HotspotMap empty = HotspotMap::parse("# nothing yet\n\n");
         QVERIFY(empty.empty() && empty.error().empty());
-    }
-
-    void randomBytesNeverBreakTheReader() {
-        std::mt19937 random(7);
-        const std::string alphabet = "0123456789 -\n#rectpolyellipsesize\t\r";
-        for (int round = 0; round < 2000; ++round) {
-            std::string text(random() % 200, ' ');
-            for (char& c : text)
-                c = alphabet[random() % alphabet.size()];
-            const HotspotMap map = HotspotMap::parse(text);
-            for (const auto& shape : map.shapes())
-                QVERIFY(shape.index >= 0 && shape.index <= HotspotMap::MaxIndex);
-            map.indexAt(random() % 300, random() % 300);
-        }
     }
 };
 

@@ -45,19 +45,6 @@ private slots:
         QCOMPARE(lines[1], QStringLiteral(" un minimum de 10 enregistrements."));
         QCOMPARE(lines[3], QStringLiteral("Retournez dans la partie \"Gestion\" de Brindel."));
     }
-
-    void activityFamiliesNameTheirPictures() {
-        QCOMPARE(Navigation::activityFamily(4)->title, QStringLiteral("Ecoute et écris"));
-        QCOMPARE(Navigation::activityFamily(4)->listPicture,
-                 QStringLiteral("\\Bitmap\\HEcris.Jpg"));
-        QCOMPARE(Navigation::activityFamily(2)->hotspotFile,
-                 QStringLiteral("\\Hotspot\\repere.hsp"));
-        QVERIFY(Navigation::activityFamily(1)->showsWordLabel);
-        QVERIFY(!Navigation::activityFamily(5)->showsWordLabel);
-        QVERIFY(!Navigation::activityFamily(6));
-        QVERIFY(!Navigation::activityFamily(7));
-        QVERIFY(!Navigation::activityFamily(-1));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNavigation)

@@ -2,27 +2,31 @@
 #include "data/Options.h"
 #include "data/Schema.h"
 #include "pupils/Inscription.h"
+#include "shell/Accueil.h"
 #include "shell/FormRegistry.h"
+#include "shell/Main.h"
 #include "shell/Principale.h"
+#include "shell/StartupChecks.h"
 #include "shell/controls/FXHotspotPicture.h"
 #include "shell/controls/FXLabel.h"
 #include "shell/controls/FXShape.h"
 #include "shell/controls/FXVid.h"
+#include "sound/MciInterpreter.h"
+#include "support/MediaWriters.h"
 #include "support/Scenario.h"
 
 #include <QMessageBox>
+#include <QSlider>
 #include <QTimer>
 #include <QtTest>
 
-namespace {
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
+using namespace StartupChecks;
 
+namespace {
 // Button n of the main window is shown, as its screen would show it, and clicked.
 void press(Principale* main, int n) {
     main->bouton(n)->show();
-    click(main->bouton(n));
+    QTest::mouseClick(main->bouton(n), Qt::LeftButton);
 }
 
 void showButtons(Principale* main) {
@@ -50,19 +54,102 @@ class TestPrincipale : public QObject {
     }
 
 private slots:
-    // The file's location rules (asking, storing the choice) are the location test's; here the
-    // window opens the sign-in window only once the file is open. Missing options get their
-    // default (the settings test holds the table and keeps stored ones); the effects and the
-    // help file are prepared.
-    void loadOpensTheSignInOnceTheFileIsFoundAndPreparesSoundAndHelp() {
+    // ---- start-up ----
+    // At large fonts: with no other copy the font message ends the program; with another copy
+    // the question comes first, No ends at once and Yes goes on to the font message.
+    void instanceQuestionComesBeforeTheFontCheck() {
+        for (const int answer : {0, MsgBox::No, MsgBox::Yes}) { // 0: no other copy
+            TestContexte t;
+            t.writePicture(QStringLiteral("Bitmap/splash.jpg"), QSize(400, 300));
+            registerForms(*t);
+            t.instance->running = answer != 0;
+            t.screen->dpi = 120;
+            t.messageBox->answers = {answer};
+            QVERIFY(!Main(*t));
+            const auto& shown = t.messageBox->shown;
+            QCOMPARE(shown.size(), answer == MsgBox::Yes ? 2 : 1);
+            QVERIFY(!t->forms().isLoaded(QStringLiteral("Accueil")));
+            if (answer != 0) {
+                QCOMPARE(shown[0].text, InstanceQuestion);
+                QCOMPARE(shown[0].flags, 36);
+                QCOMPARE(shown[0].title, QStringLiteral("VALIMOR Brindel"));
+            }
+            if (answer == MsgBox::No)
+                continue;
+            QCOMPARE(shown.last().title, QStringLiteral("CD Rom"));
+            QCOMPARE(shown.last().flags, 64);
+            const QStringList lines = shown.last().text.split(u'\n');
+            QCOMPARE(lines.size(), 8);
+            QCOMPARE(lines[0],
+                     QStringLiteral("Brindel ne peut pas fonctionner en grandes polices"));
+            QCOMPARE(lines[7], QStringLiteral("6) Petites polices"));
+        }
+    }
+
+    void onlyExactlyNinetySixPixelsPerInchIsAccepted() {
+        FakeScreen screen;
+        for (const int dpi : {95, 96, 97, 120}) {
+            screen.dpi = dpi;
+            QCOMPARE(PetitesPolices(screen), dpi == 96);
+        }
+    }
+
+    void splashIsCentredFivePixelsLeftOfCentre() {
+        // Even sizes are the splash window test's. Odd sizes: each halving drops the remainder in
+        // twips, then the conversion does.
+        QCOMPARE(splashPosition(QSize(1000, 700), QSize(333, 222)), QPoint(333 - 5, 239));
+        // A splash larger than the screen: the division truncates towards zero.
+        QCOMPARE(splashPosition(QSize(800, 600), QSize(801, 601)), QPoint(0 - 5, 0));
+    }
+
+    // A missing or unreadable picture ends the program with a message naming the file, found
+    // whatever the case of its name.
+    void missingOrUnreadableSplashPictureEndsWithAMessage() {
+        for (const QString& name : {QString(), QStringLiteral("Bitmap/Splash.JPG")}) {
+            TestContexte t;
+            if (!name.isEmpty())
+                t.writeFile(name, QByteArray("not a picture at all"));
+            registerForms(*t);
+            QVERIFY(!Main(*t));
+            QCOMPARE(t.messageBox->shown.size(), 1);
+            const QString text = t.messageBox->shown[0].text;
+            QVERIFY(text.contains(name.isEmpty() ? QStringLiteral("Bitmap/splash.jpg") : name));
+            QVERIFY(text.contains(QStringLiteral("image d'accueil")));
+            QCOMPARE(MsgBox::icon(t.messageBox->shown[0].flags), MsgBox::Critical);
+        }
+    }
+
+    // ---- main window ----
+    // With no other copy nothing is asked; the splash shows on top where its position rules put
+    // it, and its activation loads the main window, which unloads it. The file's location rules
+    // (asking, storing the choice) are the location test's; here the main window opens the
+    // sign-in window only once the file is open. Missing options get their default (the
+    // settings test holds the table and keeps stored ones); the effects and the help file are
+    // prepared.
+    void splashLoadsTheMainWindowWhichOpensTheSignInOnceTheFileIsFoundAndPreparesSoundAndHelp() {
         Scenario cancelled(false);
         cancelled.start();
         QCOMPARE(cancelled.messageBox->shown.size(), 1);
         QVERIFY(cancelled.quitter->quitCalled);
         QVERIFY(!cancelled->forms().isLoaded(QStringLiteral("Inscription")));
         Scenario s;
+        s.writePicture(QStringLiteral("Bitmap/splash.jpg"), QSize(400, 300));
         s.writeFile(QStringLiteral("Mcison/son6.wav"), QByteArray("RIFF-six"));
-        Principale* main = s.start();
+        QVERIFY(Main(*s));
+        QVERIFY(s.messageBox->shown.isEmpty());
+        auto* splash = qobject_cast<Accueil*>(s->forms().find(QStringLiteral("Accueil")));
+        QVERIFY(splash);
+        QVERIFY(splash->isVisible());
+        QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(splash->size(), QSize(400, 300));
+        QCOMPARE(splash->pos(), QPoint(312 - 5, 234));
+        QTRY_VERIFY(s->forms().isLoaded(QStringLiteral("Principale")));
+        auto* main = s->forms().get<Principale>(QStringLiteral("Principale"));
+        QVERIFY(main->isVisible());
+        QVERIFY(main->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(main->geometry(), QRect(QPoint(0, 0), s.screen->size));
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Accueil")));
+        QVERIFY(!s.quitter->quitCalled);
         QVERIFY(s.fileDialog->requests.isEmpty());
         QCOMPARE(s->general().CheminBase, s.databasePath());
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
@@ -116,7 +203,7 @@ private slots:
         Principale* main = s.start();
         s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
         showButtons(main);
-        click(main->bouton(0));
+        QTest::mouseClick(main->bouton(0), Qt::LeftButton);
         QCOMPARE(s->general().ModeActivite, 0);
         QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et observe"));
         auto* seconde = s.form<Seconde>(QStringLiteral("Seconde"));
@@ -124,18 +211,18 @@ private slots:
         QVERIFY(main->motAnglais()->isHidden());
         // The press played the activity sound and armed the second timer for effect 5.
         QVERIFY(main->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
-        click(main->bouton(12));
+        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
         QCOMPARE(s.help->popups.size(), 1);
         QCOMPARE(s.help->popups[0].topic, 84); // the list picture is shown
         QCOMPARE(s.help->popups[0].near, main->bouton(12));
         seconde->listPicture()->hide();
-        click(main->bouton(12));
+        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
         QCOMPARE(s.help->popups.last().topic, 109);
         s->general().ModeActivite = 6; // no topic: no popup
-        click(main->bouton(12));
+        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
         QCOMPARE(s.help->popups.size(), 2);
-        // Only the writing family works on its own table; its title is the navigation test's.
-        click(main->bouton(4));
+        // Only the writing family works on its own table.
+        QTest::mouseClick(main->bouton(4), Qt::LeftButton);
         QCOMPARE(main->data().recordSource(), Schema::Table::Compte);
         // The teacher's greeting plays its sound and the first frames of the video.
         main->Profette();
@@ -180,14 +267,19 @@ private slots:
         g.Reussites = 4;
         g.Erreurs = 2;
         g.DernierSon = QStringLiteral("x.wav");
-        main->commande(13)->show();
+        for (int i : {0, 11, 13})
+            main->commande(i)->show();
+        main->motAnglais()->setCaption(QStringLiteral("bicycle"));
+        main->motAnglais()->show();
         press(main, 13);
         QVERIFY(!s->forms().isLoaded(QStringLiteral("Tierce")));
         QVERIFY(s.isShown(QStringLiteral("Seconde")));
         QCOMPARE(QList<int>({g.NumExercice, g.Reussites, g.Erreurs}), QList<int>({0, 0, 0}));
         QVERIFY(!g.EnExercice);
         QVERIFY(g.DernierSon.isEmpty());
-        QVERIFY(main->commande(13)->isHidden());
+        for (int i : {0, 11, 13}) // the panel of the exercise is put away
+            QVERIFY(main->commande(i)->isHidden());
+        QVERIFY(main->motAnglais()->isHidden() && main->motAnglais()->caption().isEmpty());
         for (int i = 0; i <= 7; ++i)
             QVERIFY(!main->bouton(i)->isHidden());
         QVERIFY(s.form<Seconde>(QStringLiteral("Seconde"))
@@ -196,7 +288,7 @@ private slots:
 
         s->forms().unload(QStringLiteral("Inscription"));
         showButtons(main);
-        click(main->bouton(13));
+        QTest::mouseClick(main->bouton(13), Qt::LeftButton);
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
         for (int i = 8; i <= 13; ++i)
             QVERIFY(main->bouton(i)->isHidden());
@@ -242,14 +334,35 @@ private slots:
         // The quit question: No keeps everything, Yes removes the recording and ends.
         const QString recording = s.writeFile(QStringLiteral("enregist.tmp"), QByteArray("RIFF"));
         s.messageBox->answers = {MsgBox::No, MsgBox::Yes};
-        click(main->bouton(14));
+        QTest::mouseClick(main->bouton(14), Qt::LeftButton);
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
         QVERIFY(QFile::exists(recording));
         QVERIFY(!s.quitter->quitCalled);
-        click(main->bouton(14));
+        QTest::mouseClick(main->bouton(14), Qt::LeftButton);
         QVERIFY(!QFile::exists(recording));
         QVERIFY(s.quitter->quitCalled);
         QCOMPARE(s.quitter->code, 0);
+    }
+
+    // The loudspeaker's slider sets the volume of every sound output: the effects, the words and
+    // sentences of the main window, the rhymes, the studio's playback; those made later as well.
+    void loudspeakerSliderGovernsEveryChannel() {
+        for (const int volume : {0, 6500, 65000}) {
+            Scenario s;
+            Principale* main = s.start();
+            QVERIFY(main);
+            s->effects(); // the effects and start-up sound channel
+            auto* slider = main->findChild<QSlider*>(QStringLiteral("Slider1"));
+            slider->setValue(volume == 65000 ? 1 : 65000); // a change before the one tested
+            slider->setValue(volume);
+            s->forms().get(QStringLiteral("Comptine"));
+            const QString word =
+                s.writeFile(QStringLiteral("MciLangue/cat.wav"), MediaWriters::silence(50));
+            QCOMPARE(s->mci().send(QStringLiteral("open waveaudio!%1 alias sound").arg(word)), 0);
+            QVERIFY(s.audio->channels.size() >= 4); // effects, Sonore1, Sonore, the studio's
+            for (FakeAudioChannel* channel : s.audio->channels)
+                QCOMPARE(channel->volumeValue, volume);
+        }
     }
 };
 

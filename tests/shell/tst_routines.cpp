@@ -1,11 +1,6 @@
 #include "shell/CheminCourt.h"
-#include "shell/Form.h"
-#include "shell/FormRegistry.h"
+#include "shell/General.h"
 #include "shell/Routines.h"
-#include "shell/controls/FXLabel.h"
-#include "shell/controls/FXShape.h"
-#include "support/MediaWriters.h"
-#include "support/TestContexte.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -14,19 +9,6 @@
 #include <QtTest>
 
 namespace {
-
-// Stands in for the main window: the controls that the routines reach, under their names.
-class FaussePrincipale : public Form {
-public:
-    explicit FaussePrincipale(Contexte& c) : Form(c, QStringLiteral("Principale")) {
-        for (const char* name : {"Commande", "Bouton"})
-            for (int i = 0; i <= 14; ++i)
-                new FXShape(QString::fromLatin1(name), i, this);
-        auto* label = new FXLabel(QStringLiteral("Label1"), -1, this);
-        label->setCaption(QStringLiteral("bicycle"));
-    }
-    QWidget* control(const QString& name) { return findChild<QWidget*>(name); }
-};
 
 void writeFile(const QString& path, const QByteArray& contents = {}) {
     QFile file(path);
@@ -89,51 +71,6 @@ private slots:
         QCOMPARE(CheminCourt(plain), plain);
         QCOMPARE(CheminCourt(dir.filePath(QStringLiteral("absent du dossier.wav"))), QString());
         QCOMPARE(CheminCourt(QString()), QString());
-    }
-
-    // ---- effects ----
-    void effectsPlayTheirImageOnTheOneSharedChannel() {
-        TestContexte t;
-        for (int i = 0; i < 6; ++i)
-            t->general().EffectSounds[std::size_t(i)] = MediaWriters::silence(10 + i);
-        PlayEffect(*t, 1);
-        PlayEffect(*t, 6);
-        PlayEffect(*t, 0); // outside 1..6: nothing
-        PlayEffect(*t, 7);
-        QCOMPARE(t.audio->channels.size(), 1);
-        const auto& played = t.audio->channels.first()->played;
-        QCOMPARE(played.size(), 2); // the first effect's image: tst_apropos
-        QCOMPARE(played[1].image, t->general().EffectSounds[5]);
-    }
-
-    // ---- main window routines ----
-    void panelRoutinesHideAndShowTheMainWindowsControls() {
-        TestContexte t;
-        t->forms().registerForm(QStringLiteral("Principale"), FormRegistry::Placement::TopLevel,
-                                [](Contexte& c) { return new FaussePrincipale(c); });
-        MasquerPanneau(*t); // the main window is not loaded: nothing happens
-        EntrerActivite(*t);
-        QVERIFY(!t->forms().isLoaded(QStringLiteral("Principale")));
-        auto* principale =
-            static_cast<FaussePrincipale*>(t->forms().show(QStringLiteral("Principale")));
-        const auto visible = [&](const char* name, int i) {
-            return principale->control(QStringLiteral("%1(%2)").arg(name).arg(i))->isVisible();
-        };
-        MasquerPanneau(*t);
-        for (int i : {0, 5, 9, 11, 12})
-            QVERIFY(!visible("Commande", i));
-        for (int i : {10, 13, 14})
-            QVERIFY(visible("Commande", i));
-        auto* label = principale->findChild<FXLabel*>(QStringLiteral("Label1"));
-        QVERIFY(!label->isVisible());
-        QCOMPARE(label->caption(), QString());
-
-        principale->control(QStringLiteral("Commande(13)"))->hide();
-        EntrerActivite(*t);
-        for (int i = 0; i <= 7; ++i)
-            QVERIFY(!visible("Bouton", i));
-        QVERIFY(visible("Bouton", 8));
-        QVERIFY(visible("Commande", 13));
     }
 };
 
