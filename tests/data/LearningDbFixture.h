@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <memory>
+
 // Small helpers that make learning databases for the data tests and benchmarks.
 namespace LearningDbFixture {
 
@@ -14,6 +16,14 @@ namespace LearningDbFixture {
 inline bool create(const QString& path) {
     DbError error;
     return DbConnection::create(path, error);
+}
+
+// A data control on a table of the database at path, refreshed; null when it does not open.
+inline std::unique_ptr<DataControl> open(const QString& path, const QString& table) {
+    auto data = std::make_unique<DataControl>();
+    data->setDatabaseName(path);
+    data->setRecordSource(table);
+    return data->refresh() ? std::move(data) : nullptr;
 }
 
 // Adds one row through the record set (one committed addition).

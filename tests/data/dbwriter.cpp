@@ -4,9 +4,9 @@
 // Makes <count> score writes, each one committed on its own: write i adds the pupil "<tag>-<i>"
 // with the score i % 11 in Sport when i is even, and writes i % 11 into <column> of the shared
 // pupil "Commun" when i is odd. Exits with 1 at the first write reported as failed.
+#include "LearningDbFixture.h"
+
 #include "data/Criterion.h"
-#include "data/DataControl.h"
-#include "data/Schema.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -20,12 +20,10 @@ int main(int argc, char** argv) {
     const int count = args.at(3).toInt();
     const QString column = args.at(4);
 
-    DataControl data;
-    data.setDatabaseName(args.at(1));
-    data.setRecordSource(Schema::Table::Gestion);
-    if (!data.refresh())
+    const auto data = LearningDbFixture::open(args.at(1), Schema::Table::Gestion);
+    if (!data)
         return 3;
-    RecordSet& rs = data.recordSet();
+    RecordSet& rs = data->recordSet();
     const Criterion shared = Criterion::equals(Schema::Field::Nom, QStringLiteral("Commun"));
     for (int i = 0; i < count; ++i) {
         const bool written =

@@ -19,13 +19,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("DbBrin.mdb"));
         QVERIFY(LearningDbFixture::create(path));
-        {
-            DataControl data;
-            data.setDatabaseName(path);
-            data.setRecordSource(Table::Gestion);
-            QVERIFY(data.refresh());
-            QVERIFY(LearningDbFixture::addPupil(data.recordSet(), QStringLiteral("Commun")));
-        }
+        QVERIFY(LearningDbFixture::execute(path, "INSERT INTO Gestion (Nom) VALUES ('Commun')"));
 
         constexpr int count = 500;
         const QStringList tags{QStringLiteral("A"), QStringLiteral("B")};
@@ -43,11 +37,9 @@ private slots:
             QCOMPARE(process.exitCode(), 0);
         }
 
-        DataControl data;
-        data.setDatabaseName(path);
-        data.setRecordSource(Table::Gestion);
-        QVERIFY(data.refresh());
-        RecordSet& rs = data.recordSet();
+        const auto data = LearningDbFixture::open(path, Table::Gestion);
+        QVERIFY(data);
+        RecordSet& rs = data->recordSet();
         QCOMPARE(rs.recordCount(), 1 + tags.size() * count / 2);
         for (const QString& tag : tags) {
             for (int i = 0; i < count; i += 2) {

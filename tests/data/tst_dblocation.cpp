@@ -30,18 +30,10 @@ class TestDbLocation : public QObject {
                            data ? *data : *data_, nullptr, userData);
     }
     int pupils(const QString& path) {
-        DataControl data;
-        data.setRecordSource(Schema::Table::Gestion);
-        return Loc::openAt(data, path) ? data.recordSet().recordCount() : -1;
+        const auto data = LearningDbFixture::open(path, Schema::Table::Gestion);
+        return data ? data->recordSet().recordCount() : -1;
     }
     QString storedPath() const { return settings_->read(Options::Database, Options::Path); }
-    QString textFile() {
-        const QString path = dir_.filePath(QStringLiteral("prog/Notes.mdb"));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(QByteArray(4096, 'x'));
-        return path;
-    }
 
 private slots:
     void init() {
@@ -60,21 +52,8 @@ private slots:
         data_->setRecordSource(Schema::Table::Gestion);
     }
 
-    void storedPathWithOneFinalSeparatorOpensTheSameFile() {
-        for (const QString suffix : {"", "\\", "/"}) {
-            DataControl data;
-            data.setRecordSource(Schema::Table::Gestion);
-            settings_->write(Options::Database, Options::Path, dbPath_ + suffix);
-            const Loc::Outcome outcome = locate(&data);
-            QVERIFY2(outcome.opened, qPrintable(suffix));
-            QCOMPARE(outcome.path, dbPath_);
-            QCOMPARE(data.databaseName(), dbPath_);
-            QVERIFY(data.recordSet().isOpen());
-        }
-        QVERIFY(fileDialog_->requests.isEmpty());
-        QVERIFY(messageBox_->shown.isEmpty());
-    }
-
+    // The next runs ask nothing, the stored path opening the same file with one final separator
+    // too, and make no user copy.
     void firstRunAsksForTheFileStoresItAndNextRunAsksNothing() {
         fileDialog_->answers << QStringLiteral("  ") + dbPath_ + QChar(u'\0') + QStringLiteral(" ");
         const Loc::Outcome outcome = locate();
@@ -83,61 +62,51 @@ private slots:
         QCOMPARE(storedPath(), dbPath_);
         QCOMPARE(data_->databaseName(), dbPath_);
         QVERIFY(data_->isConnected());
-        QCOMPARE(fileDialog_->requests.size(), 1);
         const OpenFileRequest& request = fileDialog_->requests.first();
         QCOMPARE(request.title, QStringLiteral("Veuillez sélectionner DbBrin.mdb"));
         QCOMPARE(request.filterText, QStringLiteral("Base de donnée VALIMOR Brindel (DbBrin.mdb)"));
         QCOMPARE(request.filterPattern, QStringLiteral("DbBrin.mdb"));
         QCOMPARE(request.initialFolder, programFolder_);
 
-        DataControl again;
-        QVERIFY(locate(&again).opened);
+        for (const QString suffix : {"", "\\", "/"}) {
+            DataControl again;
+            settings_->write(Options::Database, Options::Path, dbPath_ + suffix);
+            const Loc::Outcome outcome = locate(&again, dataFolder_);
+            QVERIFY2(outcome.opened, qPrintable(suffix));
+            QCOMPARE(outcome.path, dbPath_);
+            QCOMPARE(again.databaseName(), dbPath_);
+        }
+        QVERIFY(!QFile::exists(copy_));
         QCOMPARE(fileDialog_->requests.size(), 1);
         QVERIFY(messageBox_->shown.isEmpty());
         QVERIFY(!fakeQuitter_->quitCalled);
     }
 
-    // A stored path that is missing or no learning database leads to the dialog without a
-    // message of its own; a chosen file that is none is named and not stored. Cancelling the
+    // A stored path that is missing (and is never created) or no learning database leads to
+    // the dialog without a message of its own; a chosen file that is none is named, not stored,
+    // and the dialog comes back (the first run's test stores a good choice). Cancelling the
     // dialog then ends the program with the message.
-    void unusablePathThenCancelEndsTheProgramWithTheMessage_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("stored, missing") << 0;
-        QTest::newRow("stored, text file") << 1;
-        QTest::newRow("chosen, text file") << 2;
+    void unusableFilesThenCancelEndTheProgramWithTheMessage_data() {
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("stored, missing") << true;
+        QTest::newRow("stored, text file") << false;
     }
-    void unusablePathThenCancelEndsTheProgramWithTheMessage() {
-        QFETCH(int, kind);
-        const QString file =
-            kind == 0 ? dir_.filePath(QStringLiteral("partage/DbBrin.mdb")) : textFile();
-        if (kind == 2)
-            fileDialog_->answers << file;
-        else
-            settings_->write(Options::Database, Options::Path, file);
-        QVERIFY(!locate().opened);
-        QCOMPARE(QFile::exists(file), kind != 0); // never created
-        QCOMPARE(fileDialog_->requests.size(), kind == 2 ? 2 : 1);
-        QCOMPARE(messageBox_->shown.size(), kind == 2 ? 2 : 1);
-        QCOMPARE(messageBox_->shown.last().text,
-                 QStringLiteral("VALIMOR Brindel ne peut pas fonctionner sans ce fichier. "
-                                "L'application est dans l'obligation de s'interrompre."));
-        QCOMPARE(messageBox_->shown.last().flags, 0);
-        QCOMPARE(messageBox_->shown.last().title, QString());
-        QCOMPARE(storedPath(), kind == 2 ? QString() : file);
-        QVERIFY(fakeQuitter_->quitCalled);
-    }
-
-    void fileThatIsNoLearningDatabaseIsNamedAndTheDialogComesBack() {
+    void unusableFilesThenCancelEndTheProgramWithTheMessage() {
+        QFETCH(bool, missing);
+        const QString text = dir_.filePath(QStringLiteral("prog/Notes.mdb"));
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
+        file.close();
         const QString partial = dir_.filePath(QStringLiteral("prog/Partielle.mdb"));
         QVERIFY(LearningDbFixture::create(partial));
         QVERIFY(LearningDbFixture::execute(partial, QStringLiteral("DROP TABLE Compte")));
-        const QString text = textFile();
-        fileDialog_->answers << text << partial << dbPath_;
-        const Loc::Outcome outcome = locate();
-        QVERIFY(outcome.opened);
-        QCOMPARE(outcome.path, dbPath_);
+        const QString stored = missing ? dir_.filePath(QStringLiteral("partage/DbBrin.mdb")) : text;
+        settings_->write(Options::Database, Options::Path, stored);
+        fileDialog_->answers << text << partial;
+        QVERIFY(!locate().opened);
+        QCOMPARE(QFile::exists(stored), !missing);
         QCOMPARE(fileDialog_->requests.size(), 3);
-        QCOMPARE(messageBox_->shown.size(), 2);
+        QCOMPARE(messageBox_->shown.size(), 3);
         QCOMPARE(messageBox_->shown.at(0).text,
                  QStringLiteral("Le fichier « %1 » n'est pas une base de données VALIMOR "
                                 "Brindel valide.")
@@ -145,9 +114,15 @@ private slots:
         QCOMPARE(messageBox_->shown.at(0).flags, 48);
         QCOMPARE(messageBox_->shown.at(0).title, QStringLiteral("VALIMOR Brindel"));
         QVERIFY(messageBox_->shown.at(1).text.contains(partial));
-        QCOMPARE(storedPath(), dbPath_);
-        QVERIFY(!fakeQuitter_->quitCalled);
+        QCOMPARE(messageBox_->shown.last().text,
+                 QStringLiteral("VALIMOR Brindel ne peut pas fonctionner sans ce fichier. "
+                                "L'application est dans l'obligation de s'interrompre."));
+        QCOMPARE(messageBox_->shown.last().flags, 0);
+        QCOMPARE(messageBox_->shown.last().title, QString());
+        QCOMPARE(storedPath(), stored);
+        QVERIFY(fakeQuitter_->quitCalled);
     }
+
     // The program folder is read-only once installed: on the first start the sample database
     // is copied into the user's data folder and the dialog opens on that copy.
     void firstStartOpensTheDialogOnAWritableCopyAndStoresIt() {
@@ -162,36 +137,24 @@ private slots:
         QVERIFY(LearningDbFixture::addPupil(data_->recordSet(), QStringLiteral("Léa")));
         QCOMPARE(pupils(copy_), 1);
         QCOMPARE(pupils(dbPath_), 0);
-    }
-
-    void anExistingCopyIsNeverOverwritten() {
-        QCOMPARE(Loc::prepareUserCopy(programFolder_, dataFolder_), copy_);
-        QVERIFY(Loc::openAt(*data_, copy_));
-        QVERIFY(LearningDbFixture::addPupil(data_->recordSet(), QStringLiteral("Tom")));
+        // An existing copy is never overwritten.
         QCOMPARE(Loc::prepareUserCopy(programFolder_, dataFolder_), copy_);
         QCOMPARE(pupils(copy_), 1);
         QVERIFY(!QFile::exists(copy_ + QStringLiteral(".part")));
-    }
-
-    void aStoredPathOrAMissingSampleMakesNoCopy() {
-        settings_->write(Options::Database, Options::Path, dbPath_);
-        QVERIFY(locate(nullptr, dataFolder_).opened);
-        QVERIFY(!QFile::exists(copy_));
-        settings_->write(Options::Database, Options::Path, QString());
-        QVERIFY(QFile::remove(dbPath_));
-        QVERIFY(!locate(nullptr, dataFolder_).opened); // the dialog was cancelled
-        QCOMPARE(fileDialog_->requests.last().initialFolder, programFolder_);
-        QVERIFY(fileDialog_->requests.last().selectedFile.isEmpty());
-    }
-
-    void localMeansTheSampleOrTheUsersCopy() {
-        QCOMPARE(Loc::prepareUserCopy(programFolder_, dataFolder_), copy_);
+        // Local means the sample or the user's copy.
         for (const auto& [relative, local] :
              {std::pair{"prog/DbBrin.mdb", true},
               std::pair{"share/VALIMOR Brindel/DbBrin.mdb", true},
               std::pair{"partage/classe/DbBrin.mdb", false}, std::pair{"prog/Autre.mdb", false}})
             QVERIFY2(Loc::isLocal(dir_.filePath(relative), programFolder_, dataFolder_) == local,
                      relative);
+    }
+
+    void aMissingSampleMakesNoCopy() {
+        QVERIFY(QFile::remove(dbPath_));
+        QVERIFY(!locate(nullptr, dataFolder_).opened); // the dialog was cancelled
+        QCOMPARE(fileDialog_->requests.last().initialFolder, programFolder_);
+        QVERIFY(fileDialog_->requests.last().selectedFile.isEmpty());
     }
 };
 

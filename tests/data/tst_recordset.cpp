@@ -22,20 +22,12 @@ class TestRecordSet : public QObject {
     int run_ = 0;
     std::unique_ptr<DataControl> data_;
 
-    static RecordSet& open(DataControl& control, const QString& table) {
-        control.setRecordSource(table);
-        if (!control.refresh())
-            qFatal("refresh failed: %s", qPrintable(control.lastError().message));
-        return control.recordSet();
-    }
-    RecordSet& open(const QString& table) { return open(*data_, table); }
-
-    // A second control on the same file, as another window or another program has.
-    std::unique_ptr<DataControl> otherControl(const QString& table) {
-        auto other = std::make_unique<DataControl>();
-        other->setDatabaseName(path_);
-        open(*other, table);
-        return other;
+    // Points the test's control at a table of the test's file.
+    RecordSet& open(const QString& table) {
+        data_ = Fx::open(path_, table);
+        if (!data_)
+            qFatal("%s does not open", qPrintable(table));
+        return data_->recordSet();
     }
 
     static Criterion named(const QString& name) { return Criterion::equals(Field::Nom, name); }
@@ -51,7 +43,7 @@ class TestRecordSet : public QObject {
     }
 
     QVariant storedField(const QString& name, const QString& field) {
-        auto other = otherControl(Table::Gestion);
+        auto other = Fx::open(path_, Table::Gestion); // as another window or program has
         return find(other->recordSet(), name) ? other->recordSet().field(field) : QVariant();
     }
 
@@ -66,8 +58,6 @@ private slots:
     void init() {
         path_ = dir_.filePath(QStringLiteral("DbBrin%1.mdb").arg(++run_));
         QVERIFY(Fx::create(path_));
-        data_ = std::make_unique<DataControl>();
-        data_->setDatabaseName(path_);
         RecordSet& rs = open(Table::Gestion);
         QVERIFY(Fx::addPupil(rs, QStringLiteral("Invité")));
         QVERIFY(Fx::addPupil(rs, QStringLiteral("Élodie"), QStringLiteral("CE1")));
@@ -77,7 +67,9 @@ private slots:
 
     void cleanup() { data_.reset(); }
 
-    void nameEqualityIgnoresOnlyLetterCaseForAllOfUnicode() {
+    // Name equality ignores only letter case, for all of Unicode; quotes and pattern
+    // characters are stored and match only themselves.
+    void namesAreFoundIgnoringOnlyLetterCase() {
         RecordSet& rs = data_->recordSet();
         // An empty answer means no match: a left-out accent or the start of a name.
         for (const auto& [searched, found] :
@@ -88,27 +80,18 @@ private slots:
             QCOMPARE(rs.noMatch(), *found == 0);
             QCOMPARE(rs.field(Field::Nom).toString(), QString::fromUtf8(found));
         }
-    }
-
-    void namesWithQuotesAndPatternCharactersAreStoredAndFound() {
-        const QStringList names{QStringLiteral("O'Brien"), QStringLiteral("Le \"Grand\" Jean"),
-                                QStringLiteral("a%b_c*"),
-                                QStringLiteral("x'); DROP TABLE Gestion; --")};
-        RecordSet& rs = data_->recordSet();
-        for (const QString& name : names)
+        for (const QString name :
+             {"Le \"Grand\" O'Brien", "a%b_c*", "x'); DROP TABLE Gestion; --"}) {
             QVERIFY2(Fx::addPupil(rs, name, name), qPrintable(rs.lastError().message));
-        QVERIFY(data_->refresh());
-        for (const QString& name : names) {
-            QVERIFY2(rs.findFirst(named(name)), qPrintable(rs.lastError().message));
-            QVERIFY2(!rs.noMatch(), qPrintable(name));
-            QCOMPARE(rs.field(Field::Groupe).toString(), name);
+            QVERIFY2(find(rs, name), qPrintable(name));
+            QCOMPARE(storedField(name, Field::Groupe).toString(), name);
         }
-        QCOMPARE(rs.recordCount(), 3 + names.size());
-        // A pattern character matches only itself.
+        QCOMPARE(rs.recordCount(), 6);
         QVERIFY(rs.findFirst(named("a_b%c*")) && rs.noMatch());
     }
 
-    void cursorWalksToEndAndCountsRows() {
+    // The cursor's walk, then an abandoned edit, two deletions and an addition.
+    void cursorWalksEditsDeletesAndAdds() {
         RecordSet& rs = data_->recordSet();
         QVERIFY(!rs.bof() && !rs.eof() && rs.absolutePosition() == 0);
         QVERIFY(rs.moveLast() && rs.recordCount() == 3);
@@ -118,17 +101,59 @@ private slots:
         QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Marc"));
         QVERIFY(rs.moveFirst() && rs.movePrevious() && rs.bof() && !rs.eof());
         QVERIFY(!rs.movePrevious());
+
+        QVERIFY(rs.moveFirst() && rs.edit());
+        QVERIFY(rs.setField(Field::Motdepasse, QStringLiteral("zzz")));
+        QVERIFY(rs.moveNext()); // moving away abandons the edit
+        QCOMPARE(rs.editMode(), RecordSet::EditMode::None);
+        QVERIFY(!rs.update());
+        QCOMPARE(storedField("Invité", Field::Motdepasse).toString(), "abc");
+
+        // After a deletion no row is current; the next move reaches the following one.
+        QVERIFY(rs.deleteCurrent());
+        QVERIFY(!rs.hasCurrent() && !rs.eof());
+        QVERIFY(!rs.edit());
+        QVERIFY(rs.moveNext());
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Marc"));
+        QVERIFY(rs.deleteCurrent());
+        QVERIFY(rs.eof());
+        QCOMPARE(rs.recordCount(), 1);
+
+        // An added row joins the end and the cursor stays where it was.
+        QVERIFY(rs.moveFirst());
+        QVERIFY(Fx::addPupil(rs, QStringLiteral("Nouveau")));
+        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Invité"));
+        QVERIFY(rs.moveToRowId(rs.lastModified()));
+        QCOMPARE(rs.absolutePosition(), 1);
+        QCOMPARE(rs.field(QStringLiteral("Comptine10")).toInt(), 0); // scores start at 0
+        QVERIFY(data_->refresh());
+        QCOMPARE(column(rs, Field::Nom), QStringList({"Invité", "Nouveau"}));
     }
 
-    void failedSearchErrorOrEmptyTableLeavesNoRowToWriteInto() {
+    // Unknown fields are refused; known ones ignore letter case.
+    void failedSearchUnknownFieldOrEmptyTableLeaveNoRowToWriteInto() {
         RecordSet& rs = data_->recordSet();
         QVERIFY(rs.moveLast());
         QVERIFY(rs.findFirst(named("Personne")) && rs.noMatch() && !rs.hasCurrent());
         QVERIFY(!rs.edit());
         QCOMPARE(rs.lastError().code, DbError::NoCurrentRow);
         QVERIFY(!rs.deleteCurrent() && rs.recordCount() == 3);
+        QVERIFY(!rs.findFirst(Criterion::equals(QStringLiteral("Nom\" OR 1=1 --"), "x")));
+        QCOMPARE(rs.lastError().code, DbError::UnknownField);
         // A later successful search clears the flag.
-        QVERIFY(find(rs, "marc") && rs.hasCurrent());
+        QVERIFY(find(rs, "marc") && rs.edit());
+        QVERIFY(!rs.setField(QStringLiteral("Inconnu"), 1));
+        QVERIFY(!rs.field(QStringLiteral("Inconnu")).isValid());
+        QVERIFY(rs.setField(QStringLiteral("sport"), 4) && rs.update());
+        QCOMPARE(rs.field(QStringLiteral("SPORT")).toInt(), 4);
+        const auto quizz = Fx::open(path_, Table::Quizz2);
+        RecordSet& empty = quizz->recordSet();
+        QVERIFY(empty.bof() && empty.eof());
+        QCOMPARE(empty.recordCount(), 0);
+        QVERIFY(!empty.moveFirst() && !empty.moveLast() && !empty.edit());
+        QVERIFY(empty.findFirst(Criterion::equals(Field::Question, "Q")) && empty.noMatch());
+        empty.setSort(QStringLiteral("Inconnu"));
+        QVERIFY(!empty.requery());
         // Sign-in and registration read the row a search lands on: after a database error
         // the row of the previous search may not remain, and the search found nothing.
         QVERIFY(Fx::execute(path_, "ALTER TABLE Gestion RENAME TO Ailleurs"));
@@ -137,12 +162,6 @@ private slots:
         QVERIFY(!rs.field(Field::Motdepasse).isValid());
         QVERIFY2(rs.noMatch(), "a failed search found nothing");
         QVERIFY(!rs.edit());
-
-        RecordSet& empty = open(Table::Quizz2);
-        QVERIFY(empty.bof() && empty.eof());
-        QCOMPARE(empty.recordCount(), 0);
-        QVERIFY(!empty.moveFirst() && !empty.moveLast() && !empty.edit());
-        QVERIFY(empty.findFirst(Criterion::equals(Field::Question, "Q")) && empty.noMatch());
     }
 
     // Searches and filters on a group ignore its letter case; its quotes match themselves.
@@ -196,7 +215,7 @@ private slots:
             "a_b",   "co\u0301te", "cote"};
         for (const QString& word : words)
             QVERIFY(Fx::addRow(rs, {{Field::Origine, word}}));
-        auto sqlControl = otherControl(Table::Angfr);
+        auto sqlControl = Fx::open(path_, Table::Angfr);
         RecordSet& sql = sqlControl->recordSet();
         sql.setOrderedKeysEnabled(false);
         const auto compare = [&](bool filtered) {
@@ -226,83 +245,9 @@ private slots:
         QVERIFY(compare(false));
     }
 
-    void unknownFieldsAreRefused() {
-        RecordSet& rs = data_->recordSet();
-        QVERIFY(!rs.findFirst(Criterion::equals(QStringLiteral("Nom\" OR 1=1 --"), "x")));
-        QCOMPARE(rs.lastError().code, DbError::UnknownField);
-        rs.setSort(QStringLiteral("Inconnu"));
-        QVERIFY(!rs.requery());
-        QVERIFY(rs.moveFirst());
-        QVERIFY(rs.edit());
-        QVERIFY(!rs.setField(QStringLiteral("Inconnu"), 1));
-        QVERIFY(!rs.field(QStringLiteral("Inconnu")).isValid());
-        // Field names ignore letter case.
-        QVERIFY(rs.setField(QStringLiteral("sport"), 4));
-        QVERIFY(rs.update());
-        QCOMPARE(rs.field(QStringLiteral("SPORT")).toInt(), 4);
-    }
-
-    void editWritesOnlyTheFieldsSetSoConcurrentEditsKeepEachOther() {
-        RecordSet& rs = data_->recordSet();
-        auto other = otherControl(Table::Gestion);
-        RecordSet& stale = other->recordSet();
-        QVERIFY(find(rs, "Marc") && find(stale, "Marc"));
-        QCOMPARE(stale.field("Musique").toInt(), 0);
-        QVERIFY(rs.edit() && rs.setField("Sport", 7));
-        QCOMPARE(rs.field("Sport").toInt(), 7);
-        QVERIFY(rs.update());
-        QVERIFY(write(stale, "Musique", 5));
-        QCOMPARE(storedField("Marc", "Sport").toInt(), 7);
-        QCOMPARE(storedField("Marc", "Musique").toInt(), 5);
-        QCOMPARE(rs.field("Musique").toInt(), 5); // rows are read afresh
-        QCOMPARE(rs.lastModified(), rs.currentRowId());
-        // An update of a row another connection has deleted in the meantime is reported.
-        QVERIFY(stale.deleteCurrent());
-        QVERIFY(rs.edit() && rs.setField("Sport", 3));
-        QVERIFY(!rs.update());
-        QCOMPARE(rs.lastError().code, DbError::RowGone);
-    }
-
-    void cancelledEditWritesNothing() {
-        RecordSet& rs = data_->recordSet();
-        QVERIFY(rs.edit());
-        QVERIFY(rs.setField(Field::Motdepasse, QStringLiteral("zzz")));
-        QVERIFY(rs.moveNext()); // moving away abandons the edit
-        QCOMPARE(rs.editMode(), RecordSet::EditMode::None);
-        QVERIFY(!rs.update());
-        QCOMPARE(storedField("Invité", Field::Motdepasse).toString(), "abc");
-    }
-
-    void addedRowJoinsTheEndAndCursorStays() {
-        RecordSet& rs = data_->recordSet();
-        QVERIFY(rs.moveNext());
-        QSignalSpy rows(&rs, &RecordSet::rowsChanged);
-        QVERIFY(Fx::addPupil(rs, QStringLiteral("Nouveau")));
-        QCOMPARE(rows.count(), 1);
-        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Élodie"));
-        QCOMPARE(rs.recordCount(), 4);
-        QVERIFY(rs.moveToRowId(rs.lastModified()));
-        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Nouveau"));
-        QCOMPARE(rs.field(QStringLiteral("Comptine10")).toInt(), 0); // scores start at 0
-        QCOMPARE(rs.absolutePosition(), 3);
-    }
-
-    void deletionRemovesRowAndNextMoveReachesTheFollowingOne() {
-        RecordSet& rs = data_->recordSet();
-        QVERIFY(rs.moveNext());
-        QVERIFY(rs.deleteCurrent());
-        QVERIFY(!rs.hasCurrent() && !rs.eof());
-        QVERIFY(!rs.edit());
-        QVERIFY(rs.moveNext());
-        QCOMPARE(rs.field(Field::Nom).toString(), QStringLiteral("Marc"));
-        QVERIFY(rs.deleteCurrent());
-        QVERIFY(rs.eof());
-        QCOMPARE(rs.recordCount(), 1);
-        QVERIFY(data_->refresh());
-        QCOMPARE(column(rs, Field::Nom), QStringList({"Invité"}));
-    }
-
-    void writesFailingHalfWayLeaveTheTableAsItWas() {
+    // Writes failing half-way leave the table as it was and the connection usable; an edit
+    // writes only the fields set, so concurrent edits keep each other.
+    void writesFailOrSucceedWhole() {
         // The triggers fail after the row has been changed or added, inside the same statement.
         QVERIFY(Fx::execute(path_, "CREATE TRIGGER refus AFTER UPDATE ON Gestion "
                                    "WHEN NEW.Sport = 9 BEGIN SELECT RAISE(ABORT, 'refus'); END"));
@@ -317,60 +262,59 @@ private slots:
         QVERIFY(rs.lastError().message.contains(QStringLiteral("refus")));
         QCOMPARE(storedField("Marc", Field::Motdepasse).toString(), "abc");
         QCOMPARE(storedField("Marc", "Sport").toInt(), 0);
-        // The connection is usable again at once.
-        QVERIFY(write(rs, "Sport", 8));
-        QCOMPARE(storedField("Marc", "Sport").toInt(), 8);
+
+        auto other = Fx::open(path_, Table::Gestion);
+        RecordSet& stale = other->recordSet();
+        QVERIFY(find(stale, "Marc"));
+        QVERIFY(write(rs, "Sport", 7));
+        QVERIFY(write(stale, "Musique", 5));
+        QCOMPARE(storedField("Marc", "Sport").toInt(), 7);
+        QCOMPARE(storedField("Marc", "Musique").toInt(), 5);
+        QCOMPARE(rs.field("Musique").toInt(), 5); // rows are read afresh
+        QCOMPARE(rs.lastModified(), rs.currentRowId());
         QVERIFY(data_->refresh());
         QCOMPARE(rs.recordCount(), 3);
+        // An update of a row another connection has deleted in the meantime is reported.
+        QVERIFY(find(rs, "Marc") && stale.deleteCurrent());
+        QVERIFY(rs.edit() && rs.setField("Sport", 3));
+        QVERIFY(!rs.update());
+        QCOMPARE(rs.lastError().code, DbError::RowGone);
     }
 
-    void refreshNeverCreatesAFileAndRefusesOtherFiles() {
+    // A missing file or a text file is never created nor opened: the location test's rows.
+    void failedRefreshReportsOnceUnlessSuppressed() {
         QSignalSpy errors(data_.get(), &DataControl::errorOccurred);
-        const QString missing = dir_.filePath(QStringLiteral("absent/DbBrin.mdb"));
-        data_->setDatabaseName(missing);
+        data_->setDatabaseName(dir_.filePath(QStringLiteral("absent/DbBrin.mdb")));
         QVERIFY(!data_->refresh());
-        QVERIFY(!QFile::exists(missing));
         QVERIFY(!data_->recordSet().isOpen());
         QCOMPARE(errors.count(), 1);
 
-        const QString text = dir_.filePath(QStringLiteral("texte.mdb"));
-        QFile file(text);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
-        file.close();
         data_->setSuppressErrors(true);
-        data_->setDatabaseName(text);
-        QVERIFY(!data_->refresh());
-        QVERIFY(data_->lastError().isError());
-        QCOMPARE(errors.count(), 1);
-
         data_->setDatabaseName(path_);
         data_->setRecordSource(QStringLiteral("Absente"));
         QVERIFY(!data_->refresh());
+        QVERIFY(data_->lastError().isError());
+        QCOMPARE(errors.count(), 1);
         data_->setRecordSource(Table::Gestion);
         QVERIFY(data_->refresh());
         QCOMPARE(data_->recordSet().recordCount(), 3);
     }
 
+    // The confirmation asked first, and the grid sorted again, are the console's and the
+    // lexicon's tests.
     void gridModelFollowsTheSetAndWritesEditedCells() {
         RecordSet& rs = data_->recordSet();
         RecordSetModel model(rs, {Field::Nom, Field::Groupe, Field::Motdepasse});
-        QCOMPARE(model.rowCount(), 3);
         QCOMPARE(model.data(model.index(1, 0)).toString(), QStringLiteral("Élodie"));
         QCOMPARE(rs.absolutePosition(), 0); // reading a cell does not move the cursor
         QVERIFY(!model.setData(model.index(2, 1), QStringLiteral("CM2"))); // not editable
-        QCOMPARE(storedField("Marc", Field::Groupe).toString(), "CE2");
-        // The confirmation asked first is left to the lexicon's and the console's grids.
         model.setEditable(true);
         QVERIFY(model.setData(model.index(2, 1), QStringLiteral("CM2")));
         QCOMPARE(storedField("Marc", Field::Groupe).toString(), "CM2");
         QCOMPARE(rs.absolutePosition(), 2);
-
-        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        rs.setSort(Field::Nom);
-        QVERIFY(rs.requery());
-        QCOMPARE(reset.count(), 1);
-        QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("Élodie"));
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset); // the set's rowsChanged
         QVERIFY(Fx::addPupil(rs, QStringLiteral("Zora")));
+        QCOMPARE(reset.count(), 1);
         QCOMPARE(model.rowCount(), 4);
     }
 
