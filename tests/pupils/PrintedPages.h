@@ -48,18 +48,11 @@ inline QPoint onPaper(const QRect& box, QPointF face) {
             box.y() + int(face.y() * box.height() / PageFace::Size.height())};
 }
 
-// The mean colour of a rectangle of an image.
+// The mean colour of a rectangle of an image: the rectangle scaled down smoothly to one pixel.
 inline QRgb meanColour(const QImage& image, const QRect& area) {
-    qint64 r = 0, g = 0, b = 0, n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            r += qRed(p);
-            g += qGreen(p);
-            b += qBlue(p);
-            ++n;
-        }
-    return n ? qRgb(int(r / n), int(g / n), int(b / n)) : 0;
+    return image.copy(area)
+        .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .pixel(0, 0);
 }
 
 inline QRect onPaper(const QRect& box, const QRect& face) {

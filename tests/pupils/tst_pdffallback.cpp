@@ -37,7 +37,6 @@ private slots:
         // The user's documents folder is under this home.
         qputenv("HOME", home_.path().toUtf8());
         qunsetenv("XDG_CONFIG_HOME");
-        QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "a printer is reachable");
         QVERIFY2(QPrinterInfo::availablePrinterNames().isEmpty(), "a printer is reachable");
     }
 
@@ -89,7 +88,9 @@ private slots:
         QCOMPARE(p.s.messageBox->shown.size(), 2);
         const QString where = home_.filePath(QStringLiteral("Documents/Bilan.pdf"));
         QCOMPARE(p.s.messageBox->shown[1].text,
-                 printNotice({PrintOutcome::Status::SavedAsFile, where, {}}));
+                 QStringLiteral("Aucune imprimante n'est installée. La page a été enregistrée "
+                                "dans le fichier :\n") +
+                     where);
         QCOMPARE(p.s.messageBox->shown[1].flags, MsgBox::OkOnly | MsgBox::Information);
         QVERIFY(QFileInfo(where).size() > 0);
         QVERIFY(p.s.isShown(QStringLiteral("Recompense")));
