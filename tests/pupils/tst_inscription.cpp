@@ -126,10 +126,11 @@ private slots:
     }
 
     // The default is shown and filled in (the sign-in rules store it); once the teacher has
-    // another password the default is refused. The right one opening the console in place of the
-    // sign-in is how the console tests (tst_gestion) start.
-    void managementPasswordIsShownThenRefused() {
+    // another password the default is refused, and the right one opens the console in place of
+    // the sign-in.
+    void managementPasswordIsShownThenRefusedThenOpensTheConsole() {
         Scenario s;
+        s.registerProbe(QStringLiteral("Gestion"));
         s.start();
         press(button(s, 3));
         QCOMPARE(lastMessage(s).title, QStringLiteral("Mot de passe pour la gestion"));
@@ -140,7 +141,11 @@ private slots:
         QCOMPARE(lastMessage(s).text, QStringLiteral("Ce n'est pas le bon mot de passe !"));
         QCOMPARE(lastMessage(s).flags, 16);
         QCOMPARE(lastMessage(s).title, QStringLiteral("GESTION"));
-        QVERIFY(s.isShown(QStringLiteral("Inscription")));
+        QVERIFY(!s.isShown(QStringLiteral("Gestion")));
+        signIn(s)->managementPassword()->setText(QStringLiteral("Tulipe"));
+        press(button(s, 3));
+        QVERIFY(s.isShown(QStringLiteral("Gestion")));
+        QVERIFY(!s->forms().isLoaded(QStringLiteral("Inscription")));
     }
 
     void registrationAddsThePupilAndComesBackWithThePassword() {
