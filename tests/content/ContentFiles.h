@@ -2,18 +2,15 @@
 
 // Readers shared by the checks of the generated program folder.
 #include "sound/WaveFile.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QStringList>
 #include <QTest>
 
 // The data lines of a tab-separated source file, split into fields.
 inline QList<QStringList> sourceRows(const QString& path) {
-    QFile file(path);
     QList<QStringList> rows;
-    if (!file.open(QIODevice::ReadOnly))
-        return rows;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+    for (const QString& line : QString::fromUtf8(TestFiles::read(path)).split(u'\n')) {
         const QString trimmed = line.trimmed();
         if (!trimmed.isEmpty() && !trimmed.startsWith(u'#'))
             rows << trimmed.split(u'\t');
@@ -24,8 +21,7 @@ inline QList<QStringList> sourceRows(const QString& path) {
 // A WAV file read as the program reads it: 8-bit mono PCM at 11025 Hz with more than minData
 // bytes of sound.
 inline void expectWave(const QString& path, qsizetype minData = 0) {
-    QFile file(path);
-    const auto wave = file.open(QIODevice::ReadOnly) ? parseWave(file.readAll()) : std::nullopt;
+    const auto wave = parseWave(TestFiles::read(path));
     QVERIFY2(wave && wave->dataSize > minData,
              qPrintable(path + QStringLiteral(" is missing, too short or no WAV")));
     const WaveFormatHeader& f = wave->format;

@@ -5,7 +5,6 @@
 #include "platform/HelpFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -59,17 +58,13 @@ private slots:
             QVERIFY2(db_.tables().contains(table), qPrintable(table));
     }
 
-    // The generator refuses sentences the dictation cannot judge and rhymes whose verses do not
-    // fit their rows (tst_contentsources); here the 200 sentence buttons all find their row.
-    void everySentenceButtonFindsItsSentence() {
-        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Compte WHERE length(Numero) = 3 AND "
-                                     "Numero < '200' AND Textanglais <> ''")),
-                 QStringLiteral("200"));
-    }
-
     // Every repere list has its reference and ten words, listed and spoken; every rhyme has the
-    // verses its count announces (the tenth in row 160), written and spoken.
-    void everyRepereWordSentenceAndRhymeIsThereAndSpoken() {
+    // verses its count announces (the tenth in row 160), written and spoken. Short, even-sized
+    // effects that end in silence (not a trimmable space) are checked where they are made, in
+    // tst_contentsources; here they are there and playable.
+    void everyRepereWordSentenceRhymeAndEffectIsThereAndSpoken() {
+        for (int effect = 1; effect <= 9; ++effect)
+            expectWave(QStringLiteral("Mcison/son%1.wav").arg(effect));
         for (int n = 1; n <= 10; ++n) {
             for (int i = 0; i <= 10; ++i) // spoken words are listed ones: see the word lists
                 expectWave(QStringLiteral("MciLangue/Son%1k%2.wav").arg(n).arg(i));
@@ -93,15 +88,14 @@ private slots:
         }
     }
 
-    // Short, even-sized effects that end in silence (not a trimmable space) are checked where
-    // they are made, in tst_contentsources.
-    void effectsArePlayable() {
-        for (int effect = 1; effect <= 9; ++effect)
-            expectWave(QStringLiteral("Mcison/son%1.wav").arg(effect));
-    }
-
-    // Question lines with repeats or quotes are refused by the generator (tst_contentsources).
-    void quizHasThirtyQuestionsEachWithARightAnswer() {
+    // The generator refuses sentences the dictation cannot judge, rhymes whose verses do not fit
+    // their rows and question lines with repeats or quotes (tst_contentsources); here the 200
+    // sentence buttons all find their row and the quiz has thirty questions or more, each with
+    // its three answers and a right one.
+    void sentenceButtonsFindTheirSentenceAndQuizQuestionsTheirAnswers() {
+        QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Compte WHERE length(Numero) = 3 AND "
+                                     "Numero < '200' AND Textanglais <> ''")),
+                 QStringLiteral("200"));
         QVERIFY(text(QStringLiteral("SELECT COUNT(*) FROM Quizz1")).toInt() >= 30);
         QCOMPARE(text(QStringLiteral("SELECT COUNT(*) FROM Quizz1 WHERE Valide1 = 0 AND "
                                      "Valide2 = 0 AND Valide3 = 0 OR Reponse1 = '' OR "
@@ -131,17 +125,14 @@ private slots:
         }
     }
 
-    // Read as the program reads it: every screen topic is there with its text.
-    void helpFileHasEveryScreenTopic() {
+    // Read as the program reads it, the help file has every screen topic with its text. Links
+    // that leave the visit or lead nowhere are refused by the generator (tst_contentsources);
+    // here the visit reaches every page from its index.
+    void helpHasEveryScreenTopicAndTheWebVisitReachesEveryPage() {
         const HelpFile help = HelpFile::load(ProgramFolder + QStringLiteral("/Brin.hlp"));
         for (int required : {66, 84, 97, 109, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120})
             QVERIFY2(!help.topic(required).trimmed().isEmpty(),
                      qPrintable(QString::number(required)));
-    }
-
-    // Links that leave the visit or lead nowhere are refused by the generator
-    // (tst_contentsources); here the visit reaches every page.
-    void webPagesAreAllReachedFromTheIndex() {
         const QDir web(ProgramFolder + QStringLiteral("/webdoc"));
         QVERIFY(QFileInfo::exists(web.filePath(QStringLiteral("Index.htm"))));
         static const QRegularExpression link(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
@@ -150,10 +141,9 @@ private slots:
         QSet<QString> linked{QStringLiteral("Index.htm")};
         const QStringList pages = web.entryList({QStringLiteral("*.htm")}, QDir::Files);
         for (const QString& page : pages) {
-            QFile file(web.filePath(page));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            for (auto it = link.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();
-                 ++links) {
+            const QString html = QString::fromUtf8(TestFiles::read(web.filePath(page)));
+            QVERIFY2(!html.isEmpty(), qPrintable(page));
+            for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
                 const QString target = it.next().captured(1).section(u'#', 0, 0);
                 if (target != page)
                     linked << target;

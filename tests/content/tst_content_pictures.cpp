@@ -6,7 +6,6 @@
 #include "shell/controls/HotspotMap.h"
 #include "shell/controls/MjpegAvi.h"
 
-#include <QFile>
 #include <QImage>
 #include <QSet>
 #include <QtTest>
@@ -27,21 +26,6 @@ QSet<int> range(int from, int to) {
     return set;
 }
 
-QSet<QString> keys(const QSet<int>& indexes, bool twoDigits = false) {
-    QSet<QString> set;
-    for (int i : indexes)
-        set.insert(QStringLiteral("k%1").arg(i, twoDigits ? 2 : 1, 10, QChar(u'0')));
-    return set;
-}
-
-QHash<QString, QString> readWords(const QString& colonne) {
-    QHash<QString, QString> words;
-    for (const QStringList& row : sourceRows(ContentDir + "/words/" + colonne + ".tsv"))
-        words.insert(row.size() == 2 || row.size() == 3 ? row[0] : QStringLiteral("malformed"),
-                     row.value(1));
-    return words;
-}
-
 QString media(const QString& relative) {
     return ProgramDir + u'/' + relative;
 }
@@ -59,9 +43,7 @@ class TestContentPictures : public QObject {
         const QImage image(media(QStringLiteral("Bitmap/") + name + QStringLiteral(".Jpg")));
         const QImage lit(media(QStringLiteral("Bitmap/H") + name + QStringLiteral(".Jpg")));
         QVERIFY2(!image.isNull() && lit.size() == image.size(), qPrintable(name));
-        QFile file(media(QStringLiteral("Hotspot/") + hotspots));
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(hotspots));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = TestFiles::read(media(QStringLiteral("Hotspot/") + hotspots));
         const auto map = HotspotMap::parse(std::string_view(bytes.constData(), bytes.size()));
         QVERIFY2(map.error().empty(), qPrintable(hotspots + u' ' + map.error().c_str()));
         QVERIFY2(map.declaredSize(), qPrintable(hotspots + QStringLiteral(" gives no size")));
@@ -95,34 +77,30 @@ private slots:
         for (const QString& c : Themes + Listes + QStringList{"Opposit1", "Opposit2"})
             exercises.append({c, c, Listes.contains(c)});
         for (const auto& [colonne, hotspots, secondList] : exercises) {
-            QSet<QString> expected = keys(range(0, 9));
-            if (secondList)
-                expected += keys(range(11, 17)) + keys(range(1, 10), true);
-            const QList<QString> listed = readWords(colonne).keys();
-            QVERIFY2(QSet<QString>(listed.begin(), listed.end()) == expected, qPrintable(colonne));
+            const QSet<int> indexes = secondList ? range(0, 9) + range(11, 17) : range(0, 9);
+            QSet<QString> expected;
+            for (int i : indexes)
+                expected << QStringLiteral("k%1").arg(i);
+            for (int i = 1; secondList && i <= 10; ++i) // the second list's words, k01 to k10
+                expected << QStringLiteral("k%1").arg(i, 2, 10, QChar(u'0'));
+            QSet<QString> listed;
+            for (const QStringList& row : sourceRows(ContentDir + "/words/" + colonne + ".tsv"))
+                listed << (row.size() == 2 || row.size() == 3 ? row[0] : QStringLiteral("bad row"));
+            QVERIFY2(listed == expected, qPrintable(colonne));
             for (const QString& key : expected)
                 expectWave(media("MciLangue/" + colonne + key + ".wav"), 1000);
-            checkHotspotPicture(colonne, hotspots + QStringLiteral(".hsp"),
-                                secondList ? range(0, 9) + range(11, 17) : range(0, 9));
+            checkHotspotPicture(colonne, hotspots + QStringLiteral(".hsp"), indexes);
         }
     }
 
-    void schoolPicturesTwoPensForTheSameWord() {
-        const QHash<QString, QString> words = readWords(QStringLiteral("Ecole"));
-        QCOMPARE(words.value(QStringLiteral("k2")), words.value(QStringLiteral("k6")));
-    }
-
-    void exerciseListsHotspotsFollowTheExerciseTable() {
+    // The window pictures load, the exercise lists' hotspots follow the exercise table, the
+    // report background holds every bar (right-most: Distingue, 6975 + 135 twips; lowest: top
+    // 6510 twips + 240 high) and the puzzles are bitmaps that cut into three by three.
+    void windowPicturesLoadAndFitTheirWindows() {
         checkHotspotPicture("observe", "observe.hsp", range(0, 9) + range(11, 12));
         checkHotspotPicture("comprend", "comprend.hsp", range(0, 5));
         for (const QString list : {"repere", "distingue", "Ecris", "Comptine"})
             checkHotspotPicture(list, list + ".hsp", range(0, 9));
-    }
-
-    // The window pictures load, the report background holds every bar (right-most: Distingue,
-    // 6975 + 135 twips; lowest: top 6510 twips + 240 high) and the puzzles are bitmaps that cut
-    // into three by three.
-    void windowPicturesLoad() {
         QStringList names = {"Brin.Jpg",     "fond.jpg",     "Brinobse.Jpg",  "Brincomp.Jpg",
                              "Brinrepe.Jpg", "Brindist.Jpg", "Brinecris.Jpg", "Brincompt.Jpg",
                              "dictee.jpg",   "dictee1.jpg",  "Comptefd.jpg",  "recompen.jpg",
@@ -135,9 +113,8 @@ private slots:
         QVERIFY(report.width() >= (6975 + 135) / 15 && report.height() >= (6510 + 240) / 15);
         for (int n = 19; n <= 28; ++n) {
             const QString name = media(QStringLiteral("Bitmap/puzz1%1.Bmp").arg(n));
-            QFile file(name);
             const QImage image(name);
-            QVERIFY2(file.open(QIODevice::ReadOnly) && file.read(2) == "BM" && !image.isNull() &&
+            QVERIFY2(TestFiles::read(name).startsWith("BM") && !image.isNull() &&
                          image.width() % 3 == 0 && image.height() % 3 == 0,
                      qPrintable(name));
         }
@@ -145,9 +122,7 @@ private slots:
 
     // Read as the teacher window reads it; what the reader accepts is tst_mjpegavi's.
     void teacherAnimationHasEveryFramePlayed() {
-        QFile file(media(QStringLiteral("Prof.Avi")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray avi = file.readAll();
+        const QByteArray avi = TestFiles::read(media(QStringLiteral("Prof.Avi")));
         const MjpegAvi video = MjpegAvi::parse(
             reinterpret_cast<const std::uint8_t*>(avi.constData()), std::size_t(avi.size()));
         QVERIFY2(video.error().empty(), video.error().c_str());
@@ -162,10 +137,9 @@ private slots:
             QCOMPARE(frame(boundary), frame(14));
         for (const int inside : {13, 15, 48, 50, 83, 85})
             QVERIFY(frame(inside) != frame(14));
-        for (const int i : {0, 135, video.frameCount() - 1}) {
-            const QImage image = QImage::fromData(frame(i), "JPG");
-            QCOMPARE(image.size(), QSize(video.width(), video.height()));
-        }
+        for (const int i : {0, 135, video.frameCount() - 1})
+            QCOMPARE(QImage::fromData(frame(i), "JPG").size(),
+                     QSize(video.width(), video.height()));
     }
 };
 

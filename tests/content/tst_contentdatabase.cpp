@@ -2,72 +2,48 @@
 // regenerating an existing one never loses classroom data.
 #include "ContentCache.h"
 #include "ContentDatabase.h"
+#include "data/Sqlite.h"
+#include "support/TestFiles.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-void copyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-    }
-}
-
-// Replaces a text of a source file, or adds a line at its end when there is no text to replace.
-void changeSource(const QString& path, const QString& before, const QString& after) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QString text = QString::fromUtf8(file.readAll());
-    QVERIFY(before.isEmpty() || text.contains(before));
-    text = before.isEmpty() ? text + u'\n' + after + u'\n' : text.replace(before, after);
-    QVERIFY(file.resize(0) && file.seek(0));
-    file.write(text.toUtf8());
-}
-
-} // namespace
 
 class ContentDatabaseTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> content_;
-    std::unique_ptr<QTemporaryDir> program_;
+    QTemporaryDir content_, program_;
     QString error_;
 
-    QString contentPath(const QString& relative) const { return content_->filePath(relative); }
-    QString databasePath() const { return program_->filePath(ContentDatabase::FileName); }
+    QString databasePath() const { return program_.filePath(ContentDatabase::FileName); }
+
+    // Replaces a text of a source file, or adds a line at its end when there is no text to
+    // replace.
+    void changeSource(const QString& relative, const QString& before, const QString& after) {
+        const QString path = content_.filePath(relative);
+        QString text = QString::fromUtf8(TestFiles::read(path));
+        QVERIFY(!text.isEmpty() && (before.isEmpty() || text.contains(before)));
+        text = before.isEmpty() ? text + u'\n' + after + u'\n' : text.replace(before, after);
+        TestFiles::write(path, text.toUtf8());
+    }
 
     // One run of the database step, as a new generator process would do it.
     bool generate() {
-        ContentCache cache(program_->path());
+        ContentCache cache(program_.path());
         error_.clear();
-        return ContentDatabase::generate(content_->path(), program_->path(), cache, &error_);
+        return ContentDatabase::generate(content_.path(), program_.path(), cache, &error_);
     }
 
-    // Runs statements or reads one value on the generated database, as the program would.
+    // Runs a statement or reads one value on the generated database, as the program does.
     QString sql(const QString& statement) {
-        QString result = QStringLiteral("<no row>");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "probe");
-            db.setDatabaseName(databasePath());
-            db.open(); // a database that does not open fails the query
-            QSqlQuery query(db);
-            if (!query.exec(statement))
-                result = QStringLiteral("<error>");
-            else if (query.next())
-                result = query.value(0).toString();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("probe"));
-        return result;
+        DbError error;
+        const auto db = DbConnection::open(databasePath(), error);
+        DbStatement query = db ? db->prepare(statement, error) : DbStatement();
+        const DbStatement::Step step = query.isValid() ? query.step() : DbStatement::Step::Failed;
+        if (step == DbStatement::Step::Failed)
+            return QStringLiteral("<error>");
+        return step == DbStatement::Step::Row ? query.value(0).toString()
+                                              : QStringLiteral("<no row>");
     }
 
     // Reads the first value of each query on the generated database and compares it.
@@ -87,18 +63,21 @@ class ContentDatabaseTest : public QObject {
     }
 
 private slots:
-    void init() {
-        content_ = std::make_unique<QTemporaryDir>();
-        program_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(content_->isValid() && program_->isValid());
+    // A file that is no database is never replaced; a new database holds the guest and the
+    // content only; regenerating it keeps the teacher's and the class's changes, and an update
+    // that fails changes nothing.
+    void regenerationKeepsTheClassroomData() {
+        QVERIFY(content_.isValid() && program_.isValid());
         const QString sources = qEnvironmentVariable("BRINDEL_CONTENT_DIR");
         QVERIFY2(!sources.isEmpty(), "BRINDEL_CONTENT_DIR is not set");
-        copyFolder(sources, content_->path());
-    }
+        TestFiles::copyTree(sources, content_.path());
 
-    // A new database holds the guest and the content only; regenerating it keeps the teacher's
-    // and the class's changes, and an update that fails changes nothing.
-    void regenerationKeepsTheClassroomData() {
+        const QByteArray garbage(4096, 'x');
+        TestFiles::write(databasePath(), garbage);
+        QVERIFY(!generate());
+        QCOMPARE(TestFiles::read(databasePath()), garbage);
+        QVERIFY(QFile::remove(databasePath()));
+
         QVERIFY2(generate(), qPrintable(error_));
         expectValues(
             {{"SELECT COUNT(*) FROM Gestion", "1"},
@@ -129,11 +108,11 @@ private slots:
               "INSERT INTO Angfr (Origine, Traduction) VALUES ('gnome', 'lutin')",
               "INSERT INTO Frang (Origine, Traduction) VALUES ('lutin', 'gnome')"})
             QCOMPARE(sql(statement), QStringLiteral("<no row>"));
-        changeSource(contentPath("sentences/Dictee1.txt"), "Good morning.", "Good afternoon.");
-        changeSource(contentPath("quiz.tsv"), {},
+        changeSource("sentences/Dictee1.txt", "Good morning.", "Good afternoon.");
+        changeSource("quiz.tsv", {},
                      QStringLiteral("Que veut dire « owl » ?\thibou\tchouette\taigle\t1"));
-        changeSource(contentPath("lexicon.tsv"), {}, QStringLiteral("unicorn\tlicorne"));
-        changeSource(contentPath("words/Son1.tsv"), {}, QStringLiteral("k11\tpeas\tpetits pois"));
+        changeSource("lexicon.tsv", {}, QStringLiteral("unicorn\tlicorne"));
+        changeSource("words/Son1.tsv", {}, QStringLiteral("k11\tpeas\tpetits pois"));
 
         QVERIFY2(generate(), qPrintable(error_));
         expectClassroomData();
@@ -148,25 +127,13 @@ private slots:
         // A table the generator cannot fill: the whole next update rolls back.
         sql("DROP TABLE Quizz1");
         sql("CREATE TABLE Quizz1 (Question TEXT NOT NULL)");
-        changeSource(contentPath("sentences/Dictee1.txt"), "Good afternoon.", "Good evening.");
-        changeSource(contentPath("quiz.tsv"), {},
-                     QStringLiteral("Nouvelle question ?\ta\tb\tc\t2"));
+        changeSource("sentences/Dictee1.txt", "Good afternoon.", "Good evening.");
+        changeSource("quiz.tsv", {}, QStringLiteral("Nouvelle question ?\ta\tb\tc\t2"));
         QVERIFY(!generate());
         QVERIFY(!error_.isEmpty());
         QCOMPARE(sql("SELECT Textanglais FROM Compte WHERE Numero = '101'"),
                  QStringLiteral("Good afternoon."));
         expectClassroomData();
-    }
-
-    void unreadableDatabaseIsNeverReplaced() {
-        QFile file(databasePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray garbage(4096, 'x');
-        file.write(garbage);
-        file.close();
-        QVERIFY(!generate());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), garbage);
     }
 };
 

@@ -5,8 +5,8 @@
 #include "SpokenTexts.h"
 #include "TextSources.h"
 #include "WebPages.h"
+#include "support/TestFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,10 +14,7 @@
 namespace {
 
 void writeFile(const QString& path, const QString& text) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.toUtf8());
+    TestFiles::write(path, text.toUtf8());
 }
 
 } // namespace
@@ -26,14 +23,24 @@ class ContentSourcesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The theme words are spoken by the picture step, not a second time by this one; the other
-    // spoken file names are looked for in the generated program folder by tst_content.
-    void onlyRepereWordsAreSpokenWithTheTexts() {
+    // The word lists add their pairs to the lexicon once, leaving out words with no French;
+    // the theme words are spoken by the picture step, not a second time with the texts (the
+    // other spoken file names are looked for in the generated program folder by tst_content).
+    void wordListsAddTheirPairsToTheLexiconOnceAndOnlyRepereWordsAreSpoken() {
         const QList<TextSources::Word> words{{"Son2", "k10", "cat", "chat"},
-                                             {"Sport", "k0", "football", "football"}};
+                                             {"Sport", "k0", "football", "football"},
+                                             {"Son2", "k1", "bag", ""}};
         const auto recordings = SpokenTexts::recordings(words, {}, {});
-        QCOMPARE(recordings.size(), 1);
+        QCOMPARE(recordings.size(), 2);
         QCOMPARE(recordings.first().relativePath, QStringLiteral("MciLangue/Son2k10.wav"));
+        QTemporaryDir folder;
+        writeFile(folder.filePath("lexicon.tsv"),
+                  QStringLiteral("cat\tchat\ndog\tchien\ncat\tchat\n"));
+        QString error;
+        const auto pairs = TextSources::readLexicon(folder.path(), words, &error);
+        QVERIFY2(pairs, qPrintable(error));
+        QCOMPARE(pairs->size(), 3);
+        QCOMPARE(pairs->last(), (TextSources::LexiconPair{"football", "football"}));
     }
 
     // Sentences and rhymes are read; every sentence must be one the dictation can judge, and
@@ -90,20 +97,6 @@ private slots:
             QVERIFY2(!TextSources::readQuiz(folder.path(), &error), line);
             QVERIFY2(error.contains(QLatin1String("quiz.tsv:3")), qPrintable(error));
         }
-    }
-
-    void lexiconTakesEveryWordListPairOnce() {
-        QTemporaryDir folder;
-        writeFile(folder.filePath("lexicon.tsv"),
-                  QStringLiteral("cat\tchat\ndog\tchien\ncat\tchat\n"));
-        const QList<TextSources::Word> words{{"Son2", "k10", "cat", "chat"},
-                                             {"Son2", "k0", "hat", "chapeau"},
-                                             {"Son2", "k1", "bag", ""}};
-        QString error;
-        const auto pairs = TextSources::readLexicon(folder.path(), words, &error);
-        QVERIFY2(pairs, qPrintable(error));
-        QCOMPARE(pairs->size(), 3);
-        QCOMPARE(pairs->last(), (TextSources::LexiconPair{"hat", "chapeau"}));
     }
 
     void effectsAreShortEightBitMonoWavesThatEndInSilence() {

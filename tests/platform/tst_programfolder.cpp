@@ -1,7 +1,6 @@
 #include "platform/ProgramFolder.h"
+#include "support/TestFiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -9,42 +8,28 @@ class TestProgramFolder : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    void touch(const QString& relative) {
-        const QString path = dir_.filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
 
 private slots:
-    void initTestCase() {
-        touch(QStringLiteral("Mcison/son9.wav"));
-        touch(QStringLiteral("Bitmap/Brin.Jpg"));
-        touch(QStringLiteral("MciLangue/Sport/k3.wav"));
-        touch(QStringLiteral("Élève/Été.txt"));
-    }
-
+    // Each folder and the file are found in any case, with or without a slash after the
+    // program folder; a missing file or folder keeps the name it was asked with.
     void mediaPathsInAnyCaseResolveToTheRealFile() {
-        for (const auto& [mediaPath, expected] :
-             {std::pair{"\\Mcison\\son9.wav", "Mcison/son9.wav"},
-              {"\\mcison\\son9.wav", "Mcison/son9.wav"},
-              {"\\MCISON\\SON9.WAV", "Mcison/son9.wav"},
-              {"\\Bitmap\\brin.jpg", "Bitmap/Brin.Jpg"},
-              {"/bitmap/BRIN.jpg", "Bitmap/Brin.Jpg"},
-              {"\\mcilangue\\SPORT\\K3.wav", "MciLangue/Sport/k3.wav"},
-              {"\\élève\\ÉTÉ.TXT", "Élève/Été.txt"},
-              {"\\\\Bitmap\\\\Brin.Jpg", "Bitmap/Brin.Jpg"}}) {
-            const QString resolved = ProgramFolder::resolve(dir_.path(), QString(mediaPath));
-            QCOMPARE(resolved, dir_.filePath(expected));
-            QVERIFY(QFile::exists(resolved));
-        }
-    }
-
-    void missingFileKeepsItsNameInThePath() {
-        QCOMPARE(ProgramFolder::resolve(dir_.path(), QStringLiteral("\\bitmap\\absent.jpg")),
-                 dir_.filePath(QStringLiteral("Bitmap/absent.jpg")));
-        QCOMPARE(ProgramFolder::resolve(dir_.path() + u'/', QStringLiteral("\\Nulle\\Part.wav")),
-                 dir_.filePath(QStringLiteral("Nulle/Part.wav")));
+        for (const char* file :
+             {"Mcison/son9.wav", "Bitmap/Brin.Jpg", "MciLangue/Sport/k3.wav", "Élève/Été.txt"})
+            TestFiles::write(dir_.filePath(QString::fromUtf8(file)), {});
+        for (const QString& root : {dir_.path(), dir_.path() + u'/'})
+            for (const auto& [mediaPath, expected] :
+                 {std::pair{"\\Mcison\\son9.wav", "Mcison/son9.wav"},
+                  {"\\mcison\\son9.wav", "Mcison/son9.wav"},
+                  {"\\MCISON\\SON9.WAV", "Mcison/son9.wav"},
+                  {"\\Bitmap\\brin.jpg", "Bitmap/Brin.Jpg"},
+                  {"/bitmap/BRIN.jpg", "Bitmap/Brin.Jpg"},
+                  {"\\mcilangue\\SPORT\\K3.wav", "MciLangue/Sport/k3.wav"},
+                  {"\\élève\\ÉTÉ.TXT", "Élève/Été.txt"},
+                  {"\\\\Bitmap\\\\Brin.Jpg", "Bitmap/Brin.Jpg"},
+                  {"\\bitmap\\absent.jpg", "Bitmap/absent.jpg"},
+                  {"\\Nulle\\Part.wav", "Nulle/Part.wav"}})
+                QCOMPARE(ProgramFolder::resolve(root, QString::fromUtf8(mediaPath)),
+                         dir_.filePath(QString::fromUtf8(expected)));
     }
 
     void homeVariableOverridesTheExecutableFolder() {

@@ -13,11 +13,3 @@ QString FakeFileDialog::openFile(QWidget*, const OpenFileRequest& request) {
     requests.append(request);
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
-
-double FakeRandom::rnd() {
-    if (values.isEmpty())
-        return 0.0;
-    const double value = values.at(next % values.size());
-    ++next;
-    return value;
-}

@@ -77,11 +77,10 @@ public:
 // Returns the scripted values in turn, starting again at the first when they run out.
 class FakeRandom : public Random {
 public:
-    void randomize() override { ++randomizeCalls; }
-    double rnd() override;
+    void randomize() override {}
+    double rnd() override { return values.isEmpty() ? 0.0 : values.at(next++ % values.size()); }
     QList<double> values{0.5};
     int next = 0;
-    int randomizeCalls = 0;
 };
 
 class FakeQuitter : public Quitter {

@@ -1,87 +1,39 @@
 #include "support/MediaWriters.h"
 
-#include <QBuffer>
+#include "Video.h"
+
 #include <QImage>
 #include <QtEndian>
 
+#include <vector>
+
 namespace {
 
-void put32(QByteArray& out, quint32 value) {
-    char bytes[4];
+template <class T> void put(QByteArray& out, T value) {
+    char bytes[sizeof(T)];
     qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-void put16(QByteArray& out, quint16 value) {
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
+    out.append(bytes, sizeof(T));
 }
 
 QByteArray chunk(const char* id, const QByteArray& body) {
     QByteArray out(id, 4);
-    put32(out, quint32(body.size()));
+    put(out, quint32(body.size()));
     out += body;
     if (body.size() % 2)
         out += '\0';
     return out;
-}
-
-QByteArray list(const char* type, const QByteArray& body) {
-    return chunk("LIST", QByteArray(type, 4) + body);
-}
-
-QByteArray jpeg(const QColor& colour, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 95);
-    return bytes;
-}
-
-QByteArray mainHeader(const MediaWriters::AviOptions& options, int frames, QSize size) {
-    QByteArray avih;
-    put32(avih, options.microsPerFrame);
-    for (quint32 v : {0u, 0u, 0x10u, quint32(frames), 0u, 1u, 0u})
-        put32(avih, v);
-    put32(avih, quint32(size.width()));
-    put32(avih, quint32(size.height()));
-    for (int i = 0; i < 4; ++i)
-        put32(avih, 0);
-    return chunk("avih", avih);
-}
-
-QByteArray streamList(const MediaWriters::AviOptions& options, int frames, QSize size) {
-    QByteArray strh("vidsMJPG", 8);
-    for (quint32 v :
-         {0u, 0u, 0u, options.microsPerFrame, 1000000u, 0u, quint32(frames), 0u, quint32(-1), 0u})
-        put32(strh, v);
-    for (int i = 0; i < 4; ++i)
-        put16(strh, 0);
-    QByteArray strf;
-    put32(strf, 40);
-    put32(strf, quint32(size.width()));
-    put32(strf, quint32(size.height()));
-    put16(strf, 1);
-    put16(strf, 24);
-    strf += QByteArray("MJPG", 4);
-    for (int i = 0; i < 5; ++i)
-        put32(strf, 0);
-    return list("strl", chunk("strh", strh) + chunk("strf", strf));
 }
 } // namespace
 
 QByteArray MediaWriters::wave(int sampleRate, int bitsPerSample, int channels,
                               const QByteArray& pcm) {
     QByteArray fmt;
-    put16(fmt, 1);
-    put16(fmt, quint16(channels));
-    put32(fmt, quint32(sampleRate));
-    put32(fmt, quint32(sampleRate * channels * bitsPerSample / 8));
-    put16(fmt, quint16(channels * bitsPerSample / 8));
-    put16(fmt, quint16(bitsPerSample));
+    put(fmt, quint16(1));
+    put(fmt, quint16(channels));
+    put(fmt, quint32(sampleRate));
+    put(fmt, quint32(sampleRate * channels * bitsPerSample / 8));
+    put(fmt, quint16(channels * bitsPerSample / 8));
+    put(fmt, quint16(bitsPerSample));
     return chunk("RIFF", QByteArray("WAVE", 4) + chunk("fmt ", fmt) + chunk("data", pcm));
 }
 
@@ -96,25 +48,21 @@ QList<QColor> MediaWriters::frameColours(int n) {
     return colours;
 }
 
+// Written by the content tool's AVI writer, then given the frame duration and index asked for.
 QByteArray MediaWriters::mjpegAvi(const QList<QColor>& colours, QSize size,
                                   const AviOptions& options) {
-    QByteArray movi;
-    QByteArray index;
+    std::vector<QByteArray> frames;
     for (int i = 0; i < colours.size(); ++i) {
-        const QByteArray frame =
-            options.emptyFrames.contains(i) ? QByteArray() : jpeg(colours[i], size);
-        put32(index, 0x63643030); // "00dc"
-        put32(index, 0x10);
-        put32(index, quint32(4 + movi.size()));
-        put32(index, quint32(frame.size()));
-        movi += chunk("00dc", frame);
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colours[i]);
+        frames.push_back(options.emptyFrames.contains(i) ? QByteArray() : Video::jpeg(image, 95));
     }
-    const int frames = int(colours.size());
-    QByteArray body =
-        QByteArray("AVI ", 4) +
-        list("hdrl", mainHeader(options, frames, size) + streamList(options, frames, size)) +
-        list("movi", movi);
-    if (options.withIndex)
-        body += chunk("idx1", index);
-    return chunk("RIFF", body);
+    QByteArray avi = Video::motionJpeg(frames, size, 25);
+    // The first field of avih, after the RIFF, LIST hdrl and avih chunk headers.
+    qToLittleEndian(options.microsPerFrame, avi.data() + 32);
+    if (!options.withIndex) {
+        avi.chop(8 + 16 * colours.size()); // idx1, the last chunk
+        qToLittleEndian(quint32(avi.size() - 8), avi.data() + 4);
+    }
+    return avi;
 }

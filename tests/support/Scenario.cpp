@@ -9,33 +9,17 @@
 #include "shell/Principale.h"
 #include "shell/controls/FXHotspotPicture.h"
 #include "shell/controls/FXShape.h"
-
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
+#include "support/TestFiles.h"
 
 #include <memory>
 
 namespace {
-void copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
-}
-
-// A data control over one table of a database, refreshed; `opened` tells whether that worked.
-std::unique_ptr<DataControl> openTable(const QString& path, const QString& table, bool* opened) {
+// A data control over one table of a database, refreshed; null when that failed.
+std::unique_ptr<DataControl> openTable(const QString& path, const QString& table) {
     auto data = std::make_unique<DataControl>();
     data->setDatabaseName(path);
     data->setRecordSource(table);
-    const bool ok = data->refresh();
-    if (opened)
-        *opened = ok;
-    return data;
+    return data->refresh() ? std::move(data) : nullptr;
 }
 } // namespace
 
@@ -48,17 +32,13 @@ Scenario::Scenario(bool storePath) {
     registerForms(*contexte);
 }
 
-QString Scenario::databasePath() const {
-    return programFolder() + QStringLiteral("/DbBrin.mdb");
-}
-
 void Scenario::useGeneratedContent(const QString& generatedFolder,
                                    const QStringList& mediaFolders) {
-    QFile::remove(databasePath());
-    QFile::copy(generatedFolder + QStringLiteral("/DbBrin.mdb"), databasePath());
-    QFile(databasePath()).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QFile::remove(databasePath()); // a new file: no connection ever sees the old one change
+    TestFiles::write(databasePath(),
+                     TestFiles::read(generatedFolder + QStringLiteral("/DbBrin.mdb")));
     for (const QString& folder : mediaFolders)
-        copyTree(generatedFolder + u'/' + folder, programFolder() + u'/' + folder);
+        TestFiles::copyTree(generatedFolder + u'/' + folder, programFolder() + u'/' + folder);
 }
 
 Principale* Scenario::start() {
@@ -71,11 +51,10 @@ Principale* Scenario::principale() {
 }
 
 bool Scenario::addRow(const QString& table, const QVariantMap& fields) {
-    bool opened = false;
-    const auto data = openTable(databasePath(), table, &opened);
-    RecordSet& rs = data->recordSet();
-    if (!opened || !rs.addNew())
+    const auto data = openTable(databasePath(), table);
+    if (!data || !data->recordSet().addNew())
         return false;
+    RecordSet& rs = data->recordSet();
     for (auto it = fields.cbegin(); it != fields.cend(); ++it)
         if (!rs.setField(it.key(), it.value()))
             return false;
@@ -89,14 +68,17 @@ bool Scenario::addPupil(const QString& name, const QString& group, const QString
 }
 
 QVariant Scenario::pupilField(const QString& name, const QString& field) {
-    const auto data = openTable(databasePath(), Schema::Table::Gestion, nullptr);
+    const auto data = openTable(databasePath(), Schema::Table::Gestion);
+    if (!data)
+        return {};
     RecordSet& rs = data->recordSet();
     rs.findFirst(Criterion::equals(Schema::Field::Nom, name));
     return rs.noMatch() ? QVariant() : rs.field(field);
 }
 
 int Scenario::rowCount(const QString& table) {
-    return openTable(databasePath(), table, nullptr)->recordSet().recordCount();
+    const auto data = openTable(databasePath(), table);
+    return data ? data->recordSet().recordCount() : 0;
 }
 
 void Scenario::registerProbe(const QString& name) {
@@ -131,16 +113,8 @@ Partie::Partie(const QString& pupil, const QStringList& mediaFolders,
         s->forms().show(QStringLiteral("Seconde"), FormRegistry::ShowMode::Maximised));
 }
 
-QString Partie::programDir() {
-    return qEnvironmentVariable("BRINDEL_PROGRAM_DIR");
-}
-
 bool Partie::available() {
     return !programDir().isEmpty() && QFile::exists(programDir() + QStringLiteral("/DbBrin.mdb"));
-}
-
-Général& Partie::g() {
-    return s->general();
 }
 
 FakeAudioChannel* Partie::channelOf(const QString& suffix) {
@@ -156,10 +130,6 @@ int Partie::played(const QString& suffix) {
         for (const auto& p : channel->played)
             count += p.file.endsWith(suffix) ? 1 : 0;
     return count;
-}
-
-QVariant Partie::score(const QString& column, const QString& pupil) {
-    return s.pupilField(pupil, column);
 }
 
 QPoint hotspotPoint(FXHotspotPicture* picture, int index) {

@@ -30,7 +30,7 @@ public:
 
     explicit Scenario(bool storePath = true);
 
-    QString databasePath() const;
+    QString databasePath() const { return programFolder() + QStringLiteral("/DbBrin.mdb"); }
     // Replaces the database by a copy of the one of a generated program folder, and copies
     // the media folders named (such as "Bitmap") from it.
     void useGeneratedContent(const QString& generatedFolder, const QStringList& mediaFolders);
@@ -69,17 +69,19 @@ public:
                                                        QStringLiteral("Bitmap")},
                     const QVariantMap& configuration = {}, bool signedIn = true);
 
-    static QString programDir();
+    static QString programDir() { return qEnvironmentVariable("BRINDEL_PROGRAM_DIR"); }
     // The generated program folder is there (tests skip without it).
     static bool available();
 
-    Général& g();
+    Général& g() { return s->general(); }
     // The channel that last played a file ending with `suffix`, or null.
     FakeAudioChannel* channelOf(const QString& suffix);
     // How many times a file ending with `suffix` was played, on every channel.
     int played(const QString& suffix);
     // A score field of a pupil's row, read from a fresh connection.
-    QVariant score(const QString& column, const QString& pupil = Lea);
+    QVariant score(const QString& column, const QString& pupil = Lea) {
+        return s.pupilField(pupil, column);
+    }
 
     Scenario s;
     Principale* main = nullptr;

@@ -1,8 +1,8 @@
 #include "support/TestContexte.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "Video.h"
+#include "support/TestFiles.h"
+
 #include <QImage>
 
 namespace {
@@ -29,35 +29,22 @@ TestContexte::TestContexte() {
     shellOpen = plug<FakeShellOpen>(platform.shellOpen);
     printer = plug<FakePrinter>(platform.printer);
     QDir().mkpath(programFolder());
-    contexte = std::make_unique<Contexte>(std::move(platform), SettingsStore(settingsFile()),
-                                          programFolder());
+    const QString settings = folder.filePath(QStringLiteral("config/VALIMOR Brindel/Brindel.ini"));
+    contexte =
+        std::make_unique<Contexte>(std::move(platform), SettingsStore(settings), programFolder());
     contexte->setUserDataFolder(folder.filePath(QStringLiteral("donnees")));
 }
 
 TestContexte::~TestContexte() = default;
 
-QString TestContexte::programFolder() const {
-    return folder.filePath(QStringLiteral("programme"));
-}
-
-QString TestContexte::settingsFile() const {
-    return folder.filePath(QStringLiteral("config/VALIMOR Brindel/Brindel.ini"));
-}
-
 QString TestContexte::writeFile(const QString& relativePath, const QByteArray& bytes) {
     const QString path = programFolder() + u'/' + relativePath;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    TestFiles::write(path, bytes);
     return path;
 }
 
 QString TestContexte::writePicture(const QString& relativePath, QSize size) {
-    const QString path = programFolder() + u'/' + relativePath;
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    image.save(path, "JPG");
-    return path;
+    return writeFile(relativePath, Video::jpeg(image));
 }

@@ -17,8 +17,7 @@ public:
     Contexte& operator*() { return *contexte; }
     Contexte* operator->() { return contexte.get(); }
 
-    QString programFolder() const;
-    QString settingsFile() const;
+    QString programFolder() const { return folder.filePath(QStringLiteral("programme")); }
     // Writes a file under the program folder (relative path with slashes).
     QString writeFile(const QString& relativePath, const QByteArray& bytes);
     // Writes a small valid JPEG picture under the program folder.
