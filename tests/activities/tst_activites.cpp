@@ -153,8 +153,7 @@ private slots:
             p.s->forms().unload(window);
         p.s.messageBox->answers = {MsgBox::No};
         const int messages = p.s.messageBox->shown.size();
-        QTest::mouseClick(p.main->bouton(button), Qt::LeftButton);
-        QCoreApplication::processEvents();
+        press(p.main->bouton(button));
         if (!window.isEmpty())
             QTRY_VERIFY2(p.s.isShown(window), qPrintable(window));
         QCOMPARE(p.s.messageBox->shown.size(), messages + (message.isEmpty() ? 0 : 1));
@@ -178,8 +177,7 @@ private slots:
     void theChooserAndLeSportShowTheirPicturesAndAnswerThePointer() {
         Exercice p;
         p.main->resize(1024, 768);
-        QTest::mouseClick(p.main->bouton(0), Qt::LeftButton);
-        QCoreApplication::processEvents();
+        press(p.main->bouton(0));
         const QString bitmaps = p.s.programFolder() + QStringLiteral("/Bitmap/");
         const QImage background(bitmaps + QStringLiteral("Brinobse.Jpg"));
         const QImage listImage(bitmaps + QStringLiteral("observe.Jpg"));

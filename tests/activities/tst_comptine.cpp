@@ -43,8 +43,7 @@ public:
         if (at.x() < 0)
             return nullptr;
         QTest::mouseMove(list, at);
-        QTest::mouseClick(list, Qt::LeftButton, {}, at);
-        QCoreApplication::processEvents(); // the chooser, unloaded, goes
+        ::press(list, at); // the chooser, unloaded, goes
         return s.form<Comptine>(QStringLiteral("Comptine"));
     }
 
@@ -150,8 +149,7 @@ private slots:
         QVERIFY(!rhyme->playing);
         QVERIFY(c->pretAJouer());
         p.press(Demarrer);
-        QTest::mouseClick(p.main->bouton(13), Qt::LeftButton); // "Retour"
-        QCoreApplication::processEvents();
+        press(p.main->bouton(13)); // "Retour"
         QVERIFY(!p.s->forms().isLoaded(QStringLiteral("Comptine")));
         for (int i = Terminer; i <= Demarrer; ++i)
             QVERIFY(p.main->comptines(i)->isHidden());

@@ -29,8 +29,7 @@ public:
                      {{Schema::Field::Question, QStringLiteral("Question du maître %1 ?").arg(i)},
                       {Schema::Field::Reponse2, QStringLiteral("juste %1").arg(i)},
                       {Schema::Field::Valide2, 1}});
-        QTest::mouseClick(main->bouton(BoutonQuizz), Qt::LeftButton);
-        QCoreApplication::processEvents();
+        press(main->bouton(BoutonQuizz));
         quizz = s.form<Quizz>(QStringLiteral("Quizz"));
     }
 

@@ -58,10 +58,7 @@ public:
     template <class T = QWidget> T* control(Form* form, const QString& name) {
         return form ? form->findChild<T*>(name) : nullptr;
     }
-    void click(Form* form, const QString& button) {
-        QTest::mouseClick(control(form, button), Qt::LeftButton);
-        QCoreApplication::processEvents();
-    }
+    void click(Form* form, const QString& button) { press(control(form, button)); }
     // The report, reached by "Détail".
     Bilan* detail() {
         click(score(), QStringLiteral("Bouton(0)"));

@@ -28,13 +28,7 @@ void pick(QListWidget* list, const QString& text) {
     const auto found = list->findItems(text, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(text));
     const QPoint at = list->visualItemRect(found.first()).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QCoreApplication::processEvents();
-}
-
-void press(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCoreApplication::processEvents();
+    press(list->viewport(), at);
 }
 } // namespace
 

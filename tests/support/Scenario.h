@@ -7,11 +7,19 @@
 
 #include <QStringList>
 #include <QVariantMap>
+#include <QtTest>
 
 class FXHotspotPicture;
 class FakeAudioChannel;
 class Principale;
 class Seconde;
+
+// Clicks the widget with the left button (at its centre unless told), as a child does, and lets
+// the windows it opens or closes settle.
+inline void press(QWidget* widget, QPoint at = {}) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+}
 
 // A window that stands for one the scenario does not drive: it only records that it was shown.
 class ProbeForm : public Form {

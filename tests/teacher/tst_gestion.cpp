@@ -21,13 +21,6 @@ using Schema::Field::Groupe;
 using Schema::Field::Motdepasse;
 using Schema::Field::Nom;
 
-namespace {
-void press(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCoreApplication::processEvents();
-}
-} // namespace
-
 class TestGestion : public QObject {
     Q_OBJECT
 

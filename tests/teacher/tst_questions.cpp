@@ -16,11 +16,6 @@
 using namespace Schema::Field;
 
 namespace {
-void press(QWidget* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCoreApplication::processEvents();
-}
-
 QVariantMap question(const QString& text) {
     return {{Question, text}, {Reponse1, "a"}, {Reponse2, "b"}, {Reponse3, "c"},
             {Valide1, 1},     {Valide2, 0},    {Valide3, 0}};
