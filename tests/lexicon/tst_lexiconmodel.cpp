@@ -58,28 +58,24 @@ private slots:
     }
 
     // The window's test types "ca" and "É" and clicks the tabs "B" and "+" over the full lexicon.
-    void listsTheWordsOfATabOrOfTheTypedBeginning_data() {
-        QTest::addColumn<QString>("tab");
-        QTest::addColumn<bool>("typing");
-        QTest::addColumn<QString>("search");
-        QTest::addColumn<QStringList>("words");
+    void listsTheWordsOfATabOrOfTheTypedBeginning() {
         const QStringList all{"*star", "50% off", "a_b", "axb", "Ball",  "bed",
                               "Cake",  "CAP",     "cat", "dog", "école", "l'eau"};
-        QTest::newRow("+ ignores the old text") << "+" << false << "ca" << all;
-        QTest::newRow("typed under a letter tab") << "B" << false << "do" << QStringList{"dog"};
-        QTest::newRow("quote") << "+" << true << "l'" << QStringList{"l'eau"};
-        QTest::newRow("star is a letter") << "+" << true << "*" << QStringList{"*star"};
-        // Pattern characters of the database match only themselves.
-        QTest::newRow("percent") << "+" << true << "5%" << QStringList{};
-        QTest::newRow("underscore") << "+" << true << "a_" << QStringList{"a_b"};
-        QTest::newRow("emptied box") << "+" << true << "" << all;
-    }
-    void listsTheWordsOfATabOrOfTheTypedBeginning() {
-        QFETCH(QString, tab);
-        QFETCH(bool, typing);
-        QFETCH(QString, search);
-        QFETCH(QStringList, words);
-        QCOMPARE(listed(filterFor(tab, typing, search)), words);
+        const struct {
+            const char* tab;
+            bool typing;
+            const char* search;
+            QStringList words;
+        } rows[] = {{"+", false, "ca", all},     // "+" ignores the old text
+                    {"B", false, "do", {"dog"}}, // typed under a letter tab
+                    {"+", true, "l'", {"l'eau"}},
+                    {"+", true, "*", {"*star"}}, // a star is a letter
+                    // Pattern characters of the database match only themselves.
+                    {"+", true, "5%", {}},
+                    {"+", true, "a_", {"a_b"}},
+                    {"+", true, "", all}}; // the emptied box
+        for (const auto& r : rows)
+            QCOMPARE(listed(filterFor(r.tab, r.typing, r.search)), r.words);
     }
 
     // The window's test is protected by "Vrai", deletes with the exact password and refuses it
@@ -111,41 +107,38 @@ private slots:
         QVERIFY(!model.canFetchMore({}));
     }
 
-    void aChangedCellIsWrittenOnlyAfterYes_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<int>("asked");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("refused"); // by the database
-        QTest::newRow("yes") << "chaton" << true << 1 << "chaton" << false;
-        QTest::newRow("no") << "chaton" << false << 1 << "chat" << false;
-        QTest::newRow("unchanged asks nothing") << "chat" << true << 0 << "chat" << false;
-        QTest::newRow("yes, refused: reported, nothing stored")
-            << "chaton" << true << 1 << "chat" << true;
-    }
+    // Each answer in turn on the same cell; the last change is refused by the database,
+    // reported, and nothing is stored.
     void aChangedCellIsWrittenOnlyAfterYes() {
-        QFETCH(QString, typed);
-        QFETCH(bool, yes);
-        QFETCH(int, asked);
-        QFETCH(QString, stored);
-        QFETCH(bool, refused);
-        if (refused)
-            QVERIFY(Fx::execute(path_, "CREATE TRIGGER refuse BEFORE UPDATE ON Angfr BEGIN "
-                                       "SELECT RAISE(ABORT, 'refused'); END"));
-        listed(filterFor("+", true, "cat"));
-        LexiconModel model(rs());
-        model.setEditable(true);
-        int questions = 0;
-        model.setConfirmation([&](int, const QString&, const QVariant&) {
-            ++questions;
-            return yes;
-        });
-        QSignalSpy failed(&model, &LexiconModel::writeFailed);
-        QCOMPARE(model.setData(model.index(0, 1), typed), stored == typed);
-        QCOMPARE(questions, asked);
-        QCOMPARE(failed.size(), refused ? 1 : 0);
-        QCOMPARE(model.index(0, 1).data().toString(), stored);
-        QVERIFY(storedWords().contains("cat=" + stored));
+        const struct {
+            const char* typed;
+            bool yes;
+            int asked;
+            const char* stored;
+        } rows[] = {{"chaton", false, 1, "chat"},
+                    {"chat", true, 0, "chat"}, // unchanged asks nothing
+                    {"chaton", true, 1, "chaton"},
+                    {"minou", true, 1, "chaton"}};
+        for (const auto& r : rows) {
+            const bool refused = &r == &rows[3];
+            if (refused)
+                QVERIFY(Fx::execute(path_, "CREATE TRIGGER refuse BEFORE UPDATE ON Angfr BEGIN "
+                                           "SELECT RAISE(ABORT, 'refused'); END"));
+            listed(filterFor("+", true, "cat"));
+            LexiconModel model(rs());
+            model.setEditable(true);
+            int questions = 0;
+            model.setConfirmation([&](int, const QString&, const QVariant&) {
+                ++questions;
+                return r.yes;
+            });
+            QSignalSpy failed(&model, &LexiconModel::writeFailed);
+            QCOMPARE(model.setData(model.index(0, 1), r.typed), !qstrcmp(r.stored, r.typed));
+            QCOMPARE(questions, r.asked);
+            QCOMPARE(failed.size(), refused ? 1 : 0);
+            QCOMPARE(model.index(0, 1).data().toString(), r.stored);
+            QVERIFY2(storedWords().contains(QStringLiteral("cat=") + r.stored), r.typed);
+        }
     }
 
     // Refused, the new row is emptied and stays; accepted, the pair is stored whole.
