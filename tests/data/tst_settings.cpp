@@ -89,33 +89,29 @@ private slots:
 
     // The four startup defaults, in this order, fill the options that read empty and never
     // overwrite a stored one; the other keys stay unwritten. Null entries are not stored.
-    void startupDefaultsFillOnlyWhatIsMissing_data() {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QStringList>("values");
-        const QString none, v = Options::Vrai, f = Options::Faux;
-        QTest::newRow("fresh account")
-            << QStringList{none, none, none, none} << QStringList{v, f, v, v};
-        QTest::newRow("all stored") << QStringList{f, v, "vrai", f} << QStringList{f, v, "vrai", f};
-    }
     void startupDefaultsFillOnlyWhatIsMissing() {
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, values);
+        const QString none, v = Options::Vrai, f = Options::Faux;
         const QStringList keys = {"Protection", "Verrouillage", "Texte", "Quizz"};
-        SettingsStore store(path());
-        for (int i = 0; i < 4; ++i)
-            if (!stored[i].isNull())
-                store.write(Options::Configuration, keys[i], stored[i]);
-        Options::applyStartupDefaults(store);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(store.read(Options::Configuration, keys[i]), values[i]);
-
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QStringList inFile;
-        for (const QByteArray& line : file.readAll().split('\n'))
-            if (line.contains('='))
-                inFile << QString::fromUtf8(line.left(line.indexOf('=')));
-        QCOMPARE(inFile, keys);
+        // A fresh account, then one with every option stored.
+        for (const auto& [stored, values] :
+             {std::pair{QStringList{none, none, none, none}, QStringList{v, f, v, v}},
+              std::pair{QStringList{f, v, "vrai", f}, QStringList{f, v, "vrai", f}}}) {
+            QFile::remove(path());
+            SettingsStore store(path());
+            for (int i = 0; i < 4; ++i)
+                if (!stored[i].isNull())
+                    store.write(Options::Configuration, keys[i], stored[i]);
+            Options::applyStartupDefaults(store);
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(store.read(Options::Configuration, keys[i]), values[i]);
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QStringList inFile;
+            for (const QByteArray& line : file.readAll().split('\n'))
+                if (line.contains('='))
+                    inFile << QString::fromUtf8(line.left(line.indexOf('=')));
+            QCOMPARE(inFile, keys);
+        }
     }
 
     void defaultLocationFollowsXdgConfigHome() {
