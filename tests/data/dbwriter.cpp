@@ -17,23 +17,19 @@ int main(int argc, char** argv) {
     if (args.size() != 5)
         return 2;
     const QString tag = args.at(2);
-    const int count = args.at(3).toInt();
-    const QString column = args.at(4);
-
     const auto data = LearningDbFixture::open(args.at(1), Schema::Table::Gestion);
     if (!data)
         return 3;
     RecordSet& rs = data->recordSet();
     const Criterion shared = Criterion::equals(Schema::Field::Nom, QStringLiteral("Commun"));
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < args.at(3).toInt(); ++i) {
         const bool written =
-            i % 2 == 1
-                ? rs.findFirst(shared) && !rs.noMatch() && rs.edit() &&
-                      rs.setField(column, i % 11) && rs.update()
-                : rs.addNew() &&
-                      rs.setField(Schema::Field::Nom, QStringLiteral("%1-%2").arg(tag).arg(i)) &&
-                      rs.setField(Schema::Field::Groupe, tag) &&
-                      rs.setField(QStringLiteral("Sport"), i % 11) && rs.update();
+            i % 2 == 1 ? rs.findFirst(shared) && !rs.noMatch() && rs.edit() &&
+                             rs.setField(args.at(4), i % 11) && rs.update()
+                       : LearningDbFixture::addRow(
+                             rs, {{Schema::Field::Nom, QStringLiteral("%1-%2").arg(tag).arg(i)},
+                                  {Schema::Field::Groupe, tag},
+                                  {QStringLiteral("Sport"), i % 11}});
         if (!written) {
             QTextStream(stderr) << "write " << i << " failed: " << rs.lastError().message << '\n';
             return 1;
