@@ -86,41 +86,40 @@ private slots:
     // the dialog without a message of its own; a chosen file that is none is named, not stored,
     // and the dialog comes back (the first run's test stores a good choice). Cancelling the
     // dialog then ends the program with the message.
-    void unusableFilesThenCancelEndTheProgramWithTheMessage_data() {
-        QTest::addColumn<bool>("missing");
-        QTest::newRow("stored, missing") << true;
-        QTest::newRow("stored, text file") << false;
-    }
+    // A stored file that is missing, then a text file, each from a fresh start.
     void unusableFilesThenCancelEndTheProgramWithTheMessage() {
-        QFETCH(bool, missing);
-        const QString text = dir_.filePath(QStringLiteral("prog/Notes.mdb"));
-        QFile file(text);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
-        file.close();
-        const QString partial = dir_.filePath(QStringLiteral("prog/Partielle.mdb"));
-        QVERIFY(LearningDbFixture::create(partial));
-        QVERIFY(LearningDbFixture::execute(partial, QStringLiteral("DROP TABLE Compte")));
-        const QString stored = missing ? dir_.filePath(QStringLiteral("partage/DbBrin.mdb")) : text;
-        settings_->write(Options::Database, Options::Path, stored);
-        fileDialog_->answers << text << partial;
-        QVERIFY(!locate().opened);
-        QCOMPARE(QFile::exists(stored), !missing);
-        QCOMPARE(fileDialog_->requests.size(), 3);
-        QCOMPARE(messageBox_->shown.size(), 3);
-        QCOMPARE(messageBox_->shown.at(0).text,
-                 QStringLiteral("Le fichier « %1 » n'est pas une base de données VALIMOR "
-                                "Brindel valide.")
-                     .arg(text));
-        QCOMPARE(messageBox_->shown.at(0).flags, 48);
-        QCOMPARE(messageBox_->shown.at(0).title, QStringLiteral("VALIMOR Brindel"));
-        QVERIFY(messageBox_->shown.at(1).text.contains(partial));
-        QCOMPARE(messageBox_->shown.last().text,
-                 QStringLiteral("VALIMOR Brindel ne peut pas fonctionner sans ce fichier. "
-                                "L'application est dans l'obligation de s'interrompre."));
-        QCOMPARE(messageBox_->shown.last().flags, 0);
-        QCOMPARE(messageBox_->shown.last().title, QString());
-        QCOMPARE(storedPath(), stored);
-        QVERIFY(fakeQuitter_->quitCalled);
+        for (const bool missing : {true, false}) {
+            init();
+            const QString text = dir_.filePath(QStringLiteral("prog/Notes.mdb"));
+            QFile file(text);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
+            file.close();
+            const QString partial = dir_.filePath(QStringLiteral("prog/Partielle.mdb"));
+            QVERIFY(LearningDbFixture::create(partial));
+            QVERIFY(LearningDbFixture::execute(partial, QStringLiteral("DROP TABLE Compte")));
+            const QString stored =
+                missing ? dir_.filePath(QStringLiteral("partage/DbBrin.mdb")) : text;
+            settings_->write(Options::Database, Options::Path, stored);
+            fileDialog_->answers << text << partial;
+            QVERIFY(!locate().opened);
+            QCOMPARE(QFile::exists(stored), !missing);
+            QCOMPARE(fileDialog_->requests.size(), 3);
+            QCOMPARE(messageBox_->shown.size(), 3);
+            QCOMPARE(messageBox_->shown.at(0).text,
+                     QStringLiteral("Le fichier « %1 » n'est pas une base de données VALIMOR "
+                                    "Brindel valide.")
+                         .arg(text));
+            QCOMPARE(messageBox_->shown.at(0).flags, 48);
+            QCOMPARE(messageBox_->shown.at(0).title, QStringLiteral("VALIMOR Brindel"));
+            QVERIFY(messageBox_->shown.at(1).text.contains(partial));
+            QCOMPARE(messageBox_->shown.last().text,
+                     QStringLiteral("VALIMOR Brindel ne peut pas fonctionner sans ce fichier. "
+                                    "L'application est dans l'obligation de s'interrompre."));
+            QCOMPARE(messageBox_->shown.last().flags, 0);
+            QCOMPARE(messageBox_->shown.last().title, QString());
+            QCOMPARE(storedPath(), stored);
+            QVERIFY(fakeQuitter_->quitCalled);
+        }
     }
 
     // The program folder is read-only once installed: on the first start the sample database
