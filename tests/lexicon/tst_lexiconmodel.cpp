@@ -61,21 +61,15 @@ private slots:
     void listsTheWordsOfATabOrOfTheTypedBeginning() {
         const QStringList all{"*star", "50% off", "a_b", "axb", "Ball",  "bed",
                               "Cake",  "CAP",     "cat", "dog", "école", "l'eau"};
-        const struct {
-            const char* tab;
-            bool typing;
-            const char* search;
-            QStringList words;
-        } rows[] = {{"+", false, "ca", all},     // "+" ignores the old text
-                    {"B", false, "do", {"dog"}}, // typed under a letter tab
-                    {"+", true, "l'", {"l'eau"}},
-                    {"+", true, "*", {"*star"}}, // a star is a letter
-                    // Pattern characters of the database match only themselves.
-                    {"+", true, "5%", {}},
-                    {"+", true, "a_", {"a_b"}},
-                    {"+", true, "", all}}; // the emptied box
-        for (const auto& r : rows)
-            QCOMPARE(listed(filterFor(r.tab, r.typing, r.search)), r.words);
+        using Row = std::tuple<const char*, bool, const char*, QStringList>; // tab, typing, search
+        for (const auto& [tab, typing, search, words] :
+             {Row{"+", false, "ca", all},     // "+" ignores the old text
+              Row{"B", false, "do", {"dog"}}, // typed under a letter tab
+              Row{"+", true, "l'", {"l'eau"}}, Row{"+", true, "*", {"*star"}}, // a star is a letter
+              // Pattern characters of the database match only themselves.
+              Row{"+", true, "5%", {}}, Row{"+", true, "a_", {"a_b"}},
+              Row{"+", true, "", all}}) // the emptied box
+            QCOMPARE(listed(filterFor(tab, typing, search)), words);
     }
 
     // The window's test is protected by "Vrai", deletes with the exact password and refuses it
@@ -110,17 +104,12 @@ private slots:
     // Each answer in turn on the same cell; the last change is refused by the database,
     // reported, and nothing is stored.
     void aChangedCellIsWrittenOnlyAfterYes() {
-        const struct {
-            const char* typed;
-            bool yes;
-            int asked;
-            const char* stored;
-        } rows[] = {{"chaton", false, 1, "chat"},
-                    {"chat", true, 0, "chat"}, // unchanged asks nothing
-                    {"chaton", true, 1, "chaton"},
-                    {"minou", true, 1, "chaton"}};
-        for (const auto& r : rows) {
-            const bool refused = &r == &rows[3];
+        // Typed, the answer, questions asked, stored, refused by the database.
+        for (const auto& [typed, yes, asked, stored, refused] :
+             {std::tuple{"chaton", false, 1, "chat", false},
+              std::tuple{"chat", true, 0, "chat", false}, // unchanged asks nothing
+              std::tuple{"chaton", true, 1, "chaton", false},
+              std::tuple{"minou", true, 1, "chaton", true}}) {
             if (refused)
                 QVERIFY(Fx::execute(path_, "CREATE TRIGGER refuse BEFORE UPDATE ON Angfr BEGIN "
                                            "SELECT RAISE(ABORT, 'refused'); END"));
@@ -130,14 +119,14 @@ private slots:
             int questions = 0;
             model.setConfirmation([&](int, const QString&, const QVariant&) {
                 ++questions;
-                return r.yes;
+                return yes;
             });
             QSignalSpy failed(&model, &LexiconModel::writeFailed);
-            QCOMPARE(model.setData(model.index(0, 1), r.typed), !qstrcmp(r.stored, r.typed));
-            QCOMPARE(questions, r.asked);
+            QCOMPARE(model.setData(model.index(0, 1), typed), !qstrcmp(stored, typed));
+            QCOMPARE(questions, asked);
             QCOMPARE(failed.size(), refused ? 1 : 0);
-            QCOMPARE(model.index(0, 1).data().toString(), r.stored);
-            QVERIFY2(storedWords().contains(QStringLiteral("cat=") + r.stored), r.typed);
+            QCOMPARE(model.index(0, 1).data().toString(), stored);
+            QVERIFY2(storedWords().contains(QStringLiteral("cat=") + stored), typed);
         }
     }
 
