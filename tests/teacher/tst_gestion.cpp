@@ -216,11 +216,10 @@ private slots:
         press(button(g, 3));
         emit s.principale()->bouton(10)->clicked(10);
         QCOMPARE(said(s).text, QStringLiteral("Pas d'accès possible sans oter le verrouillage."));
-        Gestion* again = openConsole(s);
+        g = openConsole(s);
         for (const auto& o : options)
-            QVERIFY2(control<QAbstractButton>(again, o.box)->isChecked() == o.kept, o.box);
+            QVERIFY2(control<QAbstractButton>(g, o.box)->isChecked() == o.kept, o.box);
 
-        g = again;
         auto* mode = control<QGroupBox>(g, QStringLiteral("Frame2(0)"));
         QCOMPARE(mode->title(), QStringLiteral("VALIMOR fonctionne en LOCAL"));
 
