@@ -38,13 +38,6 @@ private slots:
             QCOMPARE(Navigation::quizTable(QString::fromLatin1(option)),
                      QString::fromLatin1(option) == "Faux" ? "Quizz2" : "Quizz1");
     }
-
-    void quizRefusalHasItsFourLines() {
-        const QStringList lines = Navigation::quizRefusalMessage().split(u'\n');
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[1], QStringLiteral(" un minimum de 10 enregistrements."));
-        QCOMPARE(lines[3], QStringLiteral("Retournez dans la partie \"Gestion\" de Brindel."));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNavigation)
