@@ -81,15 +81,12 @@ private slots:
         }
     }
 
-    void onlyExactlyNinetySixPixelsPerInchIsAccepted() {
+    void onlyNinetySixDpiPassesAndTheSplashSitsFivePixelsLeftOfCentre() {
         FakeScreen screen;
         for (const int dpi : {95, 96, 97, 120}) {
             screen.dpi = dpi;
             QCOMPARE(PetitesPolices(screen), dpi == 96);
         }
-    }
-
-    void splashIsCentredFivePixelsLeftOfCentre() {
         // Even sizes are the splash window test's. Odd sizes: each halving drops the remainder in
         // twips, then the conversion does.
         QCOMPARE(splashPosition(QSize(1000, 700), QSize(333, 222)), QPoint(333 - 5, 239));
@@ -194,10 +191,15 @@ private slots:
         }
     }
 
-    // An activity button prepares the chooser. The help topics themselves are the navigation
-    // test's table; here the window's state reaches it.
-    void activityButtonPreparesTheChooserAndTheConsigneFollowsIt() {
+    // One main window walks through its buttons. An activity button prepares the chooser. The
+    // help topics themselves are the navigation test's table; here the window's state reaches
+    // it. The lexicon is refused while the lock holds anything but exactly "Faux" (the score's
+    // refusal to the guest is the activity test's button table). "Retour" closes only the
+    // studio while it is open, then leaves the exercise for the menu, then leaves the menu for
+    // the sign-in window.
+    void activityButtonsTheConsigneTheLexiconLockAndRetourOneStepAtATime() {
         Scenario s;
+        s.registerProbe(QStringLiteral("Lexique"));
         Principale* main = s.start();
         s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
         press(main, 0);
@@ -227,16 +229,7 @@ private slots:
         QVERIFY(!main->video()->isHidden());
         QCOMPARE(main->video()->startFrame(), 0);
         QCOMPARE(main->video()->endFrame(), 14);
-    }
 
-    // The lexicon is refused while the lock holds anything but exactly "Faux" (the score's
-    // refusal to the guest is the activity test's button table). "Retour" closes only the
-    // studio while it is open, then leaves the exercise for the menu, then leaves the menu for
-    // the sign-in window.
-    void lexiconIsGuardedAndRetourGoesBackOneStepAtATime() {
-        Scenario s;
-        s.registerProbe(QStringLiteral("Lexique"));
-        Principale* main = s.start();
         const QStringList locks{QString(), QStringLiteral("Vrai"), QStringLiteral("faux"),
                                 Options::Faux};
         for (int i = 0; i < locks.size(); ++i) {
