@@ -54,11 +54,8 @@ void playRange(FXVid& video, int from, int to) {
     video.setCommand(FXVid::PlayRange);
 }
 QImage scene(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(0x87, 0xCE, 0xEB));
+    QImage image = solid(size, QColor(0x87, 0xCE, 0xEB));
     QPainter painter(&image);
-    painter.setBrush(QColor(0x3C, 0xB3, 0x71));
-    painter.drawRect(0, size.height() * 2 / 3, size.width(), size.height());
     painter.setBrush(QColor(0xFF, 0xD7, 0x00));
     painter.drawEllipse(20, 20, 60, 60);
     painter.setBrush(QColor(0xB2, 0x22, 0x22));

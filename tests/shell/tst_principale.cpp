@@ -196,10 +196,12 @@ private slots:
     // it. The lexicon is refused while the lock holds anything but exactly "Faux" (the score's
     // refusal to the guest is the activity test's button table). "Retour" closes only the
     // studio while it is open, then leaves the exercise for the menu, then leaves the menu for
-    // the sign-in window.
-    void activityButtonsTheConsigneTheLexiconLockAndRetourOneStepAtATime() {
+    // the sign-in window. A message box closing must not run the activation again; a child
+    // window closing does, and chooses the table of the activity. Then the program is quit.
+    void buttonsConsigneLexiconLockRetourOneStepAtATimeActivationAndQuit() {
         Scenario s;
         s.registerProbe(QStringLiteral("Lexique"));
+        s.registerProbe(QStringLiteral("Enfant"));
         Principale* main = s.start();
         s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
         press(main, 0);
@@ -287,14 +289,7 @@ private slots:
         // "Retour" sets the flag, and loading the sign-in window clears it again.
         QVERIFY(!g.EnExercice);
         QCOMPARE(main->titre()->caption(), QStringLiteral("Brindel"));
-    }
 
-    // A message box closing must not run the activation again; a child window closing does,
-    // and chooses the table of the activity. Then the program is quit.
-    void activationRunsAgainAfterAChildWindowNotAMessageThenQuitAsks() {
-        Scenario s;
-        s.registerProbe(QStringLiteral("Enfant"));
-        Principale* main = s.start();
         QCoreApplication::processEvents();
         const auto disturb = [&] {
             main->useTable(Schema::Table::Quizz1);
