@@ -156,32 +156,49 @@ private slots:
         QTRY_VERIFY(!sentCommands(s).isEmpty() &&
                     sentCommands(s).last().endsWith(QStringLiteral("son7.wav")));
         QVERIFY(!timer1->isActive());
+
+        // The loudspeaker's slider sets the volume of every sound output: the effects, the words
+        // and sentences of the main window, the rhymes, the studio's playback; those made later
+        // take the volume set before them, and all follow every later change.
+        auto* slider = main->findChild<QSlider*>(QStringLiteral("Slider1"));
+        slider->setValue(6500);
+        s->forms().get(QStringLiteral("Comptine"));
+        const QString word =
+            s.writeFile(QStringLiteral("MciLangue/cat.wav"), MediaWriters::silence(50));
+        QCOMPARE(s->mci().send(QStringLiteral("open waveaudio!%1 alias sound").arg(word)), 0);
+        QVERIFY(s.audio->channels.size() >= 4); // effects, Sonore1, Sonore, the studio's
+        for (const int volume : {6500, 0, 65000}) {
+            slider->setValue(volume);
+            for (FakeAudioChannel* channel : s.audio->channels)
+                QCOMPARE(channel->volumeValue, volume);
+        }
     }
 
     // The count is taken from the table the option chooses, which the navigation test covers.
+    // "Vrai" counts ten in Quizz1 while Quizz2 holds nine; "Faux" refuses Quizz2's nine, then
+    // opens once it holds ten.
     void quizNeedsTenRecordsOfTheChosenTable() {
-        const struct {
-            int quizz1, quizz2;
-            const char* option;
-            bool opens;
-        } cases[] = {{10, 0, "Vrai", true}, {10, 9, "Faux", false}, {0, 10, "Faux", true}};
-        for (const auto& c : cases) {
-            Scenario s;
-            s.registerProbe(QStringLiteral("Quizz"));
-            fillQuiz(s, Schema::Table::Quizz1, c.quizz1);
-            fillQuiz(s, Schema::Table::Quizz2, c.quizz2);
-            Principale* main = s.start();
-            const QString option = QString::fromLatin1(c.option);
+        Scenario s;
+        s.registerProbe(QStringLiteral("Quizz"));
+        fillQuiz(s, Schema::Table::Quizz1, 10);
+        Principale* main = s.start();
+        const std::tuple<QString, int, bool> cases[] = {
+            {Options::Vrai, 9, true}, {Options::Faux, 9, false}, {Options::Faux, 10, true}};
+        for (const auto& [option, quizz2, opens] : cases) {
+            fillQuiz(s, Schema::Table::Quizz2, quizz2 - s.rowCount(Schema::Table::Quizz2));
+            s->forms().unload(QStringLiteral("Quizz"));
+            s->general().EnExercice = false;
+            s.messageBox->shown.clear();
             s->settings().write(Options::Configuration, Options::Quizz, option);
             press(main, 7);
-            QCOMPARE(s.isShown(QStringLiteral("Quizz")), c.opens);
-            QCOMPARE(s->general().EnExercice, c.opens);
+            QCOMPARE(s.isShown(QStringLiteral("Quizz")), opens);
+            QCOMPARE(s->general().EnExercice, opens);
             QCOMPARE(s->general().NumExercice, 60);
             QCOMPARE(s->general().Colonne, QStringLiteral("Quizz"));
             QCOMPARE(s->general().NbQuestions,
-                     QString::number(option == Options::Faux ? c.quizz2 : c.quizz1));
-            QCOMPARE(s.messageBox->shown.size(), c.opens ? 0 : 1);
-            if (!c.opens) {
+                     QString::number(option == Options::Faux ? quizz2 : 10));
+            QCOMPARE(s.messageBox->shown.size(), opens ? 0 : 1);
+            if (!opens) {
                 QCOMPARE(s.messageBox->shown[0].title, QStringLiteral("QUIZZ"));
                 // Its count line is the quiz series test's.
                 QVERIFY(s.messageBox->shown[0].text.endsWith(
@@ -328,27 +345,6 @@ private slots:
         QVERIFY(!QFile::exists(recording));
         QVERIFY(s.quitter->quitCalled);
         QCOMPARE(s.quitter->code, 0);
-    }
-
-    // The loudspeaker's slider sets the volume of every sound output: the effects, the words and
-    // sentences of the main window, the rhymes, the studio's playback; those made later take
-    // the volume set before them, and all follow every later change.
-    void loudspeakerSliderGovernsEveryChannel() {
-        Scenario s;
-        Principale* main = s.start();
-        s->effects(); // the effects and start-up sound channel
-        auto* slider = main->findChild<QSlider*>(QStringLiteral("Slider1"));
-        slider->setValue(6500);
-        s->forms().get(QStringLiteral("Comptine"));
-        const QString word =
-            s.writeFile(QStringLiteral("MciLangue/cat.wav"), MediaWriters::silence(50));
-        QCOMPARE(s->mci().send(QStringLiteral("open waveaudio!%1 alias sound").arg(word)), 0);
-        QVERIFY(s.audio->channels.size() >= 4); // effects, Sonore1, Sonore, the studio's
-        for (const int volume : {6500, 0, 65000}) {
-            slider->setValue(volume);
-            for (FakeAudioChannel* channel : s.audio->channels)
-                QCOMPARE(channel->volumeValue, volume);
-        }
     }
 };
 
