@@ -16,9 +16,6 @@
 #include <QtTest>
 
 namespace {
-const QString Lea = Partie::Lea;
-const QString Invite = Partie::Invite;
-
 void send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
     QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
@@ -137,7 +134,7 @@ private slots:
         QFETCH(QString, message);
         // What the sign-in window leaves on the main window is the sign-in test's.
         const bool guest = state == QStringLiteral("invité");
-        Exercice p(guest ? Invite : Lea, state != QStringLiteral("déconnecté"));
+        Exercice p(guest ? Partie::Invite : Partie::Lea, state != QStringLiteral("déconnecté"));
         // The web visit has its own test, which starts the browser engine as it needs.
         p.s.registerProbe(QStringLiteral("Internet"));
         p.s->settings().write(Options::Configuration, Options::Verrouillage, Options::Faux);
