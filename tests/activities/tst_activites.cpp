@@ -16,9 +16,6 @@
 #include <QtTest>
 
 namespace {
-const QString Lea = Partie::Lea;
-const QString Invite = Partie::Invite;
-
 void send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
     QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
@@ -137,7 +134,7 @@ private slots:
         QFETCH(QString, message);
         // What the sign-in window leaves on the main window is the sign-in test's.
         const bool guest = state == QStringLiteral("invité");
-        Exercice p(guest ? Invite : Lea, state != QStringLiteral("déconnecté"));
+        Exercice p(guest ? Partie::Invite : Partie::Lea, state != QStringLiteral("déconnecté"));
         // The web visit has its own test, which starts the browser engine as it needs.
         p.s.registerProbe(QStringLiteral("Internet"));
         p.s->settings().write(Options::Configuration, Options::Verrouillage, Options::Faux);
@@ -242,7 +239,6 @@ private slots:
         QCOMPARE(p.main->titre()->caption(), QStringLiteral("Le sport"));
         QVERIFY(p.commande(13)->isVisible());
         QVERIFY(p.main->bouton(0)->isHidden());
-        QCOMPARE(p.main->data().recordSource(), QStringLiteral("Imagier"));
         QVERIFY(p.main->motAnglais()->isVisible());
 
         clickHotspot(p.image(), 3);
@@ -315,7 +311,6 @@ private slots:
             QCOMPARE(tierce && tierce->isVisible(), repere);
             if (repere)
                 QCOMPARE(p.main->titre()->caption(), QStringLiteral("Repère 1"));
-            QCOMPARE(p.commande(13)->caption(), QStringLiteral("Action"));
             p.press(13);
             QCOMPARE(p.commande(14)->isVisible(), repere);
             QVERIFY(p.commande(11)->isVisible());

@@ -4,7 +4,7 @@
 #include "shell/controls/FXLabel.h"
 #include "shell/controls/FXShape.h"
 #include "support/MediaWriters.h"
-#include "support/TestContexte.h"
+#include "support/Scenario.h"
 
 #include <QtTest>
 
@@ -25,11 +25,6 @@ class TestApropos : public QObject {
         template <class T> T* control(const QString& name) { return form->findChild<T*>(name); }
     };
 
-    static void click(QWidget* widget) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
-        QCoreApplication::processEvents();
-    }
-
 private slots:
     // The modal showing is the registry's test. Each link shows its address,
     // lights under the pointer, opens it and stays visited. "Aide" opens the help contents with
@@ -49,7 +44,7 @@ private slots:
             QCOMPARE(label->foreColor(), Apropos::LinkHovered);
             QTest::mouseMove(box.form, QPoint(2, 2));
             QCOMPARE(label->foreColor(), Apropos::LinkAtRest);
-            click(label);
+            press(label, QPoint(5, 5));
             QCOMPARE(box.t.shellOpen->opened, addresses.first(i + 1));
             QCOMPARE(label->foreColor(), Apropos::LinkVisited);
         }
@@ -57,14 +52,14 @@ private slots:
         auto* aide = box.control<FXShape>("cmdOK(0)");
         auto* quitter = box.control<FXShape>("cmdOK(1)");
         QVERIFY(aide->isVisible() && quitter->isVisible());
-        click(aide);
+        press(aide, QPoint(5, 5));
         QCOMPARE(box.t.help->contentsShown, 1);
         QVERIFY(box.t->forms().isLoaded(QStringLiteral("Apropos")));
         const auto& played = box.t.audio->channels.first()->played; // the effects' one channel
         QCOMPARE(played.size(), 1);
         QCOMPARE(played.first().image, box.t->general().EffectSounds[0]);
         QVERIFY(!aide->isPressedLook());
-        click(quitter);
+        press(quitter, QPoint(5, 5));
         QTRY_VERIFY(!box.t->forms().isLoaded(QStringLiteral("Apropos")));
         QCOMPARE(box.t.shellOpen->opened, addresses);
     }

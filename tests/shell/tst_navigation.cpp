@@ -8,7 +8,7 @@ class TestNavigation : public QObject {
     Q_OBJECT
 private slots:
     // Buttons shown, list picture shown, family, action shown, exercise: the topic.
-    void consigneTopicFollowsTheScreen() {
+    void consigneTopicFollowsTheScreenAndTheQuizTableTheOption() {
         const std::pair<Situation, int> cases[] = {
             {{true, true, 0, false, 0}, 84},     // menu with list picture
             {{true, false, 3, false, 0}, 109},   // menu without list picture
@@ -31,19 +31,10 @@ private slots:
         };
         for (const auto& [situation, topic] : cases)
             QCOMPARE(Navigation::consigneTopic(situation), topic);
-    }
-
-    void quizCountsTheTeachersTableOnlyOnExactlyFaux() {
+        // The quiz counts the teacher's table only on exactly "Faux".
         for (const char* option : {"Faux", "Vrai", "faux", ""})
             QCOMPARE(Navigation::quizTable(QString::fromLatin1(option)),
                      QString::fromLatin1(option) == "Faux" ? "Quizz2" : "Quizz1");
-    }
-
-    void quizRefusalHasItsFourLines() {
-        const QStringList lines = Navigation::quizRefusalMessage().split(u'\n');
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[1], QStringLiteral(" un minimum de 10 enregistrements."));
-        QCOMPARE(lines[3], QStringLiteral("Retournez dans la partie \"Gestion\" de Brindel."));
     }
 };
 

@@ -29,11 +29,6 @@ void press(Principale* main, int n) {
     QTest::mouseClick(main->bouton(n), Qt::LeftButton);
 }
 
-void showButtons(Principale* main) {
-    for (int i = 0; i <= 13; ++i)
-        main->bouton(i)->show();
-}
-
 QStringList sentCommands(TestContexte& t) {
     QStringList commands;
     for (FakeAudioChannel* channel : t.audio->channels)
@@ -86,15 +81,12 @@ private slots:
         }
     }
 
-    void onlyExactlyNinetySixPixelsPerInchIsAccepted() {
+    void onlyNinetySixDpiPassesAndTheSplashSitsFivePixelsLeftOfCentre() {
         FakeScreen screen;
         for (const int dpi : {95, 96, 97, 120}) {
             screen.dpi = dpi;
             QCOMPARE(PetitesPolices(screen), dpi == 96);
         }
-    }
-
-    void splashIsCentredFivePixelsLeftOfCentre() {
         // Even sizes are the splash window test's. Odd sizes: each halving drops the remainder in
         // twips, then the conversion does.
         QCOMPARE(splashPosition(QSize(1000, 700), QSize(333, 222)), QPoint(333 - 5, 239));
@@ -164,46 +156,72 @@ private slots:
         QTRY_VERIFY(!sentCommands(s).isEmpty() &&
                     sentCommands(s).last().endsWith(QStringLiteral("son7.wav")));
         QVERIFY(!timer1->isActive());
+
+        // The loudspeaker's slider sets the volume of every sound output: the effects, the words
+        // and sentences of the main window, the rhymes, the studio's playback; those made later
+        // take the volume set before them, and all follow every later change.
+        auto* slider = main->findChild<QSlider*>(QStringLiteral("Slider1"));
+        slider->setValue(6500);
+        s->forms().get(QStringLiteral("Comptine"));
+        const QString word =
+            s.writeFile(QStringLiteral("MciLangue/cat.wav"), MediaWriters::silence(50));
+        QCOMPARE(s->mci().send(QStringLiteral("open waveaudio!%1 alias sound").arg(word)), 0);
+        QVERIFY(s.audio->channels.size() >= 4); // effects, Sonore1, Sonore, the studio's
+        for (const int volume : {6500, 0, 65000}) {
+            slider->setValue(volume);
+            for (FakeAudioChannel* channel : s.audio->channels)
+                QCOMPARE(channel->volumeValue, volume);
+        }
     }
 
     // The count is taken from the table the option chooses, which the navigation test covers.
+    // "Vrai" counts ten in Quizz1 while Quizz2 holds nine; "Faux" refuses Quizz2's nine, then
+    // opens once it holds ten.
     void quizNeedsTenRecordsOfTheChosenTable() {
-        const struct {
-            int quizz1, quizz2;
-            const char* option;
-            bool opens;
-        } cases[] = {{10, 0, "Vrai", true}, {10, 9, "Faux", false}, {0, 10, "Faux", true}};
-        for (const auto& c : cases) {
-            Scenario s;
-            s.registerProbe(QStringLiteral("Quizz"));
-            fillQuiz(s, Schema::Table::Quizz1, c.quizz1);
-            fillQuiz(s, Schema::Table::Quizz2, c.quizz2);
-            Principale* main = s.start();
-            const QString option = QString::fromLatin1(c.option);
+        Scenario s;
+        s.registerProbe(QStringLiteral("Quizz"));
+        fillQuiz(s, Schema::Table::Quizz1, 10);
+        Principale* main = s.start();
+        const std::tuple<QString, int, bool> cases[] = {
+            {Options::Vrai, 9, true}, {Options::Faux, 9, false}, {Options::Faux, 10, true}};
+        for (const auto& [option, quizz2, opens] : cases) {
+            fillQuiz(s, Schema::Table::Quizz2, quizz2 - s.rowCount(Schema::Table::Quizz2));
+            s->forms().unload(QStringLiteral("Quizz"));
+            s->general().EnExercice = false;
+            s.messageBox->shown.clear();
             s->settings().write(Options::Configuration, Options::Quizz, option);
             press(main, 7);
-            QCOMPARE(s.isShown(QStringLiteral("Quizz")), c.opens);
-            QCOMPARE(s->general().EnExercice, c.opens);
+            QCOMPARE(s.isShown(QStringLiteral("Quizz")), opens);
+            QCOMPARE(s->general().EnExercice, opens);
             QCOMPARE(s->general().NumExercice, 60);
             QCOMPARE(s->general().Colonne, QStringLiteral("Quizz"));
             QCOMPARE(s->general().NbQuestions,
-                     QString::number(option == Options::Faux ? c.quizz2 : c.quizz1));
-            QCOMPARE(s.messageBox->shown.size(), c.opens ? 0 : 1);
-            if (!c.opens) {
+                     QString::number(option == Options::Faux ? quizz2 : 10));
+            QCOMPARE(s.messageBox->shown.size(), opens ? 0 : 1);
+            if (!opens) {
                 QCOMPARE(s.messageBox->shown[0].title, QStringLiteral("QUIZZ"));
+                // Its count line is the quiz series test's.
+                QVERIFY(s.messageBox->shown[0].text.endsWith(
+                    QStringLiteral("\nRetournez dans la partie \"Gestion\" de Brindel.")));
                 QCOMPARE(main->data().recordSource(), Schema::Table::Gestion);
             }
         }
     }
 
-    // An activity button prepares the chooser. The help topics themselves are the navigation
-    // test's table; here the window's state reaches it.
-    void activityButtonPreparesTheChooserAndTheConsigneFollowsIt() {
+    // One main window walks through its buttons. An activity button prepares the chooser. The
+    // help topics themselves are the navigation test's table; here the window's state reaches
+    // it. The lexicon is refused while the lock holds anything but exactly "Faux" (the score's
+    // refusal to the guest is the activity test's button table). "Retour" closes only the
+    // studio while it is open, then leaves the exercise for the menu, then leaves the menu for
+    // the sign-in window. A message box closing must not run the activation again; a child
+    // window closing does, and chooses the table of the activity. Then the program is quit.
+    void buttonsConsigneLexiconLockRetourOneStepAtATimeActivationAndQuit() {
         Scenario s;
+        s.registerProbe(QStringLiteral("Lexique"));
+        s.registerProbe(QStringLiteral("Enfant"));
         Principale* main = s.start();
         s->settings().write(Options::Configuration, Options::Texte, Options::Faux);
-        showButtons(main);
-        QTest::mouseClick(main->bouton(0), Qt::LeftButton);
+        press(main, 0);
         QCOMPARE(s->general().ModeActivite, 0);
         QCOMPARE(main->titre()->caption(), QStringLiteral("Ecoute et observe"));
         auto* seconde = s.form<Seconde>(QStringLiteral("Seconde"));
@@ -211,18 +229,18 @@ private slots:
         QVERIFY(main->motAnglais()->isHidden());
         // The press played the activity sound and armed the second timer for effect 5.
         QVERIFY(main->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
-        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
+        press(main, 12);
         QCOMPARE(s.help->popups.size(), 1);
         QCOMPARE(s.help->popups[0].topic, 84); // the list picture is shown
         QCOMPARE(s.help->popups[0].near, main->bouton(12));
         seconde->listPicture()->hide();
-        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
+        press(main, 12);
         QCOMPARE(s.help->popups.last().topic, 109);
         s->general().ModeActivite = 6; // no topic: no popup
-        QTest::mouseClick(main->bouton(12), Qt::LeftButton);
+        press(main, 12);
         QCOMPARE(s.help->popups.size(), 2);
         // Only the writing family works on its own table.
-        QTest::mouseClick(main->bouton(4), Qt::LeftButton);
+        press(main, 4);
         QCOMPARE(main->data().recordSource(), Schema::Table::Compte);
         // The teacher's greeting plays its sound and the first frames of the video.
         main->Profette();
@@ -230,16 +248,7 @@ private slots:
         QVERIFY(!main->video()->isHidden());
         QCOMPARE(main->video()->startFrame(), 0);
         QCOMPARE(main->video()->endFrame(), 14);
-    }
 
-    // The lexicon is refused while the lock holds anything but exactly "Faux" (the score's
-    // refusal to the guest is the activity test's button table). "Retour" closes only the
-    // studio while it is open, then leaves the exercise for the menu, then leaves the menu for
-    // the sign-in window.
-    void lexiconIsGuardedAndRetourGoesBackOneStepAtATime() {
-        Scenario s;
-        s.registerProbe(QStringLiteral("Lexique"));
-        Principale* main = s.start();
         const QStringList locks{QString(), QStringLiteral("Vrai"), QStringLiteral("faux"),
                                 Options::Faux};
         for (int i = 0; i < locks.size(); ++i) {
@@ -287,7 +296,8 @@ private slots:
                     .endsWith(QStringLiteral("Brin.Jpg")));
 
         s->forms().unload(QStringLiteral("Inscription"));
-        showButtons(main);
+        for (int i = 0; i <= 13; ++i)
+            main->bouton(i)->show();
         QTest::mouseClick(main->bouton(13), Qt::LeftButton);
         QVERIFY(s.isShown(QStringLiteral("Inscription")));
         for (int i = 8; i <= 13; ++i)
@@ -296,14 +306,7 @@ private slots:
         // "Retour" sets the flag, and loading the sign-in window clears it again.
         QVERIFY(!g.EnExercice);
         QCOMPARE(main->titre()->caption(), QStringLiteral("Brindel"));
-    }
 
-    // A message box closing must not run the activation again; a child window closing does,
-    // and chooses the table of the activity. Then the program is quit.
-    void activationRunsAgainAfterAChildWindowNotAMessageThenQuitAsks() {
-        Scenario s;
-        s.registerProbe(QStringLiteral("Enfant"));
-        Principale* main = s.start();
         QCoreApplication::processEvents();
         const auto disturb = [&] {
             main->useTable(Schema::Table::Quizz1);
@@ -342,27 +345,6 @@ private slots:
         QVERIFY(!QFile::exists(recording));
         QVERIFY(s.quitter->quitCalled);
         QCOMPARE(s.quitter->code, 0);
-    }
-
-    // The loudspeaker's slider sets the volume of every sound output: the effects, the words and
-    // sentences of the main window, the rhymes, the studio's playback; those made later as well.
-    void loudspeakerSliderGovernsEveryChannel() {
-        for (const int volume : {0, 6500, 65000}) {
-            Scenario s;
-            Principale* main = s.start();
-            QVERIFY(main);
-            s->effects(); // the effects and start-up sound channel
-            auto* slider = main->findChild<QSlider*>(QStringLiteral("Slider1"));
-            slider->setValue(volume == 65000 ? 1 : 65000); // a change before the one tested
-            slider->setValue(volume);
-            s->forms().get(QStringLiteral("Comptine"));
-            const QString word =
-                s.writeFile(QStringLiteral("MciLangue/cat.wav"), MediaWriters::silence(50));
-            QCOMPARE(s->mci().send(QStringLiteral("open waveaudio!%1 alias sound").arg(word)), 0);
-            QVERIFY(s.audio->channels.size() >= 4); // effects, Sonore1, Sonore, the studio's
-            for (FakeAudioChannel* channel : s.audio->channels)
-                QCOMPARE(channel->volumeValue, volume);
-        }
     }
 };
 

@@ -1,6 +1,7 @@
 #include "shell/CheminCourt.h"
 #include "shell/General.h"
 #include "shell/Routines.h"
+#include "support/TestFiles.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -8,14 +9,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& contents = {}) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-} // namespace
+using TestFiles::write;
 
 class TestRoutines : public QObject {
     Q_OBJECT
@@ -48,17 +42,15 @@ private slots:
     // without spaces is kept, a missing one gives nothing.
     void shortPathOfAPathWithSpacesNamesTheSameFile() {
         QTemporaryDir dir;
-        QDir(dir.path()).mkpath(QStringLiteral("Mes Documents/son du mot"));
         const QString path = dir.filePath(QStringLiteral("Mes Documents/son du mot/k 1.wav"));
-        writeFile(path, "RIFF contents");
+        write(path, "RIFF contents");
         const QString shortPath = CheminCourt(path);
         QVERIFY(!shortPath.contains(u' '));
-        QFile through(shortPath); // an empty path would not open
-        QVERIFY(through.open(QIODevice::ReadOnly));
-        QCOMPARE(through.readAll(), QByteArray("RIFF contents"));
+        // Read through the link (an empty path would read nothing).
+        QCOMPARE(TestFiles::read(shortPath), QByteArray("RIFF contents"));
         QCOMPARE(CheminCourt(path), shortPath); // the same link serves again
         const QString other = dir.filePath(QStringLiteral("mot deux.wav"));
-        writeFile(other);
+        write(other, {});
         const QStringList links{shortPath, CheminCourt(other)};
         QVERIFY(QFileInfo(links[1]).isSymLink());
         EffacerCheminsCourts();
@@ -67,7 +59,7 @@ private slots:
         QVERIFY(QFile::exists(path));
 
         const QString plain = dir.filePath(QStringLiteral("mot.wav"));
-        writeFile(plain);
+        write(plain, {});
         QCOMPARE(CheminCourt(plain), plain);
         QCOMPARE(CheminCourt(dir.filePath(QStringLiteral("absent du dossier.wav"))), QString());
         QCOMPARE(CheminCourt(QString()), QString());
