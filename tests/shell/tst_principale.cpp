@@ -180,11 +180,14 @@ private slots:
     void quizNeedsTenRecordsOfTheChosenTable() {
         Scenario s;
         s.registerProbe(QStringLiteral("Quizz"));
-        fillQuiz(s, Schema::Table::Quizz1, 10);
         Principale* main = s.start();
-        const std::tuple<QString, int, bool> cases[] = {
-            {Options::Vrai, 9, true}, {Options::Faux, 9, false}, {Options::Faux, 10, true}};
-        for (const auto& [option, quizz2, opens] : cases) {
+        // Each option counts only its own table: (option, rows in Quizz1, in Quizz2, opens).
+        const std::tuple<QString, int, int, bool> cases[] = {{Options::Vrai, 9, 9, false},
+                                                             {Options::Faux, 10, 9, false},
+                                                             {Options::Vrai, 10, 9, true},
+                                                             {Options::Faux, 10, 10, true}};
+        for (const auto& [option, quizz1, quizz2, opens] : cases) {
+            fillQuiz(s, Schema::Table::Quizz1, quizz1 - s.rowCount(Schema::Table::Quizz1));
             fillQuiz(s, Schema::Table::Quizz2, quizz2 - s.rowCount(Schema::Table::Quizz2));
             s->forms().unload(QStringLiteral("Quizz"));
             s->general().EnExercice = false;
@@ -196,7 +199,7 @@ private slots:
             QCOMPARE(s->general().NumExercice, 60);
             QCOMPARE(s->general().Colonne, QStringLiteral("Quizz"));
             QCOMPARE(s->general().NbQuestions,
-                     QString::number(option == Options::Faux ? quizz2 : 10));
+                     QString::number(option == Options::Faux ? quizz2 : quizz1));
             QCOMPARE(s.messageBox->shown.size(), opens ? 0 : 1);
             if (!opens) {
                 QCOMPARE(s.messageBox->shown[0].title, QStringLiteral("QUIZZ"));
