@@ -25,7 +25,7 @@ private slots:
             {"Hello !", "hello!", true, {}},
             {"Yes !", "Yes!!", false, {}},
             {"Hello, my name is Tom.", "hello, my name is tom ?", true, {}},
-            {"Good morning.", "   Good morning.  ", true, {}},
+            {"Good morning.", "   Good morning.  ", true, {Green, Green}}, // no empty word
             {"Good morning.", "Goodmorning.", false, {}},
             {"I am fine.", "I fine.", false, {}}};
         for (const auto& [model, answer, right, colours] : rows) {
@@ -42,12 +42,6 @@ private slots:
                          verdict.colours.isEmpty(),
                      alone);
         }
-    }
-
-    void wordsKeepTheirSpaceAndTheLastOneItsMark() {
-        QCOMPARE(cutWords(QStringLiteral("  I am ten  ")), (QStringList{"I ", "am ", "ten"}));
-        QCOMPARE(cutWords(QStringLiteral("how are you?")), (QStringList{"how ", "are ", "you?"}));
-        QVERIFY(cutWords(QStringLiteral("   ")).isEmpty());
     }
 
     // A click inserts a space, or takes away the space just after the caret, else the one just

@@ -38,19 +38,6 @@ private slots:
             QVERIFY2(!RhymeOrder::layout(exercise), qPrintable(QString::number(exercise)));
     }
 
-    // Verse 10 of every rhyme is in row "160". The rhyme window test hears verse 2 and the
-    // whole of rhyme 52 and reads its verse 10.
-    void keysAndSounds() {
-        using R = RhymeOrder;
-        const QList<QPair<QString, QString>> rows{{R::verseKey("10", 1), "101"},
-                                                  {R::verseKey("19", 9), "199"},
-                                                  {R::verseKey("10", 10), "160"},
-                                                  {R::verseSound(52, 10), "\\MciLangue\\15210.wav"},
-                                                  {R::rhymeSound(58), "\\MciLangue\\158580.wav"}};
-        for (const auto& [actual, expected] : rows)
-            QCOMPARE(actual, expected);
-    }
-
     // Four verses at 600 twips: the rhyme's text, the places of its labels, and the panel's
     // lines as the window shows them once a verse is dropped. Emptying the panel again is
     // judged by the rhyme window test.
