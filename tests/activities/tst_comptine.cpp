@@ -15,15 +15,6 @@ namespace {
 const QString Column = QStringLiteral("Comptine1");
 enum { Terminer = 0, Arreter = 1, Ecouter = 2, Demarrer = 3 };
 
-// A mouse event as the window system delivers it to the widget under the pointer (or to the one
-// that holds the pointer while a button is down): position in the widget, global position.
-void send(QWidget* widget, QEvent::Type type, QPoint globalAt, Qt::MouseButtons held,
-          Qt::MouseButton button = Qt::NoButton) {
-    QMouseEvent event(type, widget->mapFromGlobal(globalAt), globalAt, button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
 QPoint centreOf(QWidget* widget) {
     return widget->mapToGlobal(widget->rect().center());
 }
@@ -52,10 +43,11 @@ public:
     // Verse k is picked up, carried over the points given, and released at the last one.
     void drag(Comptine* c, int k, const QList<QPoint>& path) {
         FXLabel* verse = c->etiquette(k);
-        send(verse, QEvent::MouseButtonPress, centreOf(verse), Qt::LeftButton, Qt::LeftButton);
+        // The verse holds the pointer while the button is down: every event goes to it.
+        QTest::mousePress(verse, Qt::LeftButton);
         for (const QPoint& at : path)
-            send(verse, QEvent::MouseMove, at, Qt::LeftButton);
-        send(verse, QEvent::MouseButtonRelease, path.last(), Qt::NoButton, Qt::LeftButton);
+            QTest::mouseMove(verse, verse->mapFromGlobal(at));
+        QTest::mouseRelease(verse, Qt::LeftButton, {}, verse->mapFromGlobal(path.last()));
     }
     void dropOnPanel(Comptine* c, int k) {
         const QPoint panel = centreOf(c->panneau());
