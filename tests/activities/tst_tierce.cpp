@@ -118,8 +118,6 @@ private slots:
         QCOMPARE(g.Reussites + g.Erreurs, 0);
         QVERIFY(tierce->motsCorriges().isEmpty());
         QVERIFY(s.principale()->commande(0)->isEnabled());
-        QCOMPARE(s.messageBox->shown.size(), 1);
-        s.messageBox->shown.clear();
 
         auto* endOfSeriesSound = s.principale()->findChild<QTimer*>(QStringLiteral("Timer4"));
         auto* model = tierce->findChild<FXLabel*>(QStringLiteral("Corriger"));
@@ -154,7 +152,7 @@ private slots:
         QCOMPARE(s.pupilField(Pupil, QStringLiteral("Dictee10")).toInt(), 7);
         QCOMPARE(g.Reussites + g.Erreurs, 0);
         QVERIFY(endOfSeriesSound->isActive());
-        QVERIFY2(s.messageBox->shown.isEmpty(), qPrintable(s.messageBox->shown.value(0).text));
+        QCOMPARE(s.messageBox->shown.size(), 1); // the empty text's, and no other
         // No row for sentence 193: the previous sentence stays the model.
         releaseSentence(s, tierce, 3);
         QCOMPARE(g.PhraseOrigine, QStringLiteral("I am ten."));
