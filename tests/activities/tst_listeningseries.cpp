@@ -51,7 +51,7 @@ private slots:
     // Rows of the chooser, with the crossed numbers 11/12 and 13/14; the Opposition rows of the
     // second list play as theme pictures. The activity tests show the titles and the tables
     // the families read.
-    void chooserTableKeepsTheCrossedNumbersAndTheOppositions() {
+    void chooserTableAndTheRightAnswers() {
         // family, hotspot, exercise number, score column
         const std::tuple<int, int, int, const char*> rows[] = {
             {0, 12, 11, "Heure"},   {0, 11, 12, "Corps"},   {0, 9, 10, "Ecole"},
@@ -67,13 +67,11 @@ private slots:
         }
         for (const auto& [famille, hotspot] : {std::pair{0, 10}, {1, 6}, {6, 0}, {5, 10}})
             QVERIFY(!Exercices::choisir(famille, hotspot));
-    }
 
-    // Which answers are right: the same object (objects two and six stand for each other in the
-    // school only, as the activity tests play), "Vrai" for the first five words and word eight
-    // in Europe and the calendar, and the teacher's reaction to the music objects. The words
-    // of the theme pictures and of the question buttons are heard in the activity tests.
-    void judgingTheWordsAndTheObjects() {
+        // Which answers are right: the same object (objects two and six stand for each other in the
+        // school only, as the activity tests play), "Vrai" for the first five words and word
+        // eight in Europe and the calendar, and the teacher's reaction to the music objects. The
+        // words of the theme pictures and of the question buttons are heard in the activity tests.
         QVERIFY(ListeningSeries::themeWordKey(11).isEmpty());
         QCOMPARE(ListeningSeries::listWordKey(17), QStringLiteral("k17"));
         QVERIFY(ListeningSeries::listWordKey(10).isEmpty());

@@ -38,17 +38,14 @@ private slots:
             QVERIFY2(!RhymeOrder::layout(exercise), qPrintable(QString::number(exercise)));
     }
 
-    // Four verses at 600 twips: the rhyme's text, the places of its labels, and the panel's
-    // lines as the window shows them once a verse is dropped. Emptying the panel again is
-    // judged by the rhyme window test.
+    // Four verses at 600 twips: the rhyme's text and the places of its labels. The panel's lines
+    // once a verse is dropped, and emptying it again, are judged by the rhyme window test.
     void versesGiveTheRhymeTextAndTheirPlaces() {
         RhymeOrder rhyme;
         rhyme.setVerses(Twinkle, 600);
         QCOMPARE(rhyme.nbVers(), 4);
         QCOMPARE(rhyme.texteComptine(), Twinkle.join(u'\r') + u'\r');
         QCOMPARE(topsOf(rhyme), (QList<int>{700, 1300, 1900, 2500}));
-        QVERIFY(rhyme.drop(2));
-        QCOMPARE(rhyme.panelLines(), Twinkle.at(1) + u'\n');
     }
 
     // Each k swaps with j = int(n * rnd + 1); a second shuffle starts from the order the first
