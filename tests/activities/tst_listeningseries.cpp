@@ -6,13 +6,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-const QString Lea = QStringLiteral("Léa");
-}
-
 class TestListeningSeries : public QObject {
     Q_OBJECT
 
+    static inline const QString Lea = QStringLiteral("Léa");
     Général g;
     ListeningSeries serie{g};
 
