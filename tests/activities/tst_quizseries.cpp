@@ -97,10 +97,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("DbBrin.mdb"));
         QVERIFY(LearningDbFixture::create(path));
-        DataControl data;
-        data.setDatabaseName(path);
-        data.setRecordSource(Schema::Table::Quizz2);
-        QVERIFY(data.refresh());
+        const auto data = LearningDbFixture::open(path, Schema::Table::Quizz2);
+        QVERIFY(data);
         const QStringList texts{
             QStringLiteral("Il dit \"hello\" ?"), QStringLiteral("50 % des chats ?"),
             QStringLiteral("Le mot a_b ?"),       QStringLiteral("L'école 🏫 ?"),
@@ -108,25 +106,25 @@ private slots:
             QStringLiteral("DEUX FOIS ?"),        QStringLiteral("*")};
         for (int i = 0; i < texts.size(); ++i)
             QVERIFY(LearningDbFixture::addRow(
-                data.recordSet(), {{Schema::Field::Question, texts.at(i)},
-                                   {Schema::Field::Reponse2, QStringLiteral("s%1").arg(i)},
-                                   {Schema::Field::Reponse3, QStringLiteral("t%1").arg(i)},
-                                   {Schema::Field::Valide1, i % 2 ? -1 : 1},
-                                   {Schema::Field::Valide3, i % 3 ? 0 : 1}}));
-        QVERIFY(data.refresh());
-        const QList<QuizQuestion> all = QuizSeries::readAll(data.recordSet());
+                data->recordSet(), {{Schema::Field::Question, texts.at(i)},
+                                    {Schema::Field::Reponse2, QStringLiteral("s%1").arg(i)},
+                                    {Schema::Field::Reponse3, QStringLiteral("t%1").arg(i)},
+                                    {Schema::Field::Valide1, i % 2 ? -1 : 1},
+                                    {Schema::Field::Valide3, i % 3 ? 0 : 1}}));
+        QVERIFY(data->refresh());
+        const QList<QuizQuestion> all = QuizSeries::readAll(data->recordSet());
         QCOMPARE(all.size(), texts.size());
         for (int i = int(all.size()) - 1; i >= 0; --i) {
             const QuizQuestion& q = all.at(i);
             QCOMPARE(q.question, texts.at(i));
             QVERIFY(q.valides[0] && !q.valides[1] && q.valides[2] == (i % 3 == 0));
             QCOMPARE(q.reponses[1] + q.reponses[2], QStringLiteral("s%1t%1").arg(i));
-            QVERIFY(QuizSeries::locate(data.recordSet(), q));
-            QCOMPARE(data.recordSet().currentRowId(), q.rowId);
+            QVERIFY(QuizSeries::locate(data->recordSet(), q));
+            QCOMPARE(data->recordSet().currentRowId(), q.rowId);
         }
         QuizQuestion absent = all.first();
         absent.question = QStringLiteral("Il dit %");
-        QVERIFY(!QuizSeries::locate(data.recordSet(), absent));
+        QVERIFY(!QuizSeries::locate(data->recordSet(), absent));
     }
 };
 

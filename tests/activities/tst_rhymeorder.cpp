@@ -38,30 +38,14 @@ private slots:
             QVERIFY2(!RhymeOrder::layout(exercise), qPrintable(QString::number(exercise)));
     }
 
-    // Verse 10 of every rhyme is in row "160". The rhyme window test hears verse 2 and the
-    // whole of rhyme 52 and reads its verse 10.
-    void keysAndSounds() {
-        using R = RhymeOrder;
-        const QList<QPair<QString, QString>> rows{{R::verseKey("10", 1), "101"},
-                                                  {R::verseKey("19", 9), "199"},
-                                                  {R::verseKey("10", 10), "160"},
-                                                  {R::verseSound(52, 10), "\\MciLangue\\15210.wav"},
-                                                  {R::rhymeSound(58), "\\MciLangue\\158580.wav"}};
-        for (const auto& [actual, expected] : rows)
-            QCOMPARE(actual, expected);
-    }
-
-    // Four verses at 600 twips: the rhyme's text, the places of its labels, and the panel's
-    // lines as the window shows them once a verse is dropped. Emptying the panel again is
-    // judged by the rhyme window test.
+    // Four verses at 600 twips: the rhyme's text and the places of its labels. The panel's lines
+    // once a verse is dropped, and emptying it again, are judged by the rhyme window test.
     void versesGiveTheRhymeTextAndTheirPlaces() {
         RhymeOrder rhyme;
         rhyme.setVerses(Twinkle, 600);
         QCOMPARE(rhyme.nbVers(), 4);
         QCOMPARE(rhyme.texteComptine(), Twinkle.join(u'\r') + u'\r');
         QCOMPARE(topsOf(rhyme), (QList<int>{700, 1300, 1900, 2500}));
-        QVERIFY(rhyme.drop(2));
-        QCOMPARE(rhyme.panelLines(), Twinkle.at(1) + u'\n');
     }
 
     // Each k swaps with j = int(n * rnd + 1); a second shuffle starts from the order the first

@@ -176,6 +176,12 @@ private slots:
         s.messageBox->answers = {MsgBox::No};
         press(ok);
         QCOMPARE(lastMessage(s).title, QStringLiteral("Inscription"));
+        // Five lines: the name and the group as typed, then how to accept.
+        const QStringList lines = lastMessage(s).text.split(u'\n');
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.mid(0, 2), (QStringList{"Tu t'appelles :  Noé ", "Ton groupe est : CP"}));
+        QCOMPARE(lines[3],
+                 QStringLiteral("Si tu acceptes ces conditions, clique sur le bouton \"Oui,\""));
         QCOMPARE(s.rowCount(Schema::Table::Gestion), 2);
         QVERIFY(form->isVisible());
         QCOMPARE(form->nameBox()->text(), QStringLiteral(" Noé "));

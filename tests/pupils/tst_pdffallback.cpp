@@ -67,9 +67,7 @@ private slots:
 
     void aPageThatCannotBeSavedIsAFailure() {
         const QString notAFolder = home_.filePath(QStringLiteral("fichier"));
-        QFile file(notAFolder);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(QFile(notAFolder).open(QIODevice::WriteOnly));
         QtPrinter printer(notAFolder + QStringLiteral("/Documents"));
         const PrintOutcome outcome = printer.printPage(quarters(), QStringLiteral("Bilan"));
         QCOMPARE(int(outcome.status), int(PrintOutcome::Status::Failed));

@@ -14,8 +14,6 @@
 #include <QtTest>
 
 namespace {
-const QString Question = QStringLiteral("Veux-tu imprimer ton diplôme ?");
-const QString ReportQuestion = QStringLiteral("Voulez-vous imprimer ces résultats ?");
 constexpr int QuestionFlags = MsgBox::YesNo | MsgBox::Question | MsgBox::DefaultButton2;
 
 bool samePicture(const QImage& shown, const QString& file) {
@@ -28,7 +26,8 @@ using namespace ResultsScenario;
 class TestRecompense : public QObject {
     Q_OBJECT
 
-    // The places of a row showing their picture: "xxx......" for the first three of nine.
+    // The places of a row showing their picture: "xxx......" for the first three of nine, as
+    // QString(3, u'x').leftJustified(9, u'.') spells it.
     static QString placesShown(Recompense* r, const QString& name, int places) {
         QString shown;
         for (int k = 1; k <= places; ++k) {
@@ -36,9 +35,6 @@ class TestRecompense : public QObject {
             shown += !picture ? u'?' : picture->pixmap().isNull() ? u'.' : u'x';
         }
         return shown;
-    }
-    static QString firstPlaces(int shown, int places) {
-        return QString(shown, u'x').leftJustified(places, u'.');
     }
 
     // Whether the label's caption, drawn as the label draws it, takes a single line.
@@ -75,9 +71,9 @@ private slots:
             for (const char* label : {"Label1(0)", "Label1(1)"})
                 QVERIFY2(onOneLine(p.control<FXLabel>(r, label)), label);
             QCOMPARE(p.control(r, "Label2")->isVisible(), diploma);
-            QCOMPARE(placesShown(r, "trophee", 4), firstPlaces(trophies, 4));
-            QCOMPARE(placesShown(r, "Coupe", 9), firstPlaces(cups, 9));
-            QCOMPARE(placesShown(r, "Medaille", 9), firstPlaces(medals, 9));
+            QCOMPARE(placesShown(r, "trophee", 4), QString(trophies, u'x').leftJustified(4, u'.'));
+            QCOMPARE(placesShown(r, "Coupe", 9), QString(cups, u'x').leftJustified(9, u'.'));
+            QCOMPARE(placesShown(r, "Medaille", 9), QString(medals, u'x').leftJustified(9, u'.'));
             QVERIFY(samePicture(r->page()->picture(),
                                 p.media(diploma ? "diplome.jpg" : "recompen.jpg")));
             if (medals > 0)
@@ -137,7 +133,7 @@ private slots:
         p.s.messageBox->answers = {MsgBox::Yes};
         p.click(r, "Bouton(0)");
         QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown[0].text, Question);
+        QCOMPARE(shown[0].text, QStringLiteral("Veux-tu imprimer ton diplôme ?"));
         QCOMPARE(shown[1].text, QStringLiteral("L'impression n'a pas pu se faire.\nHors ligne."));
         QCOMPARE(MsgBox::icon(shown[1].flags), MsgBox::Critical);
         QVERIFY(p.control(r, "Bouton(0)")->isVisible() && p.control(r, "Bouton(1)")->isVisible());
@@ -176,7 +172,7 @@ private slots:
         p.s.messageBox->answers = {MsgBox::No};
         p.click(b, "Boulan(0)");
         QCOMPARE(shown.size(), 4);
-        QCOMPARE(shown[3].text, ReportQuestion);
+        QCOMPARE(shown[3].text, QStringLiteral("Voulez-vous imprimer ces résultats ?"));
         for (const int asked : {0, 2, 3})
             QVERIFY(shown[asked].flags == QuestionFlags && shown[asked].title == "Bilan");
         QCOMPARE(p.s.printer->pages.size(), 2);

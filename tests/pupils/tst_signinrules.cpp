@@ -81,16 +81,6 @@ private slots:
             QCOMPARE(registrationQuestion(typed[0], typed[1], typed[2], typed[3]),
                      QString(question));
     }
-
-    void confirmationHasFiveLines() {
-        const QStringList lines =
-            registrationConfirmation(QStringLiteral(" Léo "), QStringLiteral("CM1")).split(u'\n');
-        QCOMPARE(lines.size(), 5);
-        QCOMPARE(lines[0], QStringLiteral("Tu t'appelles :  Léo "));
-        QCOMPARE(lines[1], QStringLiteral("Ton groupe est : CM1"));
-        QCOMPARE(lines[3],
-                 QStringLiteral("Si tu acceptes ces conditions, clique sur le bouton \"Oui,\""));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSignInRules)
