@@ -108,8 +108,8 @@ private slots:
     void soundsPlayInTimeAndReportTheirEndOnceUnlessCutOffOrStopped() {
         SilentChannel c;
         QTemporaryDir dir;
-        c.channel.playFileRange(writeBytes(dir.filePath("mot.wav"), MediaWriters::silence(1000)),
-                                200, 500);
+        c.channel.playFileRange(
+            TestFiles::write(dir.filePath("mot.wav"), MediaWriters::silence(1000)), 200, 500);
         QVERIFY(c.channel.isPlaying());
         QCOMPARE(c.channel.lengthMs(), 1000);
         QCOMPARE(c.channel.positionMs(), 200);
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(c.ends.count(), 2);
         QCoreApplication::processEvents();
         QCOMPARE(c.ends.count(), 3);
-        c.channel.playFile(writeBytes(dir.filePath("broken.wav"), "RIFF junk"));
+        c.channel.playFile(TestFiles::write(dir.filePath("broken.wav"), "RIFF junk"));
         QCoreApplication::processEvents();
         QCOMPARE(c.ends.count(), 4);
         QCOMPARE(c.channel.lengthMs(), 0);

@@ -2,17 +2,10 @@
 
 #include "sound/MciSender.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QtEndian>
+#include "support/TestFiles.h"
 
-// Writes the bytes as the file at path, which it returns.
-inline QString writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
+#include <QByteArray>
+#include <QtEndian>
 
 // Builds RIFF/WAVE images chunk by chunk, so tests can make well-formed and damaged files.
 class WaveBuilder {

@@ -22,7 +22,7 @@ class TestMci : public QObject {
     std::unique_ptr<MciInterpreter> mci_;
 
     QString writeFile(const QString& name, const QByteArray& bytes) {
-        return writeBytes(dir_.filePath(name), bytes);
+        return TestFiles::write(dir_.filePath(name), bytes);
     }
     QString writeWave(const QString& name, int sampleCount) {
         return writeFile(name, makeWave8BitMono(QByteArray(sampleCount, '\x80')));

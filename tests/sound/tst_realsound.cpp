@@ -134,7 +134,7 @@ private slots:
     void theStudioRecordsTheWordPlayedMeanwhile() {
         QTemporaryDir dir;
         const QByteArray model = tonePcm(1.0, twoSyllables);
-        const QString word = writeBytes(dir.filePath("cat.wav"), makeWave8BitMono(model));
+        const QString word = TestFiles::write(dir.filePath("cat.wav"), makeWave8BitMono(model));
         RealStudio real;
         Spectro& studio = real.studio;
         studio.RecordingPath = dir.filePath("enregist.tmp");
@@ -203,7 +203,7 @@ private slots:
             RealStudio real;
             real.audio.setVolume(volume);
             real.studio.FileToPlay =
-                writeBytes(dir.filePath("cat.wav"), makeWave8BitMono(tonePcm(1.0)));
+                TestFiles::write(dir.filePath("cat.wav"), makeWave8BitMono(tonePcm(1.0)));
             real.studio.StretchFrom = from;
             real.studio.StretchTo = to;
             const double playedMs =

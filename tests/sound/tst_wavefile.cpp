@@ -24,7 +24,7 @@ class TestWaveFile : public QObject {
     SystemClock clock_;
 
     QString write(const QString& name, const QByteArray& bytes) {
-        return writeBytes(dir_.filePath(name), bytes);
+        return TestFiles::write(dir_.filePath(name), bytes);
     }
 
 private slots:

@@ -38,9 +38,7 @@ TestContexte::TestContexte() {
 TestContexte::~TestContexte() = default;
 
 QString TestContexte::writeFile(const QString& relativePath, const QByteArray& bytes) {
-    const QString path = programFolder() + u'/' + relativePath;
-    TestFiles::write(path, bytes);
-    return path;
+    return TestFiles::write(programFolder() + u'/' + relativePath, bytes);
 }
 
 QString TestContexte::writePicture(const QString& relativePath, QSize size) {

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QTest>
 
 // Files the tests write and copy, their folders made as needed.
 namespace TestFiles {
@@ -14,11 +13,13 @@ inline QByteArray read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void write(const QString& path, const QByteArray& bytes) {
+// Writes the bytes as the file at path, which it returns; the test stops if it cannot.
+inline QString write(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    file.write(bytes);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
 
 // Copies every file under `from` to the same place under `to`.
